@@ -1,0 +1,36 @@
+// The pixel grid, snapping and the screen-unit projection.
+#include "app/ScreenUnits.h"
+
+#include <GL/gl.h>
+
+int viewport[4] = {0, 0, 800, 600};
+float pixelSize = 0;
+float titleBarHeight = 2.5f;
+float borderWidth = 0.4f;
+
+void fixScreenUnits() {
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    pixelSize = 100.0f / static_cast<float>(viewport[3]);
+    titleBarHeight = snapToPixel(titleBarHeight);
+    borderWidth = snapToPixel(borderWidth);
+}
+
+float snapToPixel(float v) {
+    const float pixelsPerUnit = 1.0f / pixelSize;
+    const int pixels = static_cast<int>(v * pixelsPerUnit + 0.5f);
+    return static_cast<float>(pixels) * pixelSize;
+}
+
+double screenWidthUnits() {
+    return 100.0 * viewport[2] / viewport[3];
+}
+
+void beginScreenProjection() {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, screenWidthUnits(), 100, 0, 0, -100);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+}

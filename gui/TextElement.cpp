@@ -1,0 +1,60 @@
+// Text elements: construction, skinning, attributes and aligned drawing.
+#include "gui/TextElement.h"
+
+#include "app/ScreenUnits.h"
+#include "dialogue/AttributeReading.h"
+#include "font/TextureFont.h"
+#include "skin/SkinValues.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// The offset of text within the room left over (room = element extent - text extent).
+float alignedOffset(TextAlign align, float room, float inset) {
+    switch (align) {
+    case TextAlign::Center:
+        return room * 0.5f;
+    case TextAlign::Start:
+        return room > inset ? inset : 0.0f;
+    case TextAlign::End:
+        return room > inset ? room - inset : room;
+    }
+    return room;
+}
+
+}  // namespace
+
+TextElement::TextElement(const char* name, GuiElement* parent, const char* text, float x, float y,
+                         float width, float height)
+    : GuiElement(name, parent, x, y, width, height), fontSize(snapToPixel(2.0f)),
+      text(text ? text : "") {
+    // The skin class is still "global" here; the size waits for a full applySkin.
+    applySkinColor(skinStore, *this, "fontColor", fontColor);
+}
+
+void TextElement::draw() {
+    GuiElement::draw();
+    if (text.empty())
+        return;
+    glColor4ubv(fontColor.rgba);
+    float textWidth = 0, textHeight = 0;
+    measureText(text.c_str(), fontSize, textWidth, textHeight);
+    const float inset = fontSize * 0.25f;
+    const float dx = alignedOffset(hAlign, width - textWidth, inset);
+    const float dy = alignedOffset(vAlign, height - textHeight, inset);
+    drawText(text.c_str(), snapToPixel(dx), snapToPixel(dy), fontSize, false);
+}
+
+void TextElement::applySkin(SkinStore& store) {
+    GuiElement::applySkin(store);
+    applySkinColor(store, *this, "fontColor", fontColor);
+    applySkinReal(store, *this, "fontSize", fontSize);
+}
+
+void TextElement::loadAttributes(const TiXmlElement& element) {
+    GuiElement::loadAttributes(element);
+    readNumberAttribute(element, "fontSize", fontSize);
+    fontSize = snapToPixel(fontSize);
+    readColorAttribute(element, "fontColor", fontColor);
+}
