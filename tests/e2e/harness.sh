@@ -1,0 +1,69 @@
+# Helpers for end-to-end tests that drive the real trellis-demo. Sourced by tests/e2e/*.test.sh,
+# which CTest runs with the build folder as the first argument. Each test runs under its own
+# private X server, so tests never share a screen or a pointer.
+set -euo pipefail
+
+if [ -z "${TRELLIS_E2E_SERVER:-}" ]; then
+    TRELLIS_E2E_SERVER=1 exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
+fi
+
+BUILD=$(cd "$1" && pwd)
+WORK=$(mktemp -d)
+trap 'kill "${DEMO_PID:-}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts the demo in a fresh folder holding the shipped data, with the pointer parked at the
+# window's top-left corner. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
+start_demo() {
+    mkdir -p "$WORK/run"
+    cp "$BUILD"/run/* "$WORK/run/"
+    DEMO_OUT="$WORK/stdout.txt"
+    xdotool mousemove 0 0
+    (cd "$WORK/run" && exec "$BUILD/trellis-demo" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
+    DEMO_PID=$!
+    DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
+    [ -n "$DEMO_WINDOW" ] || fail "the demo's window did not appear"
+    settle
+}
+
+# Gives the demo a few frames to catch up with the input sent so far.
+settle() { sleep "${1:-0.4}"; }
+
+# Saves a screenshot of the screen (the window sits at its top-left corner) to $WORK/NAME.png
+# and prints the path.
+screenshot() {
+    local file="$WORK/$1.png"
+    import -window root "$file"
+    echo "$file"
+}
+
+# Prints "r g b" of pixel (X, Y) of a screenshot.
+pixel() {
+    /usr/bin/convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# Moves the pointer to window pixel (X, Y) and waits for the demo to see it.
+move_to() {
+    xdotool mousemove --sync "$1" "$2"
+    settle 0.2
+}
+
+# Clicks mouse button N (1 left, 2 middle, 3 right) where the pointer is.
+click() {
+    xdotool click "${1:-1}"
+    settle 0.2
+}
+
+# Asks the window to close as a window manager does; prints the demo's exit code.
+close_demo() {
+    "$BUILD/tools/trellis-close-window" "$DEMO_WINDOW"
+    local status=0
+    timeout 20 tail --pid="$DEMO_PID" -f /dev/null || fail "the demo did not exit after close"
+    wait "$DEMO_PID" || status=$?
+    DEMO_PID=
+    echo "$status"
+}

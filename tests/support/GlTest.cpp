@@ -1,0 +1,80 @@
+// The hidden-window GL fixture and screen units for tests.
+#include "support/GlTest.h"
+
+#include "app/ScreenUnits.h"
+
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
+#include <ostream>
+
+void useScreenUnits(int viewportWidth, int viewportHeight) {
+    viewport[0] = 0;
+    viewport[1] = 0;
+    viewport[2] = viewportWidth;
+    viewport[3] = viewportHeight;
+    pixelSize = 100.0f / static_cast<float>(viewportHeight);
+    titleBarHeight = snapToPixel(2.5f);
+    borderWidth = snapToPixel(0.4f);
+}
+
+void GlTest::SetUp() {
+    ASSERT_TRUE(glfwInit()) << "no X display: run the tests through scripts/test.sh";
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_RED_BITS, 8);
+    glfwWindowHint(GLFW_GREEN_BITS, 8);
+    glfwWindowHint(GLFW_BLUE_BITS, 8);
+    glfwWindowHint(GLFW_ALPHA_BITS, 8);
+    glfwWindowHint(GLFW_DEPTH_BITS, 24);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    window = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    glfwMakeContextCurrent(window);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    titleBarHeight = 2.5f;
+    borderWidth = 0.4f;
+    fixScreenUnits();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GlTest::TearDown() {
+    if (window)
+        glfwDestroyWindow(window);
+    glfwTerminate();
+}
+
+void GlTest::beginFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    beginScreenProjection();
+}
+
+void GlTest::endFrame() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glFinish();
+}
+
+Color GlTest::pixel(int x, int y) const {
+    Color c{};
+    glReadPixels(x, kTestWindowHeight - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, c.rgba);
+    return c;
+}
+
+std::vector<unsigned char> GlTest::frame() const {
+    const size_t row = size_t(kTestWindowWidth) * 4;
+    std::vector<unsigned char> bottomUp(row * kTestWindowHeight), topDown(bottomUp.size());
+    glReadPixels(0, 0, kTestWindowWidth, kTestWindowHeight, GL_RGBA, GL_UNSIGNED_BYTE,
+                 bottomUp.data());
+    for (int y = 0; y < kTestWindowHeight; ++y)
+        std::copy_n(bottomUp.begin() + row * (kTestWindowHeight - 1 - y), row,
+                    topDown.begin() + row * y);
+    return topDown;
+}
+
+void PrintTo(const Color& color, std::ostream* out) {
+    *out << "(" << int(color.red()) << ", " << int(color.green()) << ", " << int(color.blue())
+         << ", " << int(color.alpha()) << ")";
+}

@@ -1,0 +1,38 @@
+// Test support: a hidden GLFW window with the demo's pixel format for GL tests, pixel
+// read-back in top-down window coordinates, and screen units without a window.
+#pragma once
+
+#include "gui/Color.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+struct GLFWwindow;
+
+constexpr int kTestWindowWidth = 1024;   // the demo's window size
+constexpr int kTestWindowHeight = 768;
+
+// Sets the screen units as start-up does for a viewport of the given size, without GL.
+void useScreenUnits(int viewportWidth = kTestWindowWidth, int viewportHeight = kTestWindowHeight);
+
+// A fixture with a hidden 1024 x 768 window whose context is current, screen units fixed
+// from its viewport, and the back buffer cleared to opaque black.
+class GlTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Clears colour and depth and sets the screen-unit projection.
+    void beginFrame();
+    // Restores the matrices and waits for drawing to finish.
+    void endFrame();
+    // The colour of pixel (x, y), y counted from the top of the window.
+    Color pixel(int x, int y) const;
+    // The whole back buffer as RGBA rows from the top.
+    std::vector<unsigned char> frame() const;
+
+    GLFWwindow* window = nullptr;
+};
+
+// Prints a Color as r, g, b, a in test failure messages.
+void PrintTo(const Color& color, std::ostream* out);
