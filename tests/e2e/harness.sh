@@ -58,12 +58,11 @@ click() {
     settle 0.2
 }
 
-# Asks the window to close as a window manager does; prints the demo's exit code.
+# Asks the window to close as a window manager does; sets DEMO_STATUS to the demo's exit code.
 close_demo() {
     "$BUILD/tools/trellis-close-window" "$DEMO_WINDOW"
-    local status=0
     timeout 20 tail --pid="$DEMO_PID" -f /dev/null || fail "the demo did not exit after close"
-    wait "$DEMO_PID" || status=$?
+    DEMO_STATUS=0
+    wait "$DEMO_PID" || DEMO_STATUS=$?
     DEMO_PID=
-    echo "$status"
 }
