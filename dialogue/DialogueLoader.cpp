@@ -7,6 +7,7 @@
 #include "skin/SkinStore.h"
 
 #include <cstring>
+#include <filesystem>
 #include <tinyxml.h>
 #include <vector>
 
@@ -38,6 +39,11 @@ GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiEleme
 }  // namespace
 
 void loadDialogue(const char* fileName) {
+    // TinyXML sizes its buffer by seeking to the end of the file, which for a directory gives
+    // an absurd length and a failed allocation: a directory is just not a dialogue file.
+    std::error_code notAFolder;
+    if (std::filesystem::is_directory(fileName, notAFolder))
+        return;
     TiXmlDocument document(fileName);
     if (!document.LoadFile())
         return;

@@ -4,11 +4,11 @@
 set -euo pipefail
 build=$1
 
-# A fresh server puts the pointer at the screen's centre; park it at the window's corner.
-xdotool mousemove 0 0
 ../trellis-demo &
 demo=$!
 window=$(xdotool search --sync --onlyvisible --pid "$demo" | head -n 1)
+# A fresh server puts the pointer at the screen's centre; park it at the window's corner.
+xdotool mousemove --sync 0 0
 sleep 2
 import -window root "$build/demo.png"
 echo "screenshot: $build/demo.png"

@@ -22,11 +22,12 @@ start_demo() {
     mkdir -p "$WORK/run"
     cp "$BUILD"/run/* "$WORK/run/"
     DEMO_OUT="$WORK/stdout.txt"
-    xdotool mousemove 0 0
     (cd "$WORK/run" && exec "$BUILD/trellis-demo" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
     DEMO_PID=$!
     DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
     [ -n "$DEMO_WINDOW" ] || fail "the demo's window did not appear"
+    # The server starts the pointer at the screen's centre, over the window.
+    xdotool mousemove --sync 0 0
     settle
 }
 

@@ -1,0 +1,81 @@
+// trellis-bench: runs every benchmark and prints one table. Options besides Google Benchmark's:
+//   --smoke                      tiny sizes, one short run each: checks that everything runs
+//   --profile=KIND:BUTTONS:FRAMES  draws FRAMES frames of KIND (trellis or floor) and nothing
+//                                else, for callgrind (see docs/PERFORMANCE.md)
+#include "BenchSupport.h"
+#include "Benchmarks.h"
+#include "TableReporter.h"
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string cpuModel() {
+    std::ifstream in("/proc/cpuinfo");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("model name", 0) == 0)
+            return line.substr(line.find(':') + 2);
+    return "unknown CPU";
+}
+
+std::string machine() {
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    return std::to_string(sysconf(_SC_NPROCESSORS_ONLN)) + " x " + cpuModel() + ", " +
+           (renderer ? renderer : "unknown renderer");
+}
+
+int profile(const char* spec) {
+    char kind[16] = {};
+    int buttons = 0, frames = 0;
+    if (std::sscanf(spec, "%15[a-z]:%d:%d", kind, &buttons, &frames) != 3 ||
+        !profileFrames(kind, buttons, frames)) {
+        std::fprintf(stderr, "trellis-bench: --profile=trellis|floor:BUTTONS:FRAMES\n");
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool smoke = false;
+    const char* profileSpec = nullptr;
+    std::vector<char*> arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--smoke") == 0)
+            smoke = true;
+        else if (std::strncmp(argv[i], "--profile=", 10) == 0)
+            profileSpec = argv[i] + 10;
+        else
+            arguments.push_back(argv[i]);
+    }
+    if (!openBenchWindow())
+        return 1;
+    if (profileSpec)
+        return profile(profileSpec);
+
+    if (smoke) {
+        registerFrameBenchmarks({10, 100});
+        registerDialogueBenchmarks({{100, 1000}, {1000}, 100, 10, 1000});
+        registerStartupBenchmarks(1);
+    } else {
+        registerFrameBenchmarks({10, 100, 1000, 10000});
+        registerDialogueBenchmarks({{1000, 10000, 100000}, {10000, 100000}, 10000, 50, 10000});
+        registerStartupBenchmarks(9);
+    }
+    int count = int(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(count, arguments.data()))
+        return 2;
+    TableReporter table(machine());
+    benchmark::RunSpecifiedBenchmarks(&table);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,172 @@
+// The benchmarks' shared set-up: window, font, tables, files, teardown and clocks.
+#include "BenchSupport.h"
+
+#include "app/GuiShell.h"
+#include "app/InputRouting.h"
+#include "app/ScreenUnits.h"
+#include "font/TextureFont.h"
+#include "gui/CallbackTable.h"
+#include "gui/ElementRegistry.h"
+#include "gui/GuiRoot.h"
+#include "skin/SkinStore.h"
+
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+GLFWwindow* window = nullptr;
+GuiElement* builtRoot = nullptr;  // the tree freshGui built last
+
+const char* const kBenchSkins = R"(<skin name='default'>
+  <global bgColor='404040ff' fontColor='ffffffff' fontSize='1.6'/>
+  <button bgColor='5a5a8cff' fontColor='f0f0f0ff'/>
+  <title bgColor='20208cff' fontColor='ffffffff'/>
+  <window bgColor='303030ff'/>
+</skin>
+<skin name='test'>
+  <global fontSize='1.5'/>
+  <button bgColor='8c5a5aff' fontColor='000000ff'/>
+  <title bgColor='8c2020ff'/>
+  <window bgColor='503030ff' u1='0.5'/>
+</skin>
+)";
+
+void removeTempFolder();
+
+const std::string& tempFolder() {
+    static const std::string folder = [] {
+        std::string pattern = (std::filesystem::temp_directory_path() / "trellis-bench-XXXXXX");
+        std::vector<char> path(pattern.begin(), pattern.end());
+        path.push_back('\0');
+        if (!mkdtemp(path.data())) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        std::atexit(removeTempFolder);
+        return std::string(path.data());
+    }();
+    return folder;
+}
+
+void removeTempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(tempFolder(), ignored);
+}
+
+void doNothing(void*, CallbackSender*) {}
+
+}  // namespace
+
+bool openBenchWindow() {
+    if (window)
+        return true;
+    if (!glfwInit()) {
+        std::fprintf(stderr, "trellis-bench: no X display (run it through scripts/bench.sh)\n");
+        return false;
+    }
+    glfwWindowHint(GLFW_RED_BITS, 8);
+    glfwWindowHint(GLFW_GREEN_BITS, 8);
+    glfwWindowHint(GLFW_BLUE_BITS, 8);
+    glfwWindowHint(GLFW_ALPHA_BITS, 8);
+    glfwWindowHint(GLFW_DEPTH_BITS, 24);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    window = glfwCreateWindow(1024, 768, "trellis-bench", nullptr, nullptr);
+    if (!window) {
+        std::fprintf(stderr, "trellis-bench: the window did not open\n");
+        return false;
+    }
+    glfwMakeContextCurrent(window);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glClearColor(0, 0, 0, 1);
+    fixScreenUnits();
+    releaseGlyphTable();
+    const std::string font = runFolder() + "/" + kFontFileName;
+    if (FILE* file = std::fopen(font.c_str(), "rb"))
+        loadTextureFont(file);
+    if (!fontLoaded) {
+        std::fprintf(stderr, "trellis-bench: no font at %s\n", font.c_str());
+        return false;
+    }
+    return true;
+}
+
+GLFWwindow* benchWindow() {
+    return window;
+}
+
+std::string runFolder() {
+    return TRELLIS_BENCH_RUN_DIR;
+}
+
+std::string benchFile(const std::string& name) {
+    return tempFolder() + "/" + name;
+}
+
+void writeTextFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+const std::string& benchSkinFile() {
+    static const std::string path = [] {
+        std::string file = benchFile("benchSkin.xml");
+        writeTextFile(file, kBenchSkins);
+        return file;
+    }();
+    return path;
+}
+
+void registerBenchCallback() {
+    static int receiver;
+    registerCallback(kBenchCallbackName, doNothing, &receiver);
+}
+
+GuiElement* freshGui() {
+    deleteTree(builtRoot);
+    hoveredElement = focusElement = nullptr;
+    // New tables, not cleared ones: a cleared table keeps its buckets, and a new process
+    // starts without them.
+    elementRegistry = ElementRegistry();
+    skinStore = SkinStore();
+    loadSkin("default", benchSkinFile().c_str());
+    rootElement = nullptr;
+    builtRoot = rootElement = new GuiRoot();
+    return builtRoot;
+}
+
+GuiElement* newDetachedRoot() {
+    GuiElement* const saved = rootElement;
+    rootElement = nullptr;
+    GuiElement* root = new GuiRoot();
+    rootElement = saved;
+    return root;
+}
+
+void deleteTree(GuiElement* element) {
+    // Parents go first: a parent's destructor clears its children's parent links, so no child
+    // then searches its parent's list to leave it, which would be quadratic in wide trees.
+    std::vector<GuiElement*> pending;
+    if (element)
+        pending.push_back(element);
+    while (!pending.empty()) {
+        GuiElement* next = pending.back();
+        pending.pop_back();
+        const auto& children = next->children.oldestFirst();
+        pending.insert(pending.end(), children.begin(), children.end());
+        if (rootElement == next)
+            rootElement = nullptr;
+        delete next;
+    }
+}
+
+double cpuSeconds(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}

@@ -1,0 +1,26 @@
+// The benchmark families. BenchMain registers them with the sizes of a full or a smoke run;
+// TableReporter knows their names and counters.
+#pragma once
+
+#include <vector>
+
+// "frame/<buttons>": a trellis frame and its floor, alternately, in the window.
+void registerFrameBenchmarks(const std::vector<int>& buttonCounts);
+
+// Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
+bool profileFrames(const char* kind, int buttons, int frames);
+
+// "load/<elements>", "reskin/<elements>", "find/flat/<siblings>", "find/deep/<levels>" and
+// "memory/<elements>".
+struct DialogueSizes {
+    std::vector<int> load;    // dialogue elements per loaded file
+    std::vector<int> reskin;  // dialogue elements in the re-skinned tree
+    int flatSiblings;         // children of the root in the flat pointer search
+    int depth;                // levels in the deep pointer search
+    int memoryElements;       // dialogue elements measured for bytes per element
+};
+void registerDialogueBenchmarks(const DialogueSizes& sizes);
+
+// "startup": process start to the first frame drawn, and "demo_memory": the demo's peak
+// resident memory, each over the given number of runs.
+void registerStartupBenchmarks(int runs);

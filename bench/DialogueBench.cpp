@@ -1,0 +1,220 @@
+// Dialogue loading beside TinyXML's own parse of the same file, re-skinning, the pointer search
+// over a wide and a deep tree, and the memory a loaded element keeps.
+#include "BenchSupport.h"
+#include "Benchmarks.h"
+
+#include "app/GuiShell.h"
+#include "app/InputRouting.h"
+#include "dialogue/DialogueLoader.h"
+#include "gui/GuiElement.h"
+#include "skin/Reskin.h"
+#include "skin/SkinStore.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <map>
+#include <sstream>
+#include <tinyxml.h>
+
+namespace {
+
+constexpr int kElementsPerGroup = 100;  // one top-level window and everything inside it
+
+void writeButton(std::ostream& out, const std::string& name, int index, const char* indent) {
+    out << indent << "<button name='" << name << "' text='Button " << index << "' x='1' y='"
+        << 3 + 2.5 * (index % 10) << "' width='10' height='2' bgColor='"
+        << (index % 2 ? "5a5a8cff" : "6a5a7cff") << "' onLeftClick='" << kBenchCallbackName << "'";
+    if (index % 3 == 0)
+        out << " fontColor='ffff00ff'";
+    out << "/>\n";
+}
+
+void openWindowTag(std::ostream& out, const std::string& name, const char* title, int index,
+                   float width, float height, const char* indent) {
+    out << indent << "<window name='" << name << "' title='" << title << ' ' << index << "' x='"
+        << 1 + index % 7 << "' y='" << 3 + index % 5 << "' width='" << width << "' height='"
+        << height << "' bgColor='303030ff' borderColor='8080c0ff'>\n";
+}
+
+// Groups of 100 elements: a window holding six buttons and three panels, each panel holding
+// three boxes of nine buttons, so windows nest three deep. Names are unique, as in real files.
+std::string makeDialogue(int elements) {
+    std::ostringstream out;
+    out << "<?xml version='1.0'?>\n<!-- " << elements << " elements -->\n";
+    for (int g = 0; g < elements / kElementsPerGroup; ++g) {
+        const std::string group = "g" + std::to_string(g);
+        openWindowTag(out, group, "Window", g, 60, 90, "");
+        int button = 0;
+        for (; button < 6; ++button)
+            writeButton(out, group + "b" + std::to_string(button), button, "  ");
+        for (int p = 0; p < 3; ++p) {
+            const std::string panel = group + "p" + std::to_string(p);
+            openWindowTag(out, panel, "Panel", p, 50, 60, "  ");
+            for (int b = 0; b < 3; ++b) {
+                const std::string box = panel + "x" + std::to_string(b);
+                openWindowTag(out, box, "Box", b, 40, 30, "    ");
+                for (int i = 0; i < 9; ++i, ++button)
+                    writeButton(out, box + "b" + std::to_string(i), button, "      ");
+                out << "    </window>\n";
+            }
+            out << "  </window>\n";
+        }
+        out << "</window>\n";
+    }
+    return out.str();
+}
+
+const std::string& dialogueFile(int elements) {
+    static std::map<int, std::string> files;
+    std::string& path = files[elements];
+    if (path.empty()) {
+        path = benchFile("dialogue" + std::to_string(elements) + ".xml");
+        writeTextFile(path, makeDialogue(elements));
+    }
+    return path;
+}
+
+// A fresh interface built from the dialogue of that size, kept while the same size is asked for.
+GuiElement* loadedTree(int elements) {
+    static GuiElement* root = nullptr;
+    static int loadedElements = 0;
+    if (root && rootElement == root && loadedElements == elements)
+        return root;
+    root = freshGui();
+    loadDialogue(dialogueFile(elements).c_str());
+    loadedElements = elements;
+    return root;
+}
+
+// loadDialogue and TinyXML's LoadFile of the same file take turns, leading in turn; each load
+// starts from empty tables and a new root. One thread: its own CPU time is measured.
+void loadBenchmark(benchmark::State& state) {
+    const int elements = int(state.range(0));
+    const std::string& file = dialogueFile(elements);
+    registerBenchCallback();
+    double load = 0, parse = 0;
+    bool loadLeads = true;
+    auto timeLoad = [&] {
+        freshGui();
+        const double start = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+        loadDialogue(file.c_str());
+        const double time = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - start;
+        load += time;
+        return time;
+    };
+    auto timeParse = [&] {
+        TiXmlDocument document(file.c_str());
+        const double start = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+        if (!document.LoadFile())
+            state.SkipWithError("TinyXML could not read the generated dialogue");
+        parse += cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - start;
+    };
+    size_t treeElements = 0;
+    for (auto _ : state) {
+        double time;
+        if (loadLeads) {
+            time = timeLoad();
+            timeParse();
+        } else {
+            timeParse();
+            time = timeLoad();
+        }
+        state.SetIterationTime(time);
+        loadLeads = !loadLeads;
+        treeElements = countTree(rootElement);
+    }
+    using benchmark::Counter;
+    state.counters["load_ms"] = Counter(load * 1e3, Counter::kAvgIterations);
+    state.counters["parse_ms"] = Counter(parse * 1e3, Counter::kAvgIterations);
+    state.counters["ratio"] = load / parse;
+    state.counters["elements"] = double(treeElements);
+}
+
+// reskinTree from the root after the skin "test" has been merged; the tree is built once.
+void reskinBenchmark(benchmark::State& state) {
+    registerBenchCallback();
+    GuiElement* root = loadedTree(int(state.range(0)));
+    loadSkin("test", benchSkinFile().c_str());
+    for (auto _ : state)
+        reskinTree(root, skinStore);
+    state.counters["elements"] = double(countTree(root));
+}
+
+// Children of one parent side by side in a grid, and the pointer where none of them is: the
+// search tries every sibling.
+void findFlatBenchmark(benchmark::State& state) {
+    const int siblings = int(state.range(0));
+    static std::map<int, GuiElement*> trees;
+    GuiElement*& root = trees[siblings];
+    if (!root) {
+        root = newDetachedRoot();
+        for (int i = 0; i < siblings; ++i)
+            new GuiElement("", root, 1.3f * float(i % 100), 0.9f * float(i / 100 % 100), 1.2f,
+                           0.8f);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findElementAt(root, 132.5f, 99.5f));
+    if (findElementAt(root, 132.5f, 99.5f) != root)
+        state.SkipWithError("the pointer search found a sibling where none should be");
+}
+
+// A chain of elements each one pixel inside its parent, and the pointer inside the deepest.
+void findDeepBenchmark(benchmark::State& state) {
+    const int depth = int(state.range(0));
+    static std::map<int, std::pair<GuiElement*, GuiElement*>> trees;
+    auto& [root, deepest] = trees[depth];
+    if (!root) {
+        root = deepest = newDetachedRoot();
+        float width = 120, height = 90;
+        for (int level = 0; level < depth; ++level, width -= 0.3f, height -= 0.3f)
+            deepest = new GuiElement("", deepest, 0.15f, 0.15f, width, height);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findElementAt(root, 66.0f, 50.0f));
+    if (findElementAt(root, 66.0f, 50.0f) != deepest)
+        state.SkipWithError("the pointer search did not reach the deepest element");
+}
+
+size_t heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// The heap that a loaded dialogue keeps: its elements, title bars, close buttons, registry
+// entries and skin sections, per element of the file.
+void memoryBenchmark(benchmark::State& state) {
+    const int elements = int(state.range(0));
+    registerBenchCallback();
+    double bytes = 0;
+    for (auto _ : state) {
+        freshGui();
+        const size_t before = heapInUse();
+        loadDialogue(dialogueFile(elements).c_str());
+        bytes = double(heapInUse() - before);
+    }
+    state.counters["bytes_per_element"] = bytes / elements;
+    state.counters["elements"] = double(countTree(rootElement));
+}
+
+}  // namespace
+
+void registerDialogueBenchmarks(const DialogueSizes& sizes) {
+    auto* load = benchmark::RegisterBenchmark("load", loadBenchmark);
+    for (int elements : sizes.load)
+        load->Arg(elements);
+    load->Unit(benchmark::kMillisecond)->UseManualTime();
+    auto* reskin = benchmark::RegisterBenchmark("reskin", reskinBenchmark);
+    for (int elements : sizes.reskin)
+        reskin->Arg(elements);
+    reskin->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("find/flat", findFlatBenchmark)
+        ->Arg(sizes.flatSiblings)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("find/deep", findDeepBenchmark)
+        ->Arg(sizes.depth)
+        ->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark("memory", memoryBenchmark)
+        ->Arg(sizes.memoryElements)
+        ->Iterations(1)
+        ->Repetitions(1);
+}

@@ -1,0 +1,268 @@
+// The benchmark table: medians of the repetitions, their spread, the ratios and the targets.
+#include "TableReporter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+double median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// (max - min) / median, as a percentage: how far apart the repetitions fell.
+double spreadPercent(const std::vector<double>& values) {
+    const double middle = median(values);
+    if (values.empty() || middle == 0)
+        return 0;
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return 100 * (*high - *low) / middle;
+}
+
+std::string loadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+std::string format(const char* pattern, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+std::string verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+using Series = TableReporter::Series;
+
+class Table {
+public:
+    explicit Table(std::ostream& out) : out(out) {}
+
+    void heading(const std::string& title, const std::vector<std::string>& columns) {
+        out << "\n" << title << "\n";
+        row(columns);
+    }
+
+    void row(const std::vector<std::string>& cells) {
+        for (size_t i = 0; i < cells.size(); ++i) {
+            const int width = i == 0 ? 10 : 14;
+            char cell[128];
+            std::snprintf(cell, sizeof cell, i == 0 ? "  %-*s" : "%*s", width, cells[i].c_str());
+            out << cell;
+        }
+        out << "\n";
+    }
+
+    void note(const std::string& text) { out << "  " << text << "\n"; }
+
+private:
+    std::ostream& out;
+};
+
+const std::vector<double>& counter(const Series& series, const char* name) {
+    static const std::vector<double> none;
+    auto found = series.counters.find(name);
+    return found == series.counters.end() ? none : found->second;
+}
+
+double medianOf(const Series& series, const char* name) {
+    return median(counter(series, name));
+}
+
+std::string ratioRange(const Series& series, const char* name) {
+    const auto& values = counter(series, name);
+    if (values.empty())
+        return "-";
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return format("%.2f", *low) + "-" + format("%.2f", *high);
+}
+
+bool reportErrors(Table& table, const std::map<long, Series>& family, const char* name) {
+    bool any = false;
+    for (const auto& [size, series] : family)
+        if (!series.error.empty()) {
+            table.note(std::string(name) + " " + std::to_string(size) + ": " + series.error);
+            any = true;
+        }
+    return any;
+}
+
+void frameTable(Table& table, const std::map<long, Series>& family) {
+    table.heading("Frame cost: CPU ms per frame, all threads, clear + drawFrame + swap "
+                  "(1024 x 768, Mesa llvmpipe)",
+                  {"buttons", "elements", "trellis ms", "floor ms", "ratio", "ratio range",
+                   "noise", "draw ratio", "target"});
+    for (const auto& [buttons, s] : family) {
+        if (!s.error.empty())
+            continue;
+        const double ratio = medianOf(s, "ratio");
+        table.row({std::to_string(buttons), format("%.0f", medianOf(s, "elements")),
+                   format("%.3f", medianOf(s, "trellis_ms")),
+                   format("%.3f", medianOf(s, "floor_ms")), format("%.3f", ratio),
+                   ratioRange(s, "ratio"), format("%.0f%%", spreadPercent(counter(s, "trellis_ms"))),
+                   format("%.3f", medianOf(s, "draw_ratio")),
+                   buttons >= 1000 ? "<= 1.10 " + verdict(ratio <= 1.10) : "-"});
+    }
+    reportErrors(table, family, "frame");
+    table.note("ratio = trellis / floor per run (median); draw ratio: the same before the swap; "
+               "noise = (max - min) / median of trellis ms");
+}
+
+void loadTable(Table& table, const std::map<long, Series>& family) {
+    table.heading("Dialogue load: CPU ms, loadDialogue from fresh tables beside TinyXML's "
+                  "LoadFile of the same file",
+                  {"elements", "tree", "load ms", "parse ms", "ratio", "ratio range", "noise",
+                   "target"});
+    for (const auto& [elements, s] : family) {
+        if (!s.error.empty())
+            continue;
+        const double ratio = medianOf(s, "ratio");
+        table.row({std::to_string(elements), format("%.0f", medianOf(s, "elements")),
+                   format("%.2f", medianOf(s, "load_ms")), format("%.2f", medianOf(s, "parse_ms")),
+                   format("%.2f", ratio), ratioRange(s, "ratio"),
+                   format("%.0f%%", spreadPercent(counter(s, "load_ms"))),
+                   "<= 3 " + verdict(ratio <= 3)});
+    }
+    reportErrors(table, family, "load");
+    auto small = family.find(10000), large = family.find(100000);
+    if (small != family.end() && large != family.end()) {
+        const double scale = medianOf(large->second, "load_ms") / medianOf(small->second, "load_ms");
+        table.note("scaling: load of 100000 / load of 10000 = " + format("%.2f", scale) +
+                   " (target <= 11: " + verdict(scale <= 11) + ")");
+    }
+}
+
+void reskinTable(Table& table, const std::map<long, Series>& family) {
+    table.heading("Re-skin: reskinTree from the root after loadSkin(\"test\"), CPU",
+                  {"elements", "tree", "ms", "us/element", "noise"});
+    double perElement[2] = {0, 0};
+    for (const auto& [elements, s] : family) {
+        if (!s.error.empty())
+            continue;
+        const double seconds = median(s.seconds), tree = medianOf(s, "elements");
+        table.row({std::to_string(elements), format("%.0f", tree), format("%.2f", seconds * 1e3),
+                   format("%.3f", seconds * 1e6 / tree),
+                   format("%.0f%%", spreadPercent(s.seconds))});
+        perElement[elements >= 100000] = seconds / tree;
+    }
+    reportErrors(table, family, "reskin");
+    if (perElement[0] > 0 && perElement[1] > 0)
+        table.note("per element, 100000 / 10000 = " + format("%.2f", perElement[1] / perElement[0]) +
+                   " (linear: about 1)");
+    table.note("us/element counts every element of the tree: title bars and close buttons too");
+}
+
+void findTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
+    table.heading("Pointer search: findElementAt from the root, CPU per call",
+                  {"tree", "size", "per call", "per element", "noise"});
+    auto row = [&](const char* family, const char* what) {
+        auto found = results.find(family);
+        if (found == results.end())
+            return;
+        for (const auto& [size, s] : found->second) {
+            if (!s.error.empty())
+                continue;
+            const double seconds = median(s.seconds);
+            table.row({what, std::to_string(size), format("%.3f us", seconds * 1e6),
+                       format("%.2f ns", seconds * 1e9 / double(size)),
+                       format("%.0f%%", spreadPercent(s.seconds))});
+        }
+        reportErrors(table, found->second, family);
+    };
+    row("find/flat", "flat");
+    row("find/deep", "deep");
+    table.note("flat: siblings under the root, the pointer over none of them (all are tried); "
+               "deep: a chain of levels, the pointer inside the deepest");
+}
+
+void startupTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
+    table.heading("Start-up and memory", {"measure", "", "median", "noise", "detail"});
+    auto first = [&](const char* family) -> const Series* {
+        auto found = results.find(family);
+        return found == results.end() || found->second.empty() ? nullptr
+                                                               : &found->second.begin()->second;
+    };
+    if (const Series* s = first("startup")) {
+        if (s->error.empty()) {
+            table.row({"start-up", "ms", format("%.1f", medianOf(*s, "total_ms")),
+                       format("%.0f%%", spreadPercent(counter(*s, "total_ms"))),
+                       "to the first frame drawn"});
+            for (const char* phase :
+                 {"exec_ms", "window_ms", "gui_ms", "dialogue_ms", "frame_ms"})
+                table.row({"", phase, format("%.1f", medianOf(*s, phase)),
+                           format("%.0f%%", spreadPercent(counter(*s, phase))), ""});
+            table.note("demo files: " + s->label + "; the dialogue built " +
+                       format("%.0f", medianOf(*s, "elements")) + " elements with the root");
+        } else {
+            table.note("start-up: " + s->error);
+        }
+    }
+    if (const Series* s = first("demo_memory"))
+        table.row({"demo peak", "MB RSS", s->error.empty() ? format("%.1f", medianOf(*s, "peak_rss_mb")) : s->error,
+                   format("%.0f%%", spreadPercent(counter(*s, "peak_rss_mb"))),
+                   "running 2 s"});
+    auto memory = results.find("memory");
+    if (memory != results.end())
+        for (const auto& [elements, s] : memory->second)
+            table.row({"heap", "bytes/elem", format("%.0f", medianOf(s, "bytes_per_element")), "",
+                       std::to_string(elements) + "-element dialogue, " +
+                           format("%.0f", medianOf(s, "elements")) + " in the tree"});
+}
+
+}  // namespace
+
+bool TableReporter::ReportContext(const Context&) {
+    loadAtStart = loadAverage();
+    return true;
+}
+
+void TableReporter::ReportRuns(const std::vector<Run>& runs) {
+    for (const Run& run : runs) {
+        if (run.run_type != Run::RT_Iteration)
+            continue;
+        Series& series = results[run.run_name.function_name][std::atol(run.run_name.args.c_str())];
+        std::cerr << "  " << run.benchmark_name()
+                  << (run.error_occurred ? ": " + run.error_message : "") << "\n";
+        if (run.error_occurred) {
+            series.error = run.error_message;
+            continue;
+        }
+        series.seconds.push_back(run.GetAdjustedCPUTime() /
+                                 benchmark::GetTimeUnitMultiplier(run.time_unit));
+        for (const auto& [name, value] : run.counters)
+            series.counters[name].push_back(value.value);
+        series.label = run.report_label;
+    }
+}
+
+void TableReporter::Finalize() {
+    std::ostream& out = GetOutputStream();
+    size_t runs = 0;
+    for (const auto& [family, sizes] : results)
+        for (const auto& [size, series] : sizes)
+            runs = std::max(runs, series.seconds.size());
+    out << "\ntrellis benchmarks on " << machine << "\n"
+        << "load average (1, 5, 15 min) at start " << loadAtStart << ", at end " << loadAverage()
+        << "; medians of up to " << runs << " runs\n";
+    Table table(out);
+    auto family = [&](const char* name) -> const std::map<long, Series>& {
+        return results[name];
+    };
+    frameTable(table, family("frame"));
+    loadTable(table, family("load"));
+    reskinTable(table, family("reskin"));
+    findTable(table, results);
+    startupTable(table, results);
+    out << std::flush;
+}

@@ -1,0 +1,69 @@
+// Shared by the fuzzers: screen units without GL, a private file for each input, and the
+// teardown of an element tree between inputs.
+#pragma once
+
+#include "app/InputRouting.h"
+#include "app/ScreenUnits.h"
+#include "gui/GuiElement.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// Screen units as start-up fixes them for a 1024 x 768 viewport.
+inline void useFuzzScreenUnits() {
+    viewport[2] = 1024;
+    viewport[3] = 768;
+    pixelSize = 100.0f / 768.0f;
+    titleBarHeight = snapToPixel(2.5f);
+    borderWidth = snapToPixel(0.4f);
+}
+
+// A file of this process that holds each input in turn; removed at exit.
+class InputFile {
+public:
+    explicit InputFile(const char* stem)
+        : path("/tmp/trellis-fuzz-" + std::string(stem) + "-" + std::to_string(getpid())) {}
+    ~InputFile() { std::remove(path.c_str()); }
+
+    const char* write(const uint8_t* data, size_t size) const {
+        if (FILE* file = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(data, 1, size, file);
+            std::fclose(file);
+        }
+        return path.c_str();
+    }
+    const char* write(const std::string& text) const {
+        return write(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    }
+
+private:
+    std::string path;
+};
+
+// Every element of the tree under element, parents before children.
+inline void collectTree(GuiElement* element, std::vector<GuiElement*>& out) {
+    out.push_back(element);
+    for (GuiElement* child : element->children)
+        collectTree(child, out);
+}
+
+// Deletes element and its subtree, children first, so that no destructor meets a freed child.
+inline void destroyTree(GuiElement* element) {
+    const std::vector<GuiElement*> children(element->children.begin(), element->children.end());
+    for (GuiElement* child : children)
+        destroyTree(child);
+    delete element;
+}
+
+// Traps unless the routing state holds no element: what an emptied tree must leave.
+inline void checkRoutingCleared() {
+    bool clear = !hoveredElement && !focusElement;
+    for (GuiElement* pressed : pressedElements)
+        clear = clear && !pressed;
+    if (!clear)
+        __builtin_trap();
+}
