@@ -5,9 +5,9 @@
 #include "gui/Button.h"
 #include "gui/Window.h"
 #include "skin/SkinStore.h"
+#include "skin/XmlFile.h"
 
 #include <cstring>
-#include <filesystem>
 #include <tinyxml.h>
 #include <vector>
 
@@ -39,13 +39,8 @@ GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiEleme
 }  // namespace
 
 void loadDialogue(const char* fileName) {
-    // TinyXML sizes its buffer by seeking to the end of the file, which for a directory gives
-    // an absurd length and a failed allocation: a directory is just not a dialogue file.
-    std::error_code notAFolder;
-    if (std::filesystem::is_directory(fileName, notAFolder))
-        return;
     TiXmlDocument document(fileName);
-    if (!document.LoadFile())
+    if (!loadXmlFile(document))
         return;
 
     GuiElement* parent = rootElement;

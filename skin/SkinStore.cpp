@@ -2,6 +2,7 @@
 #include "skin/SkinStore.h"
 
 #include "gui/GuiElement.h"
+#include "skin/XmlFile.h"
 
 #include <cstring>
 #include <tinyxml.h>
@@ -42,7 +43,7 @@ const char* findInSection(const SkinStore& store, const std::string& section,
 
 void loadSkin(const char* skinName, const char* fileName) {
     TiXmlDocument document(fileName);
-    if (!skinName || !document.LoadFile())
+    if (!skinName || !loadXmlFile(document))
         return;
     if (const TiXmlElement* skin = findSkin(document, skinName))
         mergeSections(skinStore, *skin);

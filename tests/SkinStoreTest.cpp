@@ -118,7 +118,7 @@ TEST_F(SkinStoreTest, ChoosesTheSkinElementAndMergesItsSections) {
     }
 }
 
-// A failed load leaves earlier values in place, and without a file the store starts empty,
+// A failed load (missing, malformed or a folder) leaves earlier values in place, and without a file the store starts empty,
 // so every element keeps its constructor defaults.
 TEST_F(SkinStoreTest, FailedLoadsLeaveTheStoreAsItWas) {
     loadSkin("default", (path + ".missing").c_str());
@@ -134,6 +134,9 @@ TEST_F(SkinStoreTest, FailedLoadsLeaveTheStoreAsItWas) {
     loadFromText(kTwoSkins, "absent");
     EXPECT_EQ(skinStore, before);
     loadSkin(nullptr, path.c_str());
+    EXPECT_EQ(skinStore, before);
+    // A folder where the file should be is refused, not read (reading it used to abort).
+    loadSkin("default", folder.path("").c_str());
     EXPECT_EQ(skinStore, before);
 }
 
