@@ -2,6 +2,8 @@
 #include "app/ScreenUnits.h"
 
 #include <GL/gl.h>
+#include <climits>
+#include <cmath>
 
 int viewport[4] = {0, 0, 800, 600};
 float pixelSize = 0;
@@ -17,7 +19,17 @@ void fixScreenUnits() {
 
 float snapToPixel(float v) {
     const float pixelsPerUnit = 1.0f / pixelSize;
-    const int pixels = static_cast<int>(v * pixelsPerUnit + 0.5f);
+    const float exact = v * pixelsPerUnit + 0.5f;
+    // Converting a float outside int's range (or NaN) is undefined: such lengths, which only
+    // a hostile file gives, saturate at the int range, and NaN becomes 0.
+    const float limit = 2147483648.0f;
+    int pixels = 0;
+    if (exact >= limit)
+        pixels = INT_MAX;
+    else if (exact < -limit)
+        pixels = INT_MIN;
+    else if (!std::isnan(exact))
+        pixels = static_cast<int>(exact);
     return static_cast<float>(pixels) * pixelSize;
 }
 

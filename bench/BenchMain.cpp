@@ -1,7 +1,9 @@
 // trellis-bench: runs every benchmark and prints one table. Options besides Google Benchmark's:
 //   --smoke                      tiny sizes, one short run each: checks that everything runs
-//   --profile=KIND:BUTTONS:FRAMES  draws FRAMES frames of KIND (trellis or floor) and nothing
-//                                else, for callgrind (see docs/PERFORMANCE.md)
+//   --profile=KIND:SIZE:COUNT    does one kind of work COUNT times and nothing else, for
+//                                callgrind (see docs/PERFORMANCE.md): KIND trellis or floor
+//                                draws frames of SIZE buttons; load, parse or reskin works on a
+//                                dialogue of SIZE elements
 #include "BenchSupport.h"
 #include "Benchmarks.h"
 #include "TableReporter.h"
@@ -33,10 +35,11 @@ std::string machine() {
 
 int profile(const char* spec) {
     char kind[16] = {};
-    int buttons = 0, frames = 0;
-    if (std::sscanf(spec, "%15[a-z]:%d:%d", kind, &buttons, &frames) != 3 ||
-        !profileFrames(kind, buttons, frames)) {
-        std::fprintf(stderr, "trellis-bench: --profile=trellis|floor:BUTTONS:FRAMES\n");
+    int size = 0, count = 0;
+    if (std::sscanf(spec, "%15[a-z]:%d:%d", kind, &size, &count) != 3 ||
+        !(profileFrames(kind, size, count) || profileDialogue(kind, size, count))) {
+        std::fprintf(stderr,
+                     "trellis-bench: --profile=trellis|floor|load|parse|reskin:SIZE:COUNT\n");
         return 2;
     }
     return 0;

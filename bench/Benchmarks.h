@@ -21,6 +21,10 @@ struct DialogueSizes {
 };
 void registerDialogueBenchmarks(const DialogueSizes& sizes);
 
+// Runs one kind of work ("load", "parse" or "reskin") at a size for a profiler; false for an
+// unknown kind.
+bool profileDialogue(const char* kind, int elements, int runs);
+
 // "startup": process start to the first frame drawn, and "demo_memory": the demo's peak
 // resident memory, each over the given number of runs.
 void registerStartupBenchmarks(int runs);

@@ -198,6 +198,42 @@ void memoryBenchmark(benchmark::State& state) {
 
 }  // namespace
 
+// Out of line and called only by profileDialogue, for callgrind's --toggle-collect.
+__attribute__((noinline)) void profiledLoad(const char* file) {
+    loadDialogue(file);
+}
+
+__attribute__((noinline)) void profiledParse(TiXmlDocument& document) {
+    document.LoadFile();
+}
+
+__attribute__((noinline)) void profiledReskin(GuiElement* root) {
+    reskinTree(root, skinStore);
+}
+
+bool profileDialogue(const char* kind, int elements, int runs) {
+    const std::string which = kind, file = dialogueFile(elements);
+    registerBenchCallback();
+    if (which == "reskin") {
+        GuiElement* root = loadedTree(elements);
+        loadSkin("test", benchSkinFile().c_str());
+        for (int i = 0; i < runs; ++i)
+            profiledReskin(root);
+        return true;
+    }
+    if (which != "load" && which != "parse")
+        return false;
+    for (int i = 0; i < runs; ++i) {
+        freshGui();
+        TiXmlDocument document(file.c_str());
+        if (which == "load")
+            profiledLoad(file.c_str());
+        else
+            profiledParse(document);
+    }
+    return true;
+}
+
 void registerDialogueBenchmarks(const DialogueSizes& sizes) {
     auto* load = benchmark::RegisterBenchmark("load", loadBenchmark);
     for (int elements : sizes.load)

@@ -58,7 +58,8 @@ public:
         for (size_t i = 0; i < cells.size(); ++i) {
             const int width = i == 0 ? 10 : 14;
             char cell[128];
-            std::snprintf(cell, sizeof cell, i == 0 ? "  %-*s" : "%*s", width, cells[i].c_str());
+            const bool left = i == 0 || i + 1 == cells.size();  // names and notes
+            std::snprintf(cell, sizeof cell, left ? "  %-*s" : "%*s", width, cells[i].c_str());
             out << cell;
         }
         out << "\n";
@@ -115,8 +116,8 @@ void frameTable(Table& table, const std::map<long, Series>& family) {
                    buttons >= 1000 ? "<= 1.10 " + verdict(ratio <= 1.10) : "-"});
     }
     reportErrors(table, family, "frame");
-    table.note("ratio = trellis / floor per run (median); draw ratio: the same before the swap; "
-               "noise = (max - min) / median of trellis ms");
+    table.note("ratio = trellis / floor in each run; draw ratio = the same for the drawing "
+               "thread before the swap; noise = (max - min) / median of trellis ms");
 }
 
 void loadTable(Table& table, const std::map<long, Series>& family) {

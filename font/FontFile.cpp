@@ -57,6 +57,17 @@ size_t texelBytes(const GlfHeader& h) {
     return size_t(h.textureWidth) * size_t(h.textureHeight) * 2;
 }
 
+// Whether a seekable stream holds at least count more bytes; a stream that cannot seek is given
+// the benefit of the doubt and is simply read.
+bool bytesLeftAtLeast(FILE* file, size_t count) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0)
+        return true;
+    const long end = std::ftell(file);
+    std::fseek(file, here, SEEK_SET);
+    return end < 0 || size_t(end - here) >= count;
+}
+
 bool isValidLineHeight(float height) {
     return std::isfinite(height) && height > 0.0f;
 }
@@ -97,18 +108,18 @@ bool parseFontFile(const unsigned char* data, size_t size, FontFileContents& out
 bool readFontFile(FILE* file, FontFileContents& out) {
     if (!file)
         return false;
-    // Read in the order the sections stand, checking each size against the header before
-    // allocating, so that a lying header cannot make us allocate more than its limits allow.
+    // The header is checked before anything else is allocated, and the stream's length before
+    // the body is: a lying header can neither make us allocate beyond its limits nor allocate
+    // for bytes the file does not have.
     std::vector<unsigned char> bytes(kGlfHeaderSize);
     bool ok = std::fread(bytes.data(), 1, kGlfHeaderSize, file) == kGlfHeaderSize;
+    const GlfHeader header = decodeHeader(bytes.data());
+    ok = ok && isValidFontHeader(header);
+    const size_t bodySize = ok ? glyphCount(header) * kGlyphRecordSize + texelBytes(header) : 0;
+    ok = ok && bytesLeftAtLeast(file, bodySize);
     if (ok) {
-        GlfHeader header = decodeHeader(bytes.data());
-        ok = isValidFontHeader(header);
-        if (ok) {
-            size_t rest = glyphCount(header) * kGlyphRecordSize + texelBytes(header);
-            bytes.resize(kGlfHeaderSize + rest);
-            ok = std::fread(bytes.data() + kGlfHeaderSize, 1, rest, file) == rest;
-        }
+        bytes.resize(kGlfHeaderSize + bodySize);
+        ok = std::fread(bytes.data() + kGlfHeaderSize, 1, bodySize, file) == bodySize;
     }
     std::fclose(file);
     return ok && parseFontFile(bytes.data(), bytes.size(), out);

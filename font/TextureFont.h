@@ -16,7 +16,7 @@ extern float currentTextSize;                // size used when an operation is g
 constexpr const char* kFontFileName = "verdana.glf";  // read from the working directory
 
 // Reads the font from file (closing it), creates its mipmapped texture and marks the font
-// loaded. An invalid file leaves the font unloaded and makes no GL call. Needs a GL context.
+// loaded. An invalid file changes nothing and makes no GL call. Needs a GL context.
 void loadTextureFont(FILE* file);
 
 // Forgets any held glyph table; the font is unloaded until the next successful load.

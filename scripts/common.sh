@@ -7,6 +7,7 @@ TRELLIS_PACKAGES=(
     libglfw3-dev libtinyxml-dev libgl-dev libglu1-mesa-dev libfreetype-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool imagemagick x11-apps
+    clang libclang-rt-14-dev valgrind
 )
 
 # Installs the packages in TRELLIS_PACKAGES (and any given as arguments) that are missing.
@@ -30,4 +31,21 @@ install_missing_packages() {
 build_trellis() {
     cmake -S "$TRELLIS_ROOT" -B "$TRELLIS_ROOT/build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null &&
         cmake --build "$TRELLIS_ROOT/build" -j"$(nproc)"
+}
+
+# Configures and builds into build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer,
+# compiled by clang so that the fuzzers and their corpus replays are built there too.
+build_trellis_sanitized() {
+    CC=clang CXX=clang++ cmake -S "$TRELLIS_ROOT" -B "$TRELLIS_ROOT/build-asan" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELLIS_SANITIZE=ON -DTRELLIS_BUILD_FUZZERS=ON "$@" \
+        >/dev/null &&
+        sanitizer_environment cmake --build "$TRELLIS_ROOT/build-asan" -j"$(nproc)"
+}
+
+# Runs a command with the sanitizers set to fail on any report, and with the leaks of the GL
+# driver, GLFW and Xlib (which free nothing at exit) suppressed.
+sanitizer_environment() {
+    ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
+        LSAN_OPTIONS=suppressions=$TRELLIS_ROOT/tests/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 "$@"
 }

@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite (under a private X server
-# when there is no display). Exits non-zero on any failure.
+# when there is no display); then builds it again with AddressSanitizer and
+# UndefinedBehaviorSanitizer, with the fuzzers, and runs it there too, corpus replays included.
+# Exits non-zero on any failure or sanitizer report.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing_packages
 build_trellis
+build_trellis_sanitized
 
-cd "$TRELLIS_ROOT/build"
-run_ctest() { ctest --output-on-failure -j"$(nproc)" "$@"; }
+run_suites() {
+    ctest --test-dir "$TRELLIS_ROOT/build" --output-on-failure -j"$(nproc)"
+    sanitizer_environment ctest --test-dir "$TRELLIS_ROOT/build-asan" --output-on-failure \
+        -j"$(nproc)"
+}
 if [ -n "${DISPLAY:-}" ]; then
-    run_ctest
+    run_suites
 else
-    xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "$(declare -f run_ctest); run_ctest"
+    xvfb-run -a -s '-screen 0 1280x1024x24' bash -c "set -euo pipefail; TRELLIS_ROOT='$TRELLIS_ROOT'
+        $(declare -f run_suites sanitizer_environment); run_suites"
 fi

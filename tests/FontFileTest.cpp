@@ -2,6 +2,7 @@
 // files are refused without touching the result. No GL.
 #include "support/TestFont.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <functional>

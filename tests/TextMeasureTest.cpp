@@ -74,4 +74,18 @@ TEST_F(TextMeasure, SizeZeroUsesTheCurrentTextSize) {
     EXPECT_EQ(currentTextSize, 3.0f);
 }
 
+// A byte is looked up as a signed 8-bit code: with a font reaching down to -128, bytes 128 to
+// 255 have glyphs.
+TEST_F(TextMeasure, LooksUpBytesAsSignedCodes) {
+    FontFileContents font = makeTestFont();
+    font.header.firstChar = -128;
+    font.header.lastChar = 127;
+    font.glyphs.insert(font.glyphs.begin(), 160, font.glyphs[0]);
+    font.glyphs.push_back(font.glyphs[0]);
+    font.glyphs[200 - 256 + 128].glyphWidth = kTestLineHeight;  // code -56, byte 200
+    loadTextureFont(openBytes(encodeFontFile(font)));
+    EXPECT_FLOAT_EQ(measureTextWidth("\310"), 2);
+    EXPECT_FLOAT_EQ(measureTextWidth("\200\377\177"), 3);
+}
+
 }  // namespace

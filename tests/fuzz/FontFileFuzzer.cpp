@@ -27,8 +27,8 @@ void check(bool condition) {
 bool sameContents(const FontFileContents& a, const FontFileContents& b) {
     return std::memcmp(&a.header, &b.header, sizeof a.header) == 0 &&
            a.glyphs.size() == b.glyphs.size() &&
-           std::memcmp(a.glyphs.data(), b.glyphs.data(),
-                       a.glyphs.size() * sizeof(GlyphRecord)) == 0 &&
+           std::memcmp(a.glyphs.data(), b.glyphs.data(), a.glyphs.size() * sizeof(GlyphRecord)) ==
+               0 &&
            a.texels == b.texels;
 }
 

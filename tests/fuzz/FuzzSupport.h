@@ -1,10 +1,11 @@
 // Shared by the fuzzers: screen units without GL, a private file for each input, and the
-// teardown of an element tree between inputs.
+// check that a torn-down tree left nothing in the routing state.
 #pragma once
 
 #include "app/InputRouting.h"
 #include "app/ScreenUnits.h"
 #include "gui/GuiElement.h"
+#include "support/TreeTeardown.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -43,21 +44,6 @@ public:
 private:
     std::string path;
 };
-
-// Every element of the tree under element, parents before children.
-inline void collectTree(GuiElement* element, std::vector<GuiElement*>& out) {
-    out.push_back(element);
-    for (GuiElement* child : element->children)
-        collectTree(child, out);
-}
-
-// Deletes element and its subtree, children first, so that no destructor meets a freed child.
-inline void destroyTree(GuiElement* element) {
-    const std::vector<GuiElement*> children(element->children.begin(), element->children.end());
-    for (GuiElement* child : children)
-        destroyTree(child);
-    delete element;
-}
 
 // Traps unless the routing state holds no element: what an emptied tree must leave.
 inline void checkRoutingCleared() {

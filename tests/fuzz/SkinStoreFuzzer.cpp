@@ -14,7 +14,7 @@
 
 namespace {
 
-const char* const kAttributes[] = {"bgColor", "texture", "u0",       "v0",  "u1",
+const char* const kAttributes[] = {"bgColor", "texture",   "u0",       "v0",   "u1",
                                    "v1",      "fontColor", "fontSize", "name", ""};
 
 struct Tree {
