@@ -12,5 +12,7 @@ cd "$TRELLIS_ROOT/build/run"
 if [ -n "${DISPLAY:-}" ]; then
     exec ../trellis-demo
 fi
-exec xvfb-run -a -s '-screen 0 1024x768x24' "$TRELLIS_ROOT/scripts/headless-demo.sh" \
+# The screen is larger than the window so that the pointer, which a fresh server puts at the
+# screen's centre, starts outside it: the demo has seen no pointer yet, as on a desktop.
+exec xvfb-run -a -s '-screen 0 2048x1536x24' "$TRELLIS_ROOT/scripts/headless-demo.sh" \
     "$TRELLIS_ROOT/build"

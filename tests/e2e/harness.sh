@@ -4,7 +4,9 @@
 set -euo pipefail
 
 if [ -z "${TRELLIS_E2E_SERVER:-}" ]; then
-    TRELLIS_E2E_SERVER=1 exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
+    # The screen is larger than the window, which sits at its top-left corner, so that the
+    # pointer starts outside the window, at the screen's centre.
+    TRELLIS_E2E_SERVER=1 exec xvfb-run -a -s '-screen 0 2048x1536x24' bash "$0" "$@"
 fi
 
 BUILD=$(cd "$1" && pwd)
@@ -16,8 +18,8 @@ fail() {
     exit 1
 }
 
-# Starts the demo in a fresh folder holding the shipped data, with the pointer parked at the
-# window's top-left corner. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
+# Starts the demo in a fresh folder holding the shipped data, with the pointer outside its
+# window. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
 start_demo() {
     mkdir -p "$WORK/run"
     cp "$BUILD"/run/* "$WORK/run/"
@@ -26,8 +28,6 @@ start_demo() {
     DEMO_PID=$!
     DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
     [ -n "$DEMO_WINDOW" ] || fail "the demo's window did not appear"
-    # The server starts the pointer at the screen's centre, over the window.
-    xdotool mousemove --sync 0 0
     settle
 }
 
@@ -38,7 +38,7 @@ settle() { sleep "${1:-0.4}"; }
 # and prints the path.
 screenshot() {
     local file="$WORK/$1.png"
-    import -window root "$file"
+    import -window root -crop 1024x768+0+0 +repage "$file"
     echo "$file"
 }
 
