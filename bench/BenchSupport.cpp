@@ -4,6 +4,7 @@
 #include "app/GuiShell.h"
 #include "app/InputRouting.h"
 #include "app/ScreenUnits.h"
+#include "app/WindowShell.h"
 #include "font/TextureFont.h"
 #include "gui/CallbackTable.h"
 #include "gui/ElementRegistry.h"
@@ -16,12 +17,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <vector>
 
 namespace {
 
 GLFWwindow* window = nullptr;
 GuiElement* builtRoot = nullptr;  // the tree freshGui built last
+unsigned freshStarts = 0;
 
 const char* const kBenchSkins = R"(<skin name='default'>
   <global bgColor='404040ff' fontColor='ffffffff' fontSize='1.6'/>
@@ -66,22 +69,13 @@ void doNothing(void*, CallbackSender*) {}
 bool openBenchWindow() {
     if (window)
         return true;
-    if (!glfwInit()) {
-        std::fprintf(stderr, "trellis-bench: no X display (run it through scripts/bench.sh)\n");
-        return false;
-    }
-    glfwWindowHint(GLFW_RED_BITS, 8);
-    glfwWindowHint(GLFW_GREEN_BITS, 8);
-    glfwWindowHint(GLFW_BLUE_BITS, 8);
-    glfwWindowHint(GLFW_ALPHA_BITS, 8);
-    glfwWindowHint(GLFW_DEPTH_BITS, 24);
-    glfwWindowHint(GLFW_STENCIL_BITS, 0);
-    window = glfwCreateWindow(1024, 768, "trellis-bench", nullptr, nullptr);
+    openWindow();  // the demo's own window
+    window = glfwGetCurrentContext();
     if (!window) {
-        std::fprintf(stderr, "trellis-bench: the window did not open\n");
+        std::fprintf(stderr, "trellis-bench: no window: is there an X display? (run it through "
+                             "scripts/bench.sh)\n");
         return false;
     }
-    glfwMakeContextCurrent(window);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glClearColor(0, 0, 0, 1);
@@ -95,10 +89,6 @@ bool openBenchWindow() {
         return false;
     }
     return true;
-}
-
-GLFWwindow* benchWindow() {
-    return window;
 }
 
 std::string runFolder() {
@@ -134,10 +124,18 @@ GuiElement* freshGui() {
     // starts without them.
     elementRegistry = ElementRegistry();
     skinStore = SkinStore();
+    // Hand the freed memory back to the system, so that the next load meets memory as a new
+    // process does (fresh pages) whatever size the last one had.
+    malloc_trim(0);
     loadSkin("default", benchSkinFile().c_str());
     rootElement = nullptr;
     builtRoot = rootElement = new GuiRoot();
+    ++freshStarts;
     return builtRoot;
+}
+
+unsigned freshGuiCount() {
+    return freshStarts;
 }
 
 GuiElement* newDetachedRoot() {

@@ -8,13 +8,10 @@
 #include <ctime>
 #include <string>
 
-struct GLFWwindow;
-
-// Opens the 1024 x 768 window once (visible, as the demo's is; the benchmarks run under their
-// own X server), fixes the screen units and loads the baked font from the build's run folder.
-// Returns false, after saying why, when there is no display or no font.
+// Opens the demo's window once (openWindow: 1024 x 768, visible; the benchmarks run under
+// their own X server), fixes the screen units and loads the baked font from the build's run
+// folder. Returns false, after saying why, when there is no display or no font.
 bool openBenchWindow();
-GLFWwindow* benchWindow();
 
 // The build's run folder: the demo's font, skin and dialogue files.
 std::string runFolder();
@@ -34,6 +31,9 @@ void registerBenchCallback();
 // call built, empties the element registry and the skin store, merges the skin "default" from
 // benchSkinFile(), and builds a new root as rootElement.
 GuiElement* freshGui();
+
+// How many times freshGui has started over: a tree built after the last start is still there.
+unsigned freshGuiCount();
 
 // A root element that is attached to nothing, whatever rootElement currently holds.
 GuiElement* newDetachedRoot();

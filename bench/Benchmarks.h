@@ -4,16 +4,19 @@
 
 #include <vector>
 
-// "frame/<buttons>": a trellis frame and its floor, alternately, in the window.
-void registerFrameBenchmarks(const std::vector<int>& buttonCounts);
+// "frame/<buttons>": a trellis frame and its floor, alternately, in the window, for at least
+// minSeconds of CPU time per run.
+void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSeconds);
 
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 
-// "load/<elements>", "reskin/<elements>", "find/flat/<siblings>", "find/deep/<levels>" and
-// "memory/<elements>".
+// "load/<elements>", "load_scaling/<elements>", "reskin/<elements>", "find/flat/<siblings>",
+// "find/deep/<levels>" and "memory/<elements>".
 struct DialogueSizes {
     std::vector<int> load;    // dialogue elements per loaded file
+    int scalingElements;      // loaded beside ten loads of a tenth of it
+    int scalingRuns;          // repetitions of that: its ratio is the noisiest of all
     std::vector<int> reskin;  // dialogue elements in the re-skinned tree
     int flatSiblings;         // children of the root in the flat pointer search
     int depth;                // levels in the deep pointer search

@@ -22,7 +22,8 @@ void copyColor(unsigned char (&to)[4], const Color& from) {
     std::memcpy(to, from.rgba, 4);
 }
 
-// Where TextElement puts text along one axis, given the room left over.
+// Where TextElement puts text along one axis, given the room left over: its rule, which it keeps
+// to itself, written again here like the drawing below, which the floor must do without trellis.
 float alignedOffset(TextAlign align, float room, float inset) {
     switch (align) {
     case TextAlign::Center:
@@ -187,7 +188,8 @@ void drawGlyphs(const FloorScene& scene, FloorText run) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBindTexture(GL_TEXTURE_2D, scene.texture);
     glBegin(GL_QUADS);
-    for (const FloorGlyph *g = scene.glyphs.data() + run.begin, *end = scene.glyphs.data() + run.end;
+    for (const FloorGlyph *g = scene.glyphs.data() + run.begin,
+                          *end = scene.glyphs.data() + run.end;
          g != end; ++g) {
         glTexCoord2f(g->s0, g->t0);
         glVertex3f(g->x0, g->y0, 0);

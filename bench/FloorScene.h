@@ -23,20 +23,20 @@ struct FloorText {
 struct FloorNode {
     enum : uint8_t { kQuad = 1, kBorder = 2, kText = 4, kBevel = 8 };
 
-    float x, y;                // translation
-    float width, height;       // quad size
-    float u0, v0, u1, v1;      // quad texture coordinates
-    unsigned char bg[4];       // quad colour
-    unsigned char font[4];     // text colour
-    unsigned char first[4];    // bevel: top and left lines; border: the light shade
-    unsigned char second[4];   // bevel: bottom and right lines; border: the dark shade
-    unsigned char border[4];   // border: the colour along the element's edge
-    float borderWidth;         // snapped frame width
-    float pixel;               // bevel inset
-    uint8_t parts;             // which of the k* parts it draws
-    bool textured;             // quad textured
-    uint16_t pops;             // matrices popped after it: its own and its finished ancestors'
-    FloorText text;            // glyphs, when kText is set
+    float x, y;               // translation
+    float width, height;      // quad size
+    float u0, v0, u1, v1;     // quad texture coordinates
+    unsigned char bg[4];      // quad colour
+    unsigned char font[4];    // text colour
+    unsigned char first[4];   // bevel: top and left lines; border: the light shade
+    unsigned char second[4];  // bevel: bottom and right lines; border: the dark shade
+    unsigned char border[4];  // border: the colour along the element's edge
+    float borderWidth;        // snapped frame width
+    float pixel;              // bevel inset
+    uint8_t parts;            // which of the k* parts it draws
+    bool textured;            // quad textured
+    uint16_t pops;            // matrices popped after it: its own and its finished ancestors'
+    FloorText text;           // glyphs, when kText is set
 };
 
 // A whole frame: projection, the tree's nodes and the debug line.

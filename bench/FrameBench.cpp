@@ -5,12 +5,12 @@
 #include "FloorScene.h"
 
 #include "app/GuiShell.h"
+#include "app/WindowShell.h"
 #include "gui/Button.h"
 #include "gui/Window.h"
 #include "skin/SkinStore.h"
 
 #include <GL/gl.h>
-#include <GLFW/glfw3.h>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -49,8 +49,8 @@ GuiElement* buildButtonTree(int buttons) {
         const int layer = w / (kWindowColumns * kWindowRows);
         const float x = 0.6f + 10.2f * float(place % kWindowColumns) + 0.4f * float(layer % 5);
         const float y = 0.6f + 24.5f * float(place / kWindowColumns) + 0.4f * float(layer % 7);
-        auto* window = new Window((prefix + numbered("w", w)).c_str(), root,
-                                  numbered("Window ", w).c_str());
+        auto* window =
+            new Window((prefix + numbered("w", w)).c_str(), root, numbered("Window ", w).c_str());
         window->setRect(x, y, 9, 20);
         for (int b = first; b < first + kButtonsPerWindow && b < buttons; ++b) {
             auto* button = new Button((prefix + numbered("b", b)).c_str(), window,
@@ -80,12 +80,6 @@ void drawFloorScene(const FloorScene& floor) {
     drawFloorFrame(floor);
 }
 
-
-void swapFrame() {
-    glfwPollEvents();
-    glfwSwapBuffers(benchWindow());
-}
-
 // Builds the scene once per size and proves that the floor draws the very same pixels.
 FrameScene& frameScene(int buttons) {
     static std::map<int, std::unique_ptr<FrameScene>> scenes;
@@ -106,7 +100,7 @@ FrameScene& frameScene(int buttons) {
         scene->error = "the floor's frame differs from trellis's: the call streams differ";
     else if (drawn == readFrame())
         scene->error = "trellis drew nothing";
-    swapFrame();
+    swapBuffers();
     return *scene;
 }
 
@@ -120,7 +114,7 @@ template <typename Draw> void timeFrame(Draw draw, FrameCost& cost) {
     const double threadStart = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
     draw();
     const double drawn = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
-    swapFrame();
+    swapBuffers();
     const double end = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
     cost.draw += drawn - threadStart;
     cost.frame += end - start;
@@ -170,11 +164,11 @@ __attribute__((noinline)) void profiledFloorFrame(const FloorScene& floor) {
     drawFloorScene(floor);
 }
 
-void registerFrameBenchmarks(const std::vector<int>& buttonCounts) {
+void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSeconds) {
     auto* family = benchmark::RegisterBenchmark("frame", frameBenchmark);
     for (int buttons : buttonCounts)
         family->Arg(buttons);
-    family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+    family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
 }
 
 bool profileFrames(const char* kind, int buttons, int frames) {
@@ -191,7 +185,7 @@ bool profileFrames(const char* kind, int buttons, int frames) {
             profiledTrellisFrame(scene.root);
         else
             profiledFloorFrame(scene.floor);
-        swapFrame();
+        swapBuffers();
     }
     return true;
 }

@@ -22,9 +22,9 @@ namespace {
 constexpr double kDemoRunSeconds = 2.0;  // long enough for the demo to settle into its loop
 
 struct ChildRun {
-    bool exited = false;        // ended by itself with status 0
-    std::string output;         // its standard output
-    double peakKilobytes = 0;   // VmHWM just before it was stopped (only with stopAfter)
+    bool exited = false;       // ended by itself with status 0
+    std::string output;        // its standard output
+    double peakKilobytes = 0;  // VmHWM just before it was stopped (only with stopAfter)
 };
 
 double monotonicSeconds() {
@@ -127,7 +127,8 @@ void startupBenchmark(benchmark::State& state) {
         elements = double(times["elements"]);
     }
     for (const auto& [name, seconds] : phases)
-        state.counters[name] = benchmark::Counter(seconds * 1e3, benchmark::Counter::kAvgIterations);
+        state.counters[name] =
+            benchmark::Counter(seconds * 1e3, benchmark::Counter::kAvgIterations);
     state.counters["elements"] = elements;
     state.SetLabel(runFolderListing());
 }

@@ -18,10 +18,10 @@ public:
 
     // Repetitions of one benchmark at one size.
     struct Series {
-        std::vector<double> seconds;                            // per iteration, as timed
+        std::vector<double> seconds;                          // per iteration, as timed
         std::map<std::string, std::vector<double>> counters;  // by counter name
-        std::string label;                                      // the benchmark's own note
-        std::string error;                                      // why it did not run
+        std::string label;                                    // the benchmark's own note
+        std::string error;                                    // why it did not run
     };
 
 private:

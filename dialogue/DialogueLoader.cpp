@@ -19,9 +19,11 @@ namespace {
 void copyIntoSkinSection(const TiXmlElement& element, const char* name) {
     if (!name)
         return;
+    // setSkinAttribute for each attribute, with the section found once.
+    SkinSection& section = skinStore[name];
     for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute;
          attribute = attribute->Next())
-        setSkinAttribute(name, attribute->Name(), attribute->Value());
+        section[attribute->NameTStr()] = attribute->ValueStr();
 }
 
 // The element an XML element stands for under parent, or null for a tag that builds nothing.

@@ -175,12 +175,13 @@ Color scaleColor(const Color& color, float factor) {
 // ============================================================================================
 
 void GuiElement::applySkin(SkinStore& store) {
-    applySkinColor(store, *this, "bgColor", bgColor);
-    applySkinUnsigned(store, *this, "texture", texture);
-    applySkinReal(store, *this, "u0", u0);
-    applySkinReal(store, *this, "v0", v0);
-    applySkinReal(store, *this, "u1", u1);
-    applySkinReal(store, *this, "v1", v1);
+    const SkinSections sections(store, *this);
+    applySkinColor(sections, "bgColor", bgColor);
+    applySkinUnsigned(sections, "texture", texture);
+    applySkinReal(sections, "u0", u0);
+    applySkinReal(sections, "v0", v0);
+    applySkinReal(sections, "u1", u1);
+    applySkinReal(sections, "v1", v1);
 }
 
 void GuiElement::loadAttributes(const TiXmlElement& element) {

@@ -30,7 +30,7 @@ TextElement::TextElement(const char* name, GuiElement* parent, const char* text,
     : GuiElement(name, parent, x, y, width, height), fontSize(snapToPixel(2.0f)),
       text(text ? text : "") {
     // The skin class is still "global" here; the size waits for a full applySkin.
-    applySkinColor(skinStore, *this, "fontColor", fontColor);
+    applySkinColor(SkinSections(skinStore, *this), "fontColor", fontColor);
 }
 
 void TextElement::draw() {
@@ -48,8 +48,9 @@ void TextElement::draw() {
 
 void TextElement::applySkin(SkinStore& store) {
     GuiElement::applySkin(store);
-    applySkinColor(store, *this, "fontColor", fontColor);
-    applySkinReal(store, *this, "fontSize", fontSize);
+    const SkinSections sections(store, *this);
+    applySkinColor(sections, "fontColor", fontColor);
+    applySkinReal(sections, "fontSize", fontSize);
 }
 
 void TextElement::loadAttributes(const TiXmlElement& element) {

@@ -22,7 +22,7 @@ fi
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'kill "${demo:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-log=$work/memcheck.txt
+log=$build/memcheck.log  # kept for reading after the run
 
 # The changeSkin button's centre in window pixels, from the dialogue file: skinButton inside
 # mainWindow, each rectangle snapped to whole pixels (7.68 a unit) relative to its parent.
@@ -117,4 +117,4 @@ if [ -s "$work/ours.txt" ]; then
     cat "$work/ours.txt" >&2
     exit 1
 fi
-echo "memcheck: no invalid access, uninitialised use or definite leak in trellis code"
+echo "memcheck: no invalid access, uninitialised use or definite leak in trellis code ($log)"

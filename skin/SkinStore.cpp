@@ -30,13 +30,10 @@ void mergeSections(SkinStore& store, const TiXmlElement& skin) {
     }
 }
 
-const char* findInSection(const SkinStore& store, const std::string& section,
-                          const std::string& attribute) {
-    auto foundSection = store.find(section);
-    if (foundSection == store.end())
-        return nullptr;
-    auto foundValue = foundSection->second.find(attribute);
-    return foundValue == foundSection->second.end() ? nullptr : foundValue->second.c_str();
+// The section every lookup ends with; made once, not for every lookup.
+const std::string& globalSection() {
+    static const std::string name = "global";
+    return name;
 }
 
 }  // namespace
@@ -54,13 +51,30 @@ void setSkinAttribute(const char* section, const char* attribute, const char* va
 }
 
 const char* findSkinAttribute(SkinStore& store, const GuiElement& element, const char* attribute) {
-    const std::string key = attribute;
-    if (const char* value = findInSection(store, element.name, key))
-        return value;
-    const std::string skinClass = element.skinClass;
-    if (const char* value = findInSection(store, skinClass, key))
-        return value;
-    if (skinClass == "global")
+    return SkinSections(store, element).find(attribute);
+}
+
+SkinSections::SkinSections(const SkinStore& store, const GuiElement& element) {
+    auto consult = [&](const std::string& name) {
+        auto found = store.find(name);
+        if (found != store.end())
+            sections[count++] = &found->second;
+    };
+    consult(element.name);
+    // For the class "global", the class section and "global" are the same section.
+    if (std::strcmp(element.skinClass, globalSection().c_str()) != 0)
+        consult(element.skinClass);
+    consult(globalSection());
+}
+
+const char* SkinSections::find(const char* attribute) const {
+    if (count == 0)
         return nullptr;
-    return findInSection(store, "global", key);
+    const std::string key = attribute;
+    for (int i = 0; i < count; ++i) {
+        auto found = sections[i]->find(key);
+        if (found != sections[i]->end())
+            return found->second.c_str();
+    }
+    return nullptr;
 }

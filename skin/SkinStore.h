@@ -27,3 +27,19 @@ void setSkinAttribute(const char* section, const char* attribute, const char* va
 // The value of attribute for element: its name section, then its skin class, then "global".
 // Null when none holds it. The text stays valid until the store next changes.
 const char* findSkinAttribute(SkinStore& store, const GuiElement& element, const char* attribute);
+
+// The sections that findSkinAttribute consults for element, found once so that a run of
+// lookups for one element (an applySkin) does not find them again for every attribute. Valid
+// until the store next changes.
+class SkinSections {
+public:
+    SkinSections(const SkinStore& store, const GuiElement& element);
+
+    // The value of attribute in the first section holding it, or null: findSkinAttribute's
+    // answer.
+    const char* find(const char* attribute) const;
+
+private:
+    const SkinSection* sections[3] = {};  // name, skin class, "global"; those that exist
+    int count = 0;
+};

@@ -42,20 +42,17 @@ float parseRealText(const char* text) {
     return text ? static_cast<float>(std::atof(text)) : 0.0f;
 }
 
-void applySkinColor(SkinStore& store, const GuiElement& element, const char* attribute,
-                    Color& field) {
-    if (const char* value = findSkinAttribute(store, element, attribute))
+void applySkinColor(const SkinSections& sections, const char* attribute, Color& field) {
+    if (const char* value = sections.find(attribute))
         field = parseColorText(value);
 }
 
-void applySkinUnsigned(SkinStore& store, const GuiElement& element, const char* attribute,
-                       unsigned int& field) {
-    if (const char* value = findSkinAttribute(store, element, attribute))
+void applySkinUnsigned(const SkinSections& sections, const char* attribute, unsigned int& field) {
+    if (const char* value = sections.find(attribute))
         field = parseUnsignedText(value);
 }
 
-void applySkinReal(SkinStore& store, const GuiElement& element, const char* attribute,
-                   float& field) {
-    if (const char* value = findSkinAttribute(store, element, attribute))
+void applySkinReal(const SkinSections& sections, const char* attribute, float& field) {
+    if (const char* value = sections.find(attribute))
         field = parseRealText(value);
 }

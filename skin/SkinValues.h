@@ -15,10 +15,7 @@ uint32_t parseUnsignedText(const char* text);
 // Decimal real as atof reads it, as a 32-bit float; no number gives 0.
 float parseRealText(const char* text);
 
-// Each looks attribute up for element and, when found, parses it into field.
-void applySkinColor(SkinStore& store, const GuiElement& element, const char* attribute,
-                    Color& field);
-void applySkinUnsigned(SkinStore& store, const GuiElement& element, const char* attribute,
-                       unsigned int& field);
-void applySkinReal(SkinStore& store, const GuiElement& element, const char* attribute,
-                   float& field);
+// Each looks attribute up in an element's skin sections and, when found, parses it into field.
+void applySkinColor(const SkinSections& sections, const char* attribute, Color& field);
+void applySkinUnsigned(const SkinSections& sections, const char* attribute, unsigned int& field);
+void applySkinReal(const SkinSections& sections, const char* attribute, float& field);

@@ -9,6 +9,7 @@
 #include "skin/Reskin.h"
 #include "skin/SkinStore.h"
 #include "support/GlTest.h"
+#include "support/TreeTeardown.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,7 @@ TEST_F(ElementClassesTest, WindowPartsTakeTheirClassSectionsAndCloseButtonSize) 
     reskinTree(&window, skinStore);
     EXPECT_EQ(close->fontSize, 1.25f);
     EXPECT_EQ(window.titleBar->fontSize, 1.25f);  // the title bar's name is empty too
+    destroyTree(window.titleBar);  // the window on the stack does not own its parts
 }
 
 // A name section outranks the class and "global" at construction and at every re-skin;
@@ -162,6 +164,7 @@ TEST_F(ElementClassesTest, TitleBarAndCloseButtonFollowTheWindowWidth) {
     Window untitled("u", nullptr, nullptr);
     untitled.setRect(1, 1, 5, 5);
     EXPECT_EQ(untitled.titleBar, nullptr);
+    destroyTree(window.titleBar);  // the window on the stack does not own its parts
 }
 
 // The pressed state moves the button one pixel right and down, once; the left button presses

@@ -6,12 +6,17 @@
 #include "gui/Button.h"
 #include "gui/ElementRegistry.h"
 #include "gui/GuiRoot.h"
+#include "skin/SkinStore.h"
 #include "support/GlTest.h"
+#include "support/Sanitizers.h"
 #include "support/TempFolder.h"
 
 #include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <new>
 
 namespace {
 
@@ -47,4 +52,59 @@ TEST(RegressionTest, DialogueWithAHugeCoordinateLoads) {
     EXPECT_EQ(button->y, static_cast<float>(INT_MAX) * pixelSize);
     EXPECT_EQ(button->fontSize, static_cast<float>(INT_MAX) * pixelSize);
     EXPECT_EQ(button->x, 23 * pixelSize);
+}
+
+#ifndef TRELLIS_UNDER_ASAN
+// Every new[] block of this program is followed by the rest of a skin file, so that a parser
+// reading past the end of its buffer finds a well-formed ending there instead of garbage.
+const char kPastTheEnd[] = "__'/></skin>";
+
+void* operator new[](std::size_t size) {
+    char* block = static_cast<char*>(std::malloc(size + sizeof kPastTheEnd));
+    if (!block)
+        throw std::bad_alloc();
+    std::memcpy(block + size, kPastTheEnd, sizeof kPastTheEnd);
+    return block;
+}
+void operator delete[](void* block) noexcept {
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+    std::free(block);
+}
+
+// A file ending in the first byte of a four-byte UTF-8 character: TinyXML's LoadFile stepped
+// over the whole character, past its buffer's NUL, and read on beyond it (a heap overflow
+// under AddressSanitizer); here that would complete the skin.
+TEST(RegressionTest, NothingIsReadPastTheEndOfAFile) {
+    TempFolder files;
+    skinStore.clear();
+    loadSkin("s",
+             files.write("cut.xml", "<?xml version='1.0'?><skin name='s'><global v='\xf0").c_str());
+    EXPECT_TRUE(skinStore.empty());
+}
+#endif
+
+// A file that ends inside a multi-byte UTF-8 character is malformed: nothing loads.
+TEST(RegressionTest, FileEndingInsideAUtf8CharacterLoadsNothing) {
+    TempFolder files;
+    skinStore.clear();
+    for (const char* cut :
+         {"<skin name='test'><title bgColor='1' f\xf2",
+          "<skin name='test'><title bgColor='\xf0\x9f", "<skin name='test'>\xe2"}) {
+        loadSkin("test", files.write("cut.xml", cut).c_str());
+        EXPECT_TRUE(skinStore.empty()) << cut;
+    }
+}
+
+// The files are read with TinyXML's own line-ending rule: CR LF and a lone CR become LF.
+TEST(RegressionTest, XmlLineEndingsFoldToLineFeeds) {
+    TempFolder files;
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        skinStore.clear();
+        const std::string text =
+            "<skin name='s'>" + end + "<global note='a" + end + "b'/>" + end + "</skin>" + end;
+        loadSkin("s", files.write("ends.xml", text).c_str());
+        EXPECT_EQ(skinStore["global"]["note"], "a\nb");
+    }
 }
