@@ -60,17 +60,21 @@ void cursorToPixels(double cursorX, double cursorY, int winWidth, int winHeight,
     pixelY = truncateToInt(cursorY * scaleY);
 }
 
-void openWindow() {
-    if (!glfwInit())
-        return;
-    // The library closes its windows at exit, as the older interface did by itself.
-    std::atexit(glfwTerminate);
+void hintWindowFormat() {
     glfwWindowHint(GLFW_RED_BITS, 8);
     glfwWindowHint(GLFW_GREEN_BITS, 8);
     glfwWindowHint(GLFW_BLUE_BITS, 8);
     glfwWindowHint(GLFW_ALPHA_BITS, 8);
     glfwWindowHint(GLFW_DEPTH_BITS, 24);
     glfwWindowHint(GLFW_STENCIL_BITS, 0);
+}
+
+void openWindow() {
+    if (!glfwInit())
+        return;
+    // The library closes its windows at exit, as the older interface did by itself.
+    std::atexit(glfwTerminate);
+    hintWindowFormat();
     window = glfwCreateWindow(1024, 768, "", nullptr, nullptr);
     if (!window)
         return;

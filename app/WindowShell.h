@@ -6,6 +6,10 @@
 
 #include "app/InputRouting.h"
 
+// Asks the window library for the window's pixel format: 8 bits each of red, green, blue and
+// alpha, a 24-bit depth buffer and no stencil.
+void hintWindowFormat();
+
 // Starts the library and opens the 1024 x 768 window (8/8/8/8 colour, 24 depth, no stencil)
 // with its context current. Failures leave no window; later calls then do nothing.
 void openWindow();

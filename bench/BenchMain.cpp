@@ -33,10 +33,10 @@ std::string machine() {
            (renderer ? renderer : "unknown renderer");
 }
 
-int profile(const char* spec) {
+int profile(const char* request) {
     char kind[16] = {};
     int size = 0, count = 0;
-    if (std::sscanf(spec, "%15[a-z]:%d:%d", kind, &size, &count) != 3 ||
+    if (std::sscanf(request, "%15[a-z]:%d:%d", kind, &size, &count) != 3 ||
         !(profileFrames(kind, size, count) || profileDialogue(kind, size, count))) {
         std::fprintf(stderr,
                      "trellis-bench: --profile=trellis|floor|load|parse|reskin:SIZE:COUNT\n");
@@ -49,20 +49,20 @@ int profile(const char* spec) {
 
 int main(int argc, char** argv) {
     bool smoke = false;
-    const char* profileSpec = nullptr;
+    const char* profileRequest = nullptr;
     std::vector<char*> arguments;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--smoke") == 0)
             smoke = true;
         else if (std::strncmp(argv[i], "--profile=", 10) == 0)
-            profileSpec = argv[i] + 10;
+            profileRequest = argv[i] + 10;
         else
             arguments.push_back(argv[i]);
     }
     if (!openBenchWindow())
         return 1;
-    if (profileSpec)
-        return profile(profileSpec);
+    if (profileRequest)
+        return profile(profileRequest);
 
     if (smoke) {
         registerFrameBenchmarks({10, 100}, 0.01);

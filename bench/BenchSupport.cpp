@@ -51,9 +51,11 @@ const std::string& tempFolder() {
             std::perror("mkdtemp");
             std::exit(1);
         }
-        std::atexit(removeTempFolder);
         return std::string(path.data());
     }();
+    // Registered once the name exists, so that the removal runs before the name is destroyed.
+    static const int removal = std::atexit(removeTempFolder);
+    (void)removal;
     return folder;
 }
 

@@ -13,25 +13,31 @@ namespace {
 // copy that ends in more NULs than any character is long keeps every such step inside.
 constexpr size_t kEndPadding = 8;
 
-// The whole file, with CR LF and lone CR folded to LF as TinyXML's LoadFile does.
+// Folds CR LF and lone CR to LF in place, as TinyXML's LoadFile does.
+void foldLineEnds(std::string& text) {
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            text[kept++] = text[i];
+        } else {
+            text[kept++] = '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        }
+    }
+    text.resize(kept);
+}
+
+// The whole file, line ends folded.
 bool readText(const char* path, std::string& text) {
     FILE* file = std::fopen(path, "rb");
     if (!file)
         return false;
-    std::string raw;
-    char chunk[4096];
+    char chunk[65536];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        raw.append(chunk, got);
+        text.append(chunk, got);
     std::fclose(file);
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] != '\r') {
-            text += raw[i];
-        } else {
-            text += '\n';
-            if (i + 1 < raw.size() && raw[i + 1] == '\n')
-                ++i;
-        }
-    }
+    foldLineEnds(text);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "support/GlTest.h"
 
 #include "app/ScreenUnits.h"
+#include "app/WindowShell.h"
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
@@ -20,12 +21,7 @@ void useScreenUnits(int viewportWidth, int viewportHeight) {
 void GlTest::SetUp() {
     ASSERT_TRUE(glfwInit()) << "no X display: run the tests through scripts/test.sh";
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    glfwWindowHint(GLFW_RED_BITS, 8);
-    glfwWindowHint(GLFW_GREEN_BITS, 8);
-    glfwWindowHint(GLFW_BLUE_BITS, 8);
-    glfwWindowHint(GLFW_ALPHA_BITS, 8);
-    glfwWindowHint(GLFW_DEPTH_BITS, 24);
-    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    hintWindowFormat();
     window = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     glfwMakeContextCurrent(window);
