@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_missing_packages
-build_trellis
+build_trellis -DTRELLIS_BUILD_BENCH=ON
 build_trellis_sanitized
 
 run_suites() {
