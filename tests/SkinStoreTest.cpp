@@ -1,9 +1,8 @@
-// Tests for the skin store: which skin loadSkin picks from files written to a temp folder,
-// how it merges, and the three-section lookup that every element's applySkin uses.
+// Tests for skins: value parsing, loading skins from files on disk, merging, section lookup.
 #include "skin/SkinStore.h"
+#include "skin/SkinValues.h"
 
 #include "gui/Button.h"
-#include "gui/TextElement.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
 
@@ -11,165 +10,63 @@
 
 namespace {
 
-class SkinStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override { useScreenUnits(); }
+// Colours and textures beyond 32 bits saturate instead of keeping their low 32 bits.
+TEST(SkinValues, ColourUnsignedAndRealTexts) {
+    const Color orange{{255, 128, 0, 192}}, white{{255, 255, 255, 255}}, none{{0, 0, 0, 0}};
+    EXPECT_EQ(parseColorText(" 0X00FF8000C0 x"), orange);
+    EXPECT_EQ(parseColorText("ff"), (Color{{0, 0, 0, 255}}));
+    EXPECT_EQ(parseColorText("zz8000c0"), none);
+    EXPECT_EQ(parseColorText(""), none);
+    EXPECT_EQ(parseColorText(nullptr), none);
+    EXPECT_EQ(parseColorText("1ff8000c0"), white);
+    EXPECT_EQ(parseColorText("ffffffffffffffffffff"), white);
+    EXPECT_EQ(parseUnsignedText(" 12abc"), 12u);
+    EXPECT_EQ(parseUnsignedText("4294967296"), UINT32_MAX);
+    EXPECT_EQ(parseUnsignedText("99999999999999999999999"), UINT32_MAX);
+    EXPECT_EQ(parseRealText(" 2.3"), 2.3f);
+}
 
-    // Writes text as the skin file and returns its path.
-    const char* writeSkinFile(const std::string& text) {
-        folder.write(kSkinFileName, text);
-        return path.c_str();
-    }
-
-    // Loads skinName from a file holding text into the current store.
-    void loadFromText(const std::string& text, const char* skinName) {
-        loadSkin(skinName, writeSkinFile(text));
-    }
-
+// Each file loaded for skin "d", then "s": which element supplies a skin, and how it merges.
+TEST(SkinStoreTest, ChoosesTheSkinElementAndMergesItsSections) {
     TempFolder folder;
-    const std::string path = folder.path(kSkinFileName);
-};
-
-const char* const kTwoSkins = R"(<?xml version="1.0"?>
-<!-- the demo's pair of skins, in small -->
-<skin name='default'>
-  <global bgColor='404040ff' fontColor='ffffffff' fontSize='2'/>
-  <button bgColor='5a5a8cff'/>
-  <title bgColor='20208cff'/>
-  <window bgColor='303030e0'/>
-</skin>
-<skin name='test'>
-  <button bgColor='8c5a5aff' fontColor='000000ff'/>
-  <okButton texture='1' u0='0' v0='0' u1='0.5' v1='0.5'/>
-</skin>
-)";
-
-// Merging "test" over "default" changes exactly the attributes "test" names, and again
-// merging it changes nothing more. A section filled from a dialogue element's attributes
-// beforehand keeps them, except what a skin sets in a section of that very name.
-TEST_F(SkinStoreTest, LaterSkinReplacesOnlyWhatItNames) {
-    setSkinAttribute("okButton", "bgColor", "ff0000ff");
-    setSkinAttribute("okButton", "u1", "1.5");
-    setSkinAttribute("okButton", "u1", "0.75");
-    writeSkinFile(kTwoSkins);
-    loadSkin("default", path.c_str());
-    SkinStore expected = {
-        {"okButton", {{"bgColor", "ff0000ff"}, {"u1", "0.75"}}},
-        {"global", {{"bgColor", "404040ff"}, {"fontColor", "ffffffff"}, {"fontSize", "2"}}},
-        {"button", {{"bgColor", "5a5a8cff"}}},
-        {"title", {{"bgColor", "20208cff"}}},
-        {"window", {{"bgColor", "303030e0"}}},
+    int n = 0;
+    auto file = [&](const char* text) { return folder.write(std::to_string(n++), text); };
+    const std::pair<std::string, SkinStore> cases[] = {
+        {file("<skin name='d'><g a='1' b='1'/></skin><theme name='s'/><skin><g/></skin>"
+              "<skin name='s'><g b='2'/></skin><skin name='s'><g b='3' c='3'/></skin>"),
+         {{"g", {{"a", "1"}, {"b", "2"}}}}},
+        {file("<skin name='s'><g a='1' b='1'/><k/><g b='2' c=''/></skin>"),
+         {{"g", {{"a", "1"}, {"b", "2"}, {"c", ""}}}, {"k", {}}}},
+        {file("<theme name='s'><g a='1'/></theme>"), {{"g", {{"a", "1"}}}}},
+        {file("<skin name='S'><g a='1'/></skin><skins><skin name='s'><g/></skin></skins>"), {}},
+        {file("<skin name='s'><g a='1'/></skin><skin name='t' name='u'>"), {}},
+        {folder.path("missing.xml"), {}},
+        {folder.path(""), {}},
     };
-    EXPECT_EQ(skinStore, expected);
-
-    loadSkin("test", path.c_str());
-    expected["button"] = {{"bgColor", "8c5a5aff"}, {"fontColor", "000000ff"}};
-    expected["okButton"] = {{"bgColor", "ff0000ff"}, {"texture", "1"}, {"u0", "0"}, {"v0", "0"},
-                            {"u1", "0.5"},           {"v1", "0.5"}};
-    EXPECT_EQ(skinStore, expected);
-    loadSkin("test", path.c_str());
-    EXPECT_EQ(skinStore, expected);
-}
-
-// Which top-level element supplies the skin, and how its sections merge.
-TEST_F(SkinStoreTest, ChoosesTheSkinElementAndMergesItsSections) {
-    const struct {
-        const char* what;
-        const char* file;
-        SkinStore expected;
-    } cases[] = {
-        {"the first of two skins of one name",
-         "<skin name='s'><global a='first'/></skin><skin name='s'><global a='second' "
-         "b='x'/></skin>",
-         {{"global", {{"a", "first"}}}}},
-        {"a section tag twice: merged, the later value stays",
-         "<skin name='s'><button a='1' b='1'/><global/><button b='2' c='2'/></skin>",
-         {{"button", {{"a", "1"}, {"b", "2"}, {"c", "2"}}}, {"global", {}}}},
-        {"a first top-level element of another tag",
-         "<theme name='s'><global a='1'/></theme><skin name='t'/>",
-         {{"global", {{"a", "1"}}}}},
-        {"a later element of another tag is passed over",
-         "<skin name='t'/><theme name='s'><global a='1'/></theme><skin name='s'><global "
-         "a='2'/></skin>",
-         {{"global", {{"a", "2"}}}}},
-        {"a skin without a name is passed over",
-         "<skin><global a='1'/></skin><skin name='s'><global a='2'/></skin>",
-         {{"global", {{"a", "2"}}}}},
-        {"text and nested elements inside a section are ignored",
-         "<skin name='s'><button a='1'>text<inner b='2'/></button></skin>",
-         {{"button", {{"a", "1"}}}}},
-        {"an empty value is stored",
-         "<skin name='s'><global bgColor=''/></skin>",
-         {{"global", {{"bgColor", ""}}}}},
-        {"names compare exactly", "<skin name='S'><global a='1'/></skin><skin name='s '/>", {}},
-        {"a wrapping element yields no skin",
-         "<skins><skin name='s'><global a='1'/></skin></skins>",
-         {}},
-        {"a malformed file, even with the skin parsed before the error",
-         "<skin name='s'><global a='1'/></skin><skin name='t' name='u'>",
-         {}},
-        {"an unclosed skin", "<skin name='s'><global a='1'/>", {}},
-        {"an empty file", "", {}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [path, expected] : cases) {
         skinStore.clear();
-        loadFromText(c.file, "s");
-        EXPECT_EQ(skinStore, c.expected) << c.what;
+        loadSkin("d", path.c_str());
+        loadSkin("s", path.c_str());
+        EXPECT_EQ(skinStore, expected) << path;
     }
 }
 
-// A failed load (missing, malformed or a folder) leaves earlier values in place, and without a file the store starts empty,
-// so every element keeps its constructor defaults.
-TEST_F(SkinStoreTest, FailedLoadsLeaveTheStoreAsItWas) {
-    loadSkin("default", (path + ".missing").c_str());
-    EXPECT_TRUE(skinStore.empty());
-    Button button("okButton", nullptr, "OK", 0, 0, 3, 1);
-    EXPECT_EQ(button.bgColor, (Color{{255, 255, 255, 255}}));
-    EXPECT_EQ(button.fontColor, (Color{{0, 0, 0, 255}}));
-
-    setSkinAttribute("global", "bgColor", "ff0000ff");
-    const SkinStore before = skinStore;
-    loadFromText("<skin name='default'><global bgColor='00ff00ff'/>", "default");
-    EXPECT_EQ(skinStore, before);
-    loadFromText(kTwoSkins, "absent");
-    EXPECT_EQ(skinStore, before);
-    loadSkin(nullptr, path.c_str());
-    EXPECT_EQ(skinStore, before);
-    // A folder where the file should be is refused, not read (reading it used to abort).
-    loadSkin("default", folder.path("").c_str());
-    EXPECT_EQ(skinStore, before);
-}
-
-// The name section outranks the skin class, which outranks "global"; a section lacking the
-// attribute passes the search on, and the lookup never adds to the store.
-TEST_F(SkinStoreTest, LookupConsultsNameThenClassThenGlobal) {
-    Button ok("okButton", nullptr, "OK", 0, 0, 3, 1);
-    TextElement label("label", nullptr, "text", 0, 0, 3, 1);
-    setSkinAttribute("okButton", "fontSize", "1");
-    setSkinAttribute("label", "fontSize", "2");
+// Name section, then skin class, then "global"; case-sensitive, empty values found, no writes.
+TEST(SkinStoreTest, LookupConsultsNameThenClassThenGlobal) {
+    useScreenUnits();
     setSkinAttribute("global", "texture", "3");
-    setSkinAttribute("Button", "texture", "capital");  // sections are case-sensitive
-    for (const char* section : {"global", "button", "okButton"}) {
+    setSkinAttribute("Button", "texture", "capital");
+    setSkinAttribute("button", "fontSize", "");
+    const SkinStore before = skinStore;
+    Button ok("ok", nullptr, "OK", 0, 0, 3, 1);
+    EXPECT_STREQ(findSkinAttribute(skinStore, ok, "texture"), "3");
+    EXPECT_STREQ(findSkinAttribute(skinStore, ok, "fontSize"), "");
+    EXPECT_EQ(findSkinAttribute(skinStore, ok, "fontColor"), nullptr);
+    EXPECT_EQ(skinStore, before) << "neither building nor lookups add sections";
+    for (const char* section : {"global", "button", "ok"}) {
         setSkinAttribute(section, "bgColor", section);
         EXPECT_STREQ(findSkinAttribute(skinStore, ok, "bgColor"), section);
     }
-    setSkinAttribute("title", "fontColor", "title");
-    const SkinStore before = skinStore;
-
-    EXPECT_STREQ(findSkinAttribute(skinStore, ok, "fontSize"), "1");
-    EXPECT_STREQ(findSkinAttribute(skinStore, ok, "texture"), "3");
-    EXPECT_STREQ(findSkinAttribute(skinStore, label, "bgColor"), "global");
-    EXPECT_STREQ(findSkinAttribute(skinStore, label, "fontSize"), "2");
-    EXPECT_EQ(findSkinAttribute(skinStore, ok, "fontColor"), nullptr);
-    EXPECT_EQ(findSkinAttribute(skinStore, ok, "v1"), nullptr);
-    EXPECT_EQ(skinStore, before);
-
-    setSkinAttribute("button", "bgColor", "");
-    EXPECT_STREQ(findSkinAttribute(skinStore, ok, "bgColor"), "okButton");
-    setSkinAttribute("okButton", "bgColor", "");
-    const char* empty = findSkinAttribute(skinStore, ok, "bgColor");
-    ASSERT_NE(empty, nullptr);
-    EXPECT_STREQ(empty, "");
 }
 
 }  // namespace
