@@ -22,20 +22,6 @@ void copyColor(unsigned char (&to)[4], const Color& from) {
     std::memcpy(to, from.rgba, 4);
 }
 
-// Where TextElement puts text along one axis, given the room left over: its rule, which it keeps
-// to itself, written again here like the drawing below, which the floor must do without trellis.
-float alignedOffset(TextAlign align, float room, float inset) {
-    switch (align) {
-    case TextAlign::Center:
-        return room * 0.5f;
-    case TextAlign::Start:
-        return room > inset ? inset : 0.0f;
-    case TextAlign::End:
-        return room > inset ? room - inset : room;
-    }
-    return room;
-}
-
 class Builder {
 public:
     Builder(FloorScene& scene, std::string& error) : scene(scene), error(error) {}
@@ -109,8 +95,8 @@ private:
                 float textWidth = 0, textHeight = 0;
                 measureText(text->text.c_str(), text->fontSize, textWidth, textHeight);
                 const float inset = text->fontSize * 0.25f;
-                const float dx = alignedOffset(text->hAlign, text->width - textWidth, inset);
-                const float dy = alignedOffset(text->vAlign, text->height - textHeight, inset);
+                const float dx = alignedTextOffset(text->hAlign, text->width - textWidth, inset);
+                const float dy = alignedTextOffset(text->vAlign, text->height - textHeight, inset);
                 if (!addText(text->text.c_str(), snapToPixel(dx), snapToPixel(dy), text->fontSize,
                              node.text))
                     return false;

@@ -8,10 +8,7 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-// The offset of text within the room left over (room = element extent - text extent).
-float alignedOffset(TextAlign align, float room, float inset) {
+float alignedTextOffset(TextAlign align, float room, float inset) {
     switch (align) {
     case TextAlign::Center:
         return room * 0.5f;
@@ -22,8 +19,6 @@ float alignedOffset(TextAlign align, float room, float inset) {
     }
     return room;
 }
-
-}  // namespace
 
 TextElement::TextElement(const char* name, GuiElement* parent, const char* text, float x, float y,
                          float width, float height)
@@ -41,8 +36,8 @@ void TextElement::draw() {
     float textWidth = 0, textHeight = 0;
     measureText(text.c_str(), fontSize, textWidth, textHeight);
     const float inset = fontSize * 0.25f;
-    const float dx = alignedOffset(hAlign, width - textWidth, inset);
-    const float dy = alignedOffset(vAlign, height - textHeight, inset);
+    const float dx = alignedTextOffset(hAlign, width - textWidth, inset);
+    const float dy = alignedTextOffset(vAlign, height - textHeight, inset);
     drawText(text.c_str(), snapToPixel(dx), snapToPixel(dy), fontSize, false);
 }
 

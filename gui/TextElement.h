@@ -13,6 +13,10 @@ enum class TextAlign : int32_t {
     End = 2,     // right or bottom, inset by a quarter of the font size when there is room
 };
 
+// The offset of text along one axis of its element, given the room left over (the element's
+// extent less the text's) and the inset of Start and End.
+float alignedTextOffset(TextAlign align, float room, float inset);
+
 // An element with a text, its font colour and size, and its alignment.
 class TextElement : public GuiElement {
 public:
