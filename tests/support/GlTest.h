@@ -9,7 +9,7 @@
 
 struct GLFWwindow;
 
-constexpr int kTestWindowWidth = 1024;   // the demo's window size
+constexpr int kTestWindowWidth = 1024;  // the demo's window size
 constexpr int kTestWindowHeight = 768;
 
 // Sets the screen units as start-up does for a viewport of the given size, without GL.
