@@ -2,7 +2,6 @@
 #include "skin/XmlFile.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <tinyxml.h>
 
@@ -44,9 +43,6 @@ bool readText(const char* path, std::string& text) {
 }  // namespace
 
 bool loadXmlFile(TiXmlDocument& document) {
-    std::error_code error;
-    if (std::filesystem::is_directory(document.Value(), error))
-        return false;
     std::string text;
     if (!readText(document.Value(), text))
         return false;

@@ -3,7 +3,7 @@
 
 class TiXmlDocument;
 
-// Loads document from its file. False for a missing, unreadable or malformed file, and for a
-// path that is not a regular file (TinyXML would size its buffer from a directory's nonsense
-// length and fail to allocate it).
+// Loads document from its file, read in full by us rather than by TinyXML, which sizes its
+// buffer from a seek (nonsense for a directory) and can read past the end of a file that stops
+// inside a UTF-8 character. False for a missing, unreadable (a directory too) or malformed file.
 bool loadXmlFile(TiXmlDocument& document);
