@@ -6,7 +6,10 @@
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
+#include <chrono>
 #include <ostream>
+#include <string>
+#include <thread>
 
 void useScreenUnits(int viewportWidth, int viewportHeight) {
     viewport[0] = 0;
@@ -18,8 +21,28 @@ void useScreenUnits(int viewportWidth, int viewportHeight) {
     borderWidth = snapToPixel(0.4f);
 }
 
+namespace {
+
+std::string lastGlfwError;
+
+// Connects to the X server, trying again briefly: a connection has once been refused while
+// other test processes were connecting and leaving at the same moment.
+bool startGlfw() {
+    glfwSetErrorCallback(
+        [](int code, const char* text) { lastGlfwError = std::to_string(code) + ": " + text; });
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (glfwInit())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return false;
+}
+
+}  // namespace
+
 void GlTest::SetUp() {
-    ASSERT_TRUE(glfwInit()) << "no X display: run the tests through scripts/test.sh";
+    ASSERT_TRUE(startGlfw()) << "no X display (GLFW error " << lastGlfwError
+                             << "): run the tests through scripts/test.sh";
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     hintWindowFormat();
     window = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
