@@ -1,13 +1,15 @@
 // trellis-demo: one window built from testDialogue.xml, styled from defaultSkin.xml, with a
 // button that switches the skin.
 #include "app/ChangeSkin.h"
-#include "app/GuiShell.h"
-#include "app/InputRouting.h"
-#include "app/WindowShell.h"
-#include "dialogue/DialogueLoader.h"
-#include "gui/CallbackTable.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/shell/WindowShell.h"
 
 #include <GL/gl.h>
+
+using namespace trellis;
 
 namespace {
 

@@ -17,6 +17,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace trellis;
+
 namespace {
 
 std::string cpuModel() {

@@ -1,15 +1,16 @@
 // The benchmarks' shared set-up: window, font, tables, files, teardown and clocks.
 #include "BenchSupport.h"
 
-#include "app/GuiShell.h"
-#include "app/InputRouting.h"
-#include "app/ScreenUnits.h"
-#include "app/WindowShell.h"
-#include "font/TextureFont.h"
-#include "gui/CallbackTable.h"
-#include "gui/ElementRegistry.h"
-#include "gui/GuiRoot.h"
-#include "skin/SkinStore.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/shell/WindowShell.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
@@ -19,6 +20,8 @@
 #include <fstream>
 #include <malloc.h>
 #include <vector>
+
+namespace trellis {
 
 namespace {
 
@@ -170,3 +173,5 @@ double cpuSeconds(clockid_t clock) {
     clock_gettime(clock, &now);
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
+
+}  // namespace trellis

@@ -2,11 +2,13 @@
 // files in a private folder, linear-time tree teardown and CPU clocks.
 #pragma once
 
-#include "gui/GuiElement.h"
+#include "trellis/gui/GuiElement.h"
 
 #include <cstddef>
 #include <ctime>
 #include <string>
+
+namespace trellis {
 
 // Opens the demo's window once (openWindow: 1024 x 768, visible; the benchmarks run under
 // their own X server), fixes the screen units and loads the baked font from the build's run
@@ -52,3 +54,5 @@ inline size_t countTree(const GuiElement* element) {
 // Seconds of CPU time on the given clock (CLOCK_PROCESS_CPUTIME_ID counts llvmpipe's
 // rasteriser threads too; CLOCK_THREAD_CPUTIME_ID only the calling thread).
 double cpuSeconds(clockid_t clock);
+
+}  // namespace trellis

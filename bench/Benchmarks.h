@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace trellis {
+
 // "frame/<buttons>": a trellis frame and its floor, alternately, in the window, for at least
 // minSeconds of CPU time per run.
 void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSeconds);
@@ -31,3 +33,5 @@ bool profileDialogue(const char* kind, int elements, int runs);
 // "startup": process start to the first frame drawn, and "demo_memory": the demo's peak
 // resident memory, each over the given number of runs.
 void registerStartupBenchmarks(int runs);
+
+}  // namespace trellis

@@ -3,12 +3,13 @@
 #include "BenchSupport.h"
 #include "Benchmarks.h"
 
-#include "app/GuiShell.h"
-#include "app/InputRouting.h"
-#include "dialogue/DialogueLoader.h"
-#include "gui/GuiElement.h"
-#include "skin/Reskin.h"
-#include "skin/SkinStore.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -16,6 +17,8 @@
 #include <memory>
 #include <sstream>
 #include <tinyxml.h>
+
+namespace trellis {
 
 namespace {
 
@@ -304,3 +307,5 @@ void registerDialogueBenchmarks(const DialogueSizes& sizes) {
         ->Iterations(1)
         ->Repetitions(1);
 }
+
+}  // namespace trellis

@@ -1,17 +1,19 @@
 // Working out a frame's call stream from the tree, and replaying it without trellis.
 #include "FloorScene.h"
 
-#include "app/InputRouting.h"
-#include "app/ScreenUnits.h"
-#include "font/TextureFont.h"
-#include "gui/Button.h"
-#include "gui/GuiRoot.h"
-#include "gui/TextElement.h"
-#include "gui/Window.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/TextElement.h"
+#include "trellis/gui/Window.h"
 
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstring>
+
+namespace trellis {
 
 namespace {
 
@@ -260,3 +262,5 @@ void drawFloorFrame(const FloorScene& scene) {
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
 }
+
+}  // namespace trellis

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace trellis {
+
 class GuiElement;
 
 // One glyph quad: texture rectangle and corners, exactly as the text drawing computes them.
@@ -55,3 +57,5 @@ bool buildFloorScene(const GuiElement* root, FloorScene& scene, std::string& err
 // Issues the scene's call stream: the same calls with the same arguments in the same order as
 // drawFrame, from the arrays alone.
 void drawFloorFrame(const FloorScene& scene);
+
+}  // namespace trellis

@@ -4,11 +4,12 @@
 #include "Benchmarks.h"
 #include "FloorScene.h"
 
-#include "app/GuiShell.h"
-#include "app/WindowShell.h"
-#include "gui/Button.h"
-#include "gui/Window.h"
-#include "skin/SkinStore.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/Window.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/shell/WindowShell.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -17,6 +18,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace trellis {
 
 namespace {
 
@@ -189,3 +192,5 @@ bool profileFrames(const char* kind, int buttons, int frames) {
     }
     return true;
 }
+
+}  // namespace trellis

@@ -17,6 +17,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+namespace trellis {
+
 namespace {
 
 constexpr double kDemoRunSeconds = 2.0;  // long enough for the demo to settle into its loop
@@ -159,3 +161,5 @@ void registerStartupBenchmarks(int runs) {
         ->Repetitions(runs > 3 ? 3 : runs)
         ->Unit(benchmark::kMillisecond);
 }
+
+}  // namespace trellis

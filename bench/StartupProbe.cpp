@@ -4,18 +4,20 @@
 // and ends the process, with the number of elements that the demo built.
 #include "BenchSupport.h"
 
-#include "app/GuiShell.h"
+#include "trellis/shell/GuiShell.h"
 
 #include <GL/gl.h>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
 
+using namespace trellis;
+
 extern "C" {
-void __real__Z10openWindowv();
-bool __real__Z7initGuiv();
-void __real__Z12loadDialoguePKc(const char* fileName);
-void __real__Z9drawFramev();
+void __real__ZN7trellis10openWindowEv();
+bool __real__ZN7trellis7initGuiEv();
+bool __real__ZN7trellis12loadDialogueEPKc(const char* fileName);
+void __real__ZN7trellis9drawFrameEv();
 }
 
 namespace {
@@ -37,24 +39,25 @@ __attribute__((constructor)) void noteLoaded() {
 
 extern "C" {
 
-void __wrap__Z10openWindowv() {
-    __real__Z10openWindowv();
+void __wrap__ZN7trellis10openWindowEv() {
+    __real__ZN7trellis10openWindowEv();
     windowOpen = monotonicNanoseconds();
 }
 
-bool __wrap__Z7initGuiv() {
-    const bool result = __real__Z7initGuiv();
+bool __wrap__ZN7trellis7initGuiEv() {
+    const bool result = __real__ZN7trellis7initGuiEv();
     guiReady = monotonicNanoseconds();
     return result;
 }
 
-void __wrap__Z12loadDialoguePKc(const char* fileName) {
-    __real__Z12loadDialoguePKc(fileName);
+bool __wrap__ZN7trellis12loadDialogueEPKc(const char* fileName) {
+    const bool loaded = __real__ZN7trellis12loadDialogueEPKc(fileName);
     dialogueBuilt = monotonicNanoseconds();
+    return loaded;
 }
 
-void __wrap__Z9drawFramev() {
-    __real__Z9drawFramev();
+void __wrap__ZN7trellis9drawFrameEv() {
+    __real__ZN7trellis9drawFrameEv();
     glFinish();
     const long long drawn = monotonicNanoseconds();
     std::printf("loaded %lld\nwindow %lld\ngui %lld\ndialogue %lld\nframe %lld\nelements %zu\n",

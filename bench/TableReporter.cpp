@@ -7,6 +7,8 @@
 #include <iostream>
 #include <sstream>
 
+namespace trellis {
+
 namespace {
 
 double median(std::vector<double> values) {
@@ -278,3 +280,5 @@ void TableReporter::Finalize() {
     startupTable(table, results);
     out << std::flush;
 }
+
+}  // namespace trellis

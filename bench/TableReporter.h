@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace trellis {
+
 class TableReporter : public benchmark::BenchmarkReporter {
 public:
     // machine describes where the run happened; it heads the table.
@@ -29,3 +31,5 @@ private:
     std::string loadAtStart;
     std::map<std::string, std::map<long, Series>> results;  // family, then size
 };
+
+}  // namespace trellis

@@ -1,11 +1,14 @@
 // Tests for the named callback table and the demo's changeSkin, without GL.
-#include "gui/CallbackTable.h"
+#include "trellis/gui/CallbackTable.h"
 #include "app/ChangeSkin.h"
-#include "app/GuiShell.h"
-#include "gui/Button.h"
-#include "gui/GuiRoot.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/skin/SkinFile.h"
+
+using namespace trellis;
 
 static int one, two;  // receivers, which tell the entries apart
 static void noop(void*, CallbackSender*) {}

@@ -1,18 +1,20 @@
 // Tests for the dialogue loader: trees, attributes and skin sections built from files on disk.
-#include "dialogue/DialogueLoader.h"
-#include "app/GuiShell.h"
-#include "gui/Button.h"
-#include "gui/CallbackTable.h"
-#include "gui/ElementRegistry.h"
-#include "gui/GuiRoot.h"
-#include "gui/TitleBar.h"
-#include "gui/Window.h"
-#include "skin/Reskin.h"
+#include "trellis/dialogue/DialogueLoader.h"
 #include "support/PixelBox.h"
 #include "support/TempFolder.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Window.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/skin/Reskin.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+
+using namespace trellis;
 
 namespace {
 

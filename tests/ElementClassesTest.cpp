@@ -1,17 +1,19 @@
 // Tests for text elements, title bars, buttons and windows: skins and geometry without GL, then
 // bevels, frames and aligned text read back from a hidden window.
-#include "font/TextureFont.h"
-#include "gui/Button.h"
-#include "gui/TitleBar.h"
-#include "gui/Window.h"
-#include "skin/Reskin.h"
 #include "support/PixelBox.h"
 #include "support/TestFont.h"
 #include "support/TreeTeardown.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Window.h"
+#include "trellis/skin/Reskin.h"
 
 #include <GL/gl.h>
 #include <array>
 #include <gtest/gtest.h>
+
+using namespace trellis;
 
 namespace {
 

@@ -1,9 +1,11 @@
 // Pixel tests for drawing the element tree: quads, textures, frames, order, hiding, deep trees.
-#include "gui/GuiRoot.h"
 #include "support/PixelBox.h"
+#include "trellis/gui/GuiRoot.h"
 
 #include <GL/gl.h>
 #include <memory>
+
+using namespace trellis;
 
 const Color red{{255, 0, 0, 255}}, white{{255, 255, 255, 255}}, grey{{128, 128, 128, 255}},
     yellow{{255, 255, 0, 255}}, cyan{{0, 255, 255, 255}}, pink{{255, 0, 255, 255}};

@@ -1,8 +1,10 @@
 // Tests for the element tree without GL: snapping, hit tests, children, shading, clicks, names.
-#include "app/GuiShell.h"
-#include "gui/ElementRegistry.h"
-#include "gui/GuiRoot.h"
 #include "support/PixelBox.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/shell/GuiShell.h"
+
+using namespace trellis;
 
 using Elements = std::vector<GuiElement*>;
 

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <utility>
 
+using namespace trellis;
+
 // The default bake loads as reported, in aligned line-high cells apart by the gap, clear around.
 TEST(FontBake, BakesDejaVuSansAsReportedAndRefusesTheImpossible) {
     TempFolder folder;

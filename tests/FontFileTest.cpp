@@ -6,6 +6,8 @@
 #include <cmath>
 #include <random>
 
+using namespace trellis;
+
 using Bytes = std::vector<unsigned char>;
 
 // Whether bytes read as a font, from memory and from a file alike; a refusal touches nothing.

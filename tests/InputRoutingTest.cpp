@@ -1,12 +1,14 @@
 // Tests for input routing without a window: handlers called directly on small trees, events logged.
-#include "app/InputRouting.h"
-#include "app/GuiShell.h"
-#include "app/ScreenUnits.h"
-#include "gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
 #include "support/GlTest.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/shell/GuiShell.h"
 
 #include <tuple>
 #include <utility>
+
+using namespace trellis;
 
 static std::vector<std::string> events;  // element events and application hooks, in order
 

@@ -1,15 +1,18 @@
 // Regression tests for inputs that once crashed the toolkit; each is in the fuzzers' corpus too.
-#include "app/GuiShell.h"
-#include "app/ScreenUnits.h"
-#include "dialogue/DialogueLoader.h"
-#include "gui/ElementRegistry.h"
-#include "gui/GuiRoot.h"
-#include "skin/SkinStore.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <climits>
 #include <cmath>
+
+using namespace trellis;
 
 // Lengths past the pixel range (the fuzzer's 110-digit coordinate) saturate; NaN snaps to 0.
 TEST(RegressionTest, HugeLengthsSaturateAtThePixelRange) {

@@ -1,12 +1,16 @@
 // Tests for skins: value parsing, loading skins from files on disk, merging, section lookup.
-#include "skin/SkinStore.h"
-#include "skin/SkinValues.h"
+#include "trellis/style/SkinStore.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinValues.h"
 
-#include "gui/Button.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
+#include "trellis/gui/Button.h"
 
 #include <gtest/gtest.h>
+
+using namespace trellis;
 
 namespace {
 

@@ -1,15 +1,18 @@
 // Soak test: a million routed input events over thousands of elements, with skin switches.
-#include "app/GuiShell.h"
-#include "app/InputRouting.h"
-#include "gui/Button.h"
-#include "gui/GuiRoot.h"
-#include "gui/Window.h"
-#include "skin/Reskin.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/Window.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
 
 #include <malloc.h>
 #include <random>
+
+using namespace trellis;
 
 // Random pointer reports past the window's edges, buttons 0 to 11 and keys; a skin every 25,000.
 TEST(SoakTest, MillionRoutedEventsKeepRoutingAndMemoryStable) {

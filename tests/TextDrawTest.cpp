@@ -1,11 +1,13 @@
 // Pixel tests for drawing text: placement, colour, alignment, no font, and the pointer line.
-#include "app/GuiShell.h"
-#include "app/InputRouting.h"
-#include "font/TextureFont.h"
 #include "support/PixelBox.h"
 #include "support/TestFont.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/shell/GuiShell.h"
 
 #include <GL/gl.h>
+
+using namespace trellis;
 
 // A hidden window whose working folder, where start-up looks for its files, is a scratch one.
 class TextDraw : public GlTest {

@@ -1,7 +1,9 @@
 // Tests for measuring text: line walk, tab stops, line feeds, missing glyphs, signed codes, size.
-#include "font/TextureFont.h"
 #include "support/GlTest.h"
 #include "support/TestFont.h"
+#include "trellis/font/TextureFont.h"
+
+using namespace trellis;
 
 class TextMeasure : public GlTest {};  // loading a font creates its texture
 

@@ -1,10 +1,12 @@
 // Tests for the window shell over GLFW 3, through the callbacks it installs in its window.
-#include "app/WindowShell.h"
+#include "trellis/shell/WindowShell.h"
 #include "support/GlTest.h"
 
 #include <GLFW/glfw3.h>
 #include <climits>
 #include <cmath>
+
+using namespace trellis;
 
 static std::vector<std::pair<int, int>> reports;  // what the installed handlers heard
 

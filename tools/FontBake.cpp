@@ -3,6 +3,8 @@
 
 #include <iostream>
 
+using namespace trellis;
+
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     return runFontBake(args, std::cout, std::cerr);

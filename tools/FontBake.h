@@ -2,11 +2,13 @@
 // into an atlas and assembling font file contents, plus the command line that drives them.
 #pragma once
 
-#include "font/FontFile.h"
+#include "trellis/font/FontFile.h"
 
 #include <ostream>
 #include <string>
 #include <vector>
+
+namespace trellis {
 
 // What to bake and where to write it; the defaults are the demo's font.
 struct BakeOptions {
@@ -55,3 +57,5 @@ bool bakeFont(const BakeOptions& options, BakedFont& baked, std::string& error);
 // Runs the tool on its arguments (without the program name): exit status, metrics on `out`,
 // usage or a one-line error on `err`.
 int runFontBake(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace trellis

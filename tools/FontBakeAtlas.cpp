@@ -1,6 +1,8 @@
 // Packing glyph cells into a padded atlas and turning them into font file contents.
 #include "FontBake.h"
 
+namespace trellis {
+
 namespace {
 
 int roundUpToGap(int value) {
@@ -77,3 +79,5 @@ FontFileContents assembleFont(const std::vector<GlyphCell>& cells,
     }
     return font;
 }
+
+}  // namespace trellis

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace trellis {
+
 namespace {
 
 const char kUsage[] =
@@ -148,3 +150,5 @@ int runFontBake(const std::vector<std::string>& args, std::ostream& out, std::os
     err << "trellis-fontbake: " << error << '\n';
     return 1;
 }
+
+}  // namespace trellis

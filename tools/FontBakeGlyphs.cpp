@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace trellis {
+
 namespace {
 
 using LibraryHandle = std::unique_ptr<FT_LibraryRec_, decltype(&FT_Done_FreeType)>;
@@ -188,3 +190,5 @@ bool bakeFont(const BakeOptions& options, BakedFont& baked, std::string& error) 
     return renderRange(font.face.get(), options, layout, cells, error) &&
            packIntoAtlas(cells, layout, options, baked, error);
 }
+
+}  // namespace trellis

@@ -3,16 +3,19 @@
 // (firing a skin switch where one is bound) and sends keys, before tearing the tree down.
 #include "FuzzSupport.h"
 
-#include "app/GuiShell.h"
-#include "dialogue/DialogueLoader.h"
-#include "gui/Button.h"
-#include "gui/CallbackTable.h"
-#include "gui/ElementRegistry.h"
-#include "gui/GuiRoot.h"
-#include "skin/Reskin.h"
-#include "skin/SkinStore.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <cmath>
+
+using namespace trellis;
 
 namespace {
 

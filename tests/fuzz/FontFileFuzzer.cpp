@@ -1,12 +1,14 @@
 // Fuzzes the texture font file reader: the in-memory parser and the stream reader must agree,
 // a parsed font must encode back to the bytes it came from, and text measured with its glyph
 // table must stay within the table.
-#include "font/FontFile.h"
-#include "font/TextureFont.h"
+#include "trellis/font/FontFile.h"
+#include "trellis/font/TextureFont.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+using namespace trellis;
 
 namespace {
 

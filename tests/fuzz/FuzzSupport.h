@@ -2,10 +2,10 @@
 // check that a torn-down tree left nothing in the routing state.
 #pragma once
 
-#include "app/InputRouting.h"
-#include "app/ScreenUnits.h"
-#include "gui/GuiElement.h"
 #include "support/TreeTeardown.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +13,8 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+namespace trellis {
 
 // Screen units as start-up fixes them for a 1024 x 768 viewport.
 inline void useFuzzScreenUnits() {
@@ -53,3 +55,5 @@ inline void checkRoutingCleared() {
     if (!clear)
         __builtin_trap();
 }
+
+}  // namespace trellis

@@ -3,14 +3,18 @@
 // every value the store gives it.
 #include "FuzzSupport.h"
 
-#include "gui/Button.h"
-#include "gui/GuiRoot.h"
-#include "gui/TitleBar.h"
-#include "gui/Window.h"
-#include "skin/Reskin.h"
-#include "skin/SkinStore.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Window.h"
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <cstring>
+
+using namespace trellis;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The hidden-window GL fixture and screen units for tests.
 #include "support/GlTest.h"
 
-#include "app/ScreenUnits.h"
-#include "app/WindowShell.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/shell/WindowShell.h"
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
@@ -10,6 +10,8 @@
 #include <ostream>
 #include <string>
 #include <thread>
+
+namespace trellis {
 
 void useScreenUnits(int viewportWidth, int viewportHeight) {
     viewport[0] = 0;
@@ -97,3 +99,5 @@ void PrintTo(const Color& color, std::ostream* out) {
     *out << "(" << int(color.red()) << ", " << int(color.green()) << ", " << int(color.blue())
          << ", " << int(color.alpha()) << ")";
 }
+
+}  // namespace trellis

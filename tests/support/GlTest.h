@@ -2,12 +2,14 @@
 // read-back in top-down window coordinates, and screen units without a window.
 #pragma once
 
-#include "gui/Color.h"
+#include "trellis/style/Color.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 struct GLFWwindow;
+
+namespace trellis {
 
 constexpr int kTestWindowWidth = 1024;  // the demo's window size
 constexpr int kTestWindowHeight = 768;
@@ -36,3 +38,5 @@ protected:
 
 // Prints a Color as r, g, b, a in test failure messages.
 void PrintTo(const Color& color, std::ostream* out);
+
+}  // namespace trellis

@@ -2,14 +2,16 @@
 // pixels of a read-back frame that match a colour or a test.
 #pragma once
 
-#include "app/ScreenUnits.h"
 #include "support/GlTest.h"
+#include "trellis/gui/ScreenUnits.h"
 
 #include <algorithm>
 #include <climits>
 #include <functional>
 #include <ostream>
 #include <vector>
+
+namespace trellis {
 
 // The clear colour of GlTest frames.
 inline const Color kBlack{{0, 0, 0, 255}};
@@ -67,3 +69,5 @@ inline PixelBox boxOf(const std::vector<unsigned char>& frame, Color color) {
 inline PixelBox litBox(const std::vector<unsigned char>& frame) {
     return boxWhere(frame, [](Color c) { return c != kBlack; });
 }
+
+}  // namespace trellis

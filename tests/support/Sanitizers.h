@@ -9,3 +9,5 @@
 #define TRELLIS_UNDER_ASAN 1
 #endif
 #endif
+
+namespace trellis {}  // namespace trellis

@@ -8,6 +8,8 @@
 #include <string>
 #include <unistd.h>
 
+namespace trellis {
+
 // A fresh folder under the test temp directory, unique to this process and this object.
 class TempFolder {
 public:
@@ -57,3 +59,5 @@ public:
 private:
     std::filesystem::path previous;
 };
+
+}  // namespace trellis

@@ -2,12 +2,14 @@
 // helpers that hand font bytes to the reader and the loader through real files.
 #pragma once
 
-#include "font/FontFile.h"
 #include "support/TempFolder.h"
+#include "trellis/font/FontFile.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
+
+namespace trellis {
 
 // The test font's line height in font units: record 0's glyphHeight.
 constexpr float kTestLineHeight = 0.05f;
@@ -43,3 +45,5 @@ inline FILE* openBytes(const std::vector<unsigned char>& bytes) {
     return std::fopen(folder.write("font.glf", std::string(bytes.begin(), bytes.end())).c_str(),
                       "rb");
 }
+
+}  // namespace trellis

@@ -2,9 +2,11 @@
 // build many elements and must leave no routing reference or registry entry behind.
 #pragma once
 
-#include "gui/GuiElement.h"
+#include "trellis/gui/GuiElement.h"
 
 #include <vector>
+
+namespace trellis {
 
 // Every element of the tree under element, parents before children.
 inline void collectTree(GuiElement* element, std::vector<GuiElement*>& out) {
@@ -20,3 +22,5 @@ inline void destroyTree(GuiElement* element) {
         destroyTree(child);
     delete element;
 }
+
+}  // namespace trellis

@@ -1,9 +1,0 @@
-// Building the interface from a dialogue file.
-#pragma once
-
-constexpr const char* kDialogueFileName = "testDialogue.xml";  // read from the working directory
-
-// Builds the windows and buttons of the dialogue file under the root element, copying every
-// attribute of a named element into the skin section of that name first. A missing, unreadable
-// or malformed file builds nothing.
-void loadDialogue(const char* fileName = kDialogueFileName);

@@ -1,0 +1,38 @@
+// The texture font: one global font in one GL texture, and the measuring and drawing of text.
+#pragma once
+
+#include "trellis/font/FontFile.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace trellis {
+
+extern bool fontLoaded;                      // false until a valid font has been loaded
+extern unsigned int textureName;             // the font's GL texture
+extern int textureWidth, textureHeight;      // texel image size
+extern int firstChar, lastChar;              // codes covered by the glyph table
+extern std::vector<GlyphRecord> glyphTable;  // record i describes code firstChar + i
+extern float currentTextSize;                // size used when an operation is given size 0
+
+constexpr const char* kFontFileName = "verdana.glf";  // read from the working directory
+
+// Reads the font from file (closing it), creates its mipmapped texture and marks the font
+// loaded. An invalid file changes nothing and makes no GL call. Needs a GL context.
+void loadTextureFont(FILE* file);
+
+// Forgets any held glyph table; the font is unloaded until the next successful load.
+void releaseGlyphTable();
+
+// Draws text with its top-left corner at (x, y), or its right edge at x when alignRight.
+// size 0 means the current text size; a non-zero size becomes the current text size.
+void drawText(const char* text, float x, float y, float size, bool alignRight);
+
+// The width of the longest line and the height of all lines of text at size (0: current).
+// Leaves width and height untouched when no font is loaded.
+void measureText(const char* text, float size, float& width, float& height);
+
+// The width of the longest line of text at the current text size; 0 without a font.
+float measureTextWidth(const char* text);
+
+}  // namespace trellis

@@ -1,0 +1,25 @@
+// Button: a bevelled text element that shows a pressed look while the left button holds it.
+#pragma once
+
+#include "trellis/gui/TextElement.h"
+
+namespace trellis {
+
+// A raised, centred-text element that can be pressed.
+class Button : public TextElement {
+public:
+    // Like TextElement's constructor, then skinned as "button" with centred text.
+    Button(const char* name, GuiElement* parent, const char* text, float x, float y, float width,
+           float height);
+
+    void draw() override;                   // text element, then the one-pixel bevel
+    void onMouseDown(int button) override;  // left: pressed look; any: mouseDownCallback
+    void onMouseUp(int button) override;    // left: resting look
+    void onMouseEnter() override;           // pressed again if the left button went down here
+    void onMouseLeave() override;           // back to rest
+    virtual void setPressed(bool down);     // moves one pixel right and down when pressed
+
+    bool pressed = false;  // shown pressed
+};
+
+}  // namespace trellis

@@ -1,0 +1,63 @@
+// GuiElement: the base of every element, a snapped rectangle in screen units that draws a
+// quad, holds its children, answers hit tests and hears mouse and key events.
+#pragma once
+
+#include "trellis/gui/Callback.h"
+#include "trellis/gui/CallbackSender.h"
+#include "trellis/gui/ChildList.h"
+#include "trellis/style/Color.h"
+#include "trellis/style/SkinStore.h"
+
+#include <string>
+
+namespace trellis {
+
+class AttributeSource;
+
+constexpr int kClickCallbackCount = 10;  // one click slot per mouse button number 0..9
+
+// The base element. Virtual operations keep this slot order in every subclass.
+class GuiElement : public CallbackSender {
+public:
+    // Attaches to parent, registers name, snaps the rectangle and applies the skin store.
+    GuiElement(const char* name, GuiElement* parent, float x, float y, float width, float height);
+
+    virtual void draw();    // the element's quad, in element-local coordinates
+    virtual ~GuiElement();  // leaves parent, registry and routing; detaches the children
+    virtual void addChild(GuiElement* child);     // inserts child as the newest, sets its parent
+    virtual void removeChild(GuiElement* child);  // removes every occurrence, clears its parent
+    virtual void setSize(float width, float height);                    // setRect, same place
+    virtual void setPosition(float x, float y);                         // setRect, same size
+    virtual void setRect(float x, float y, float width, float height);  // snaps and stores
+    virtual void loadAttributes(const AttributeSource& element);  // geometry, colours, callbacks
+    virtual bool containsPoint(float px, float py);  // strictly inside, in parent coordinates
+    virtual void drawBorder(const Color& color, float borderWidth);  // bevelled outer frame
+    virtual void applySkin(SkinStore& store);  // bgColor, texture, u0, v0, u1, v1
+    virtual void onMouseDown(int button);      // fires mouseDownCallback
+    virtual void onMouseUp(int button);        // nothing
+    virtual void onClick(int button);          // fires clickCallbacks[button]
+    virtual void onMouseEnter();               // nothing
+    virtual void onMouseLeave();               // nothing
+    virtual bool onKeyDown(int key);           // not consumed
+    virtual bool onKeyUp(int key);             // not consumed
+
+    void drawTree();  // this element and its visible descendants, oldest sibling first
+
+    std::string name;                      // registry key and skin section name
+    const char* skinClass = "global";      // skin class section: global, button, title, window
+    ChildList children;                    // newest first; not owned
+    GuiElement* parent;                    // not owned; null for the root
+    float x, y;                            // top-left corner relative to the parent, screen units
+    float width, height;                   // screen units
+    Color bgColor{{255, 255, 255, 255}};   // quad colour
+    unsigned int texture = 0;              // non-zero: the quad samples the bound texture
+    float u0 = 0, v0 = 0, u1 = 1, v1 = 1;  // texture coordinates of left, top, right, bottom
+    bool visible = true;                   // invisible elements hide their subtree
+    Callback mouseDownCallback;            // fired on every mouse-button press
+    Callback clickCallbacks[kClickCallbackCount];  // fired by onClick, per button number
+
+private:
+    void drawTreeAtDepth(int depth);
+};
+
+}  // namespace trellis

@@ -1,0 +1,17 @@
+// GuiRoot: the root of the element tree, an element that draws nothing.
+#pragma once
+
+#include "trellis/gui/GuiElement.h"
+
+namespace trellis {
+
+// The one root element, named "GuiRoot"; everything in the interface hangs below it.
+class GuiRoot : public GuiElement {
+public:
+    GuiRoot();               // "GuiRoot", no parent, 10 x 2 units at the origin
+    void draw() override {}  // the root has no look of its own
+};
+
+extern GuiElement* rootElement;  // the one GuiRoot, null until start-up creates it
+
+}  // namespace trellis

@@ -1,0 +1,41 @@
+// TextElement: an element showing one aligned string over its quad.
+#pragma once
+
+#include "trellis/gui/GuiElement.h"
+
+#include <cstdint>
+#include <string>
+
+namespace trellis {
+
+// Placement of text along one axis of its element.
+enum class TextAlign : int32_t {
+    Start = 0,   // left or top, inset by a quarter of the font size when there is room
+    Center = 1,  // centred
+    End = 2,     // right or bottom, inset by a quarter of the font size when there is room
+};
+
+// The offset of text along one axis of its element, given the room left over (the element's
+// extent less the text's) and the inset of Start and End.
+float alignedTextOffset(TextAlign align, float room, float inset);
+
+// An element with a text, its font colour and size, and its alignment.
+class TextElement : public GuiElement {
+public:
+    // Like GuiElement's constructor, then text defaults and the skin's "fontColor". text may be
+    // null.
+    TextElement(const char* name, GuiElement* parent, const char* text, float x, float y,
+                float width, float height);
+
+    void draw() override;  // the quad, then the aligned text
+    void loadAttributes(const AttributeSource& element) override;  // adds fontSize and fontColor
+    void applySkin(SkinStore& store) override;                     // adds fontColor and fontSize
+
+    Color fontColor{{0, 0, 0, 255}};       // text colour
+    float fontSize;                        // line height, screen units
+    std::string text;                      // the text shown
+    TextAlign hAlign = TextAlign::Start;   // horizontal placement
+    TextAlign vAlign = TextAlign::Center;  // vertical placement
+};
+
+}  // namespace trellis

@@ -1,0 +1,23 @@
+// TitleBar: a window's caption strip with its "X" close button at the right end.
+#pragma once
+
+#include "trellis/gui/TextElement.h"
+
+namespace trellis {
+
+class Button;
+class Window;
+
+// The caption of a window, as wide as the window and titleBarHeight high.
+class TitleBar : public TextElement {
+public:
+    // Attaches to window, skins as "title" and builds the close button.
+    TitleBar(Window* window, const char* title);
+
+    void setRect(float x, float y, float width,
+                 float height) override;  // keeps the close button at the right end
+
+    Button* closeButton = nullptr;  // child square inset one pixel; not owned
+};
+
+}  // namespace trellis

@@ -1,0 +1,39 @@
+// The window library, as the shell uses it: one window, three input handlers and a swap that
+// polls events first. Built on GLFW 3 with two older behaviours kept: installing the pointer
+// handler reports the last known pointer position at once ((0, 0) before any event), and
+// key repeats are not reported.
+#pragma once
+
+#include "trellis/gui/InputRouting.h"
+
+namespace trellis {
+
+// Asks the window library for the window's pixel format: 8 bits each of red, green, blue and
+// alpha, a 24-bit depth buffer and no stencil.
+void hintWindowFormat();
+
+// Starts the library and opens the 1024 x 768 window (8/8/8/8 colour, 24 depth, no stencil)
+// with its context current. Failures leave no window; later calls then do nothing.
+void openWindow();
+
+// Installs the pointer handler and reports the last known pointer position to it at once.
+void setMousePosHandler(InputHook handler);
+
+// Installs the mouse-button handler (button, action).
+void setMouseButtonHandler(InputHook handler);
+
+// Installs the key handler (key, action); repeats are dropped.
+void setKeyHandler(InputHook handler);
+
+// True while the window is open and has not been asked to close.
+bool windowIsOpen();
+
+// Polls the window's events (running the handlers), then swaps the buffers.
+void swapBuffers();
+
+// Window-library cursor coordinates to framebuffer pixels, truncated toward zero, for displays
+// whose framebuffer is larger than the window's size in screen coordinates.
+void cursorToPixels(double cursorX, double cursorY, int windowWidth, int windowHeight,
+                    int framebufferWidth, int framebufferHeight, int& pixelX, int& pixelY);
+
+}  // namespace trellis

@@ -1,0 +1,74 @@
+// The dialogue walk: depth first in document order over an explicit stack.
+#include "trellis/dialogue/DialogueLoader.h"
+
+#include "dialogue/XmlAttributes.h"
+#include "files/XmlFile.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/Window.h"
+#include "trellis/style/SkinStore.h"
+
+#include <cstring>
+#include <tinyxml.h>
+#include <vector>
+
+namespace trellis {
+
+namespace {
+
+// Every attribute of a named element goes into the section of its name, so that its style
+// outranks the skin's class and "global" sections. An unnamed element keeps no section: it
+// would otherwise land in the empty-named section that every title bar and close button reads.
+void copyIntoSkinSection(const TiXmlElement& element, const char* name) {
+    if (!name)
+        return;
+    // setSkinAttribute for each attribute, with the section found once.
+    SkinSection& section = skinStore[name];
+    for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute;
+         attribute = attribute->Next())
+        section[attribute->NameTStr()] = attribute->ValueStr();
+}
+
+// The element an XML element stands for under parent, or null for a tag that builds nothing.
+GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiElement* parent) {
+    const char* tag = element.Value();
+    if (std::strcmp(tag, "window") == 0)
+        return new Window(name, parent, element.Attribute("title"));
+    if (std::strcmp(tag, "button") == 0) {
+        const char* text = element.Attribute("text");
+        return new Button(name, parent, text ? text : "", 0, 0, 3, 1);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool loadDialogue(const char* fileName) {
+    TiXmlDocument document(fileName);
+    if (!loadXmlFile(document))
+        return false;
+
+    GuiElement* parent = rootElement;
+    std::vector<const TiXmlElement*> stack;
+    const TiXmlElement* current = document.FirstChildElement();
+    while (current) {
+        const char* name = current->Attribute("name");
+        copyIntoSkinSection(*current, name);
+        if (GuiElement* built = buildElement(*current, name, parent)) {
+            built->loadAttributes(XmlAttributes(*current));
+            stack.push_back(current);
+            parent = built;
+            current = current->FirstChildElement();
+        } else {
+            current = current->NextSiblingElement();
+        }
+        while (!current && !stack.empty()) {
+            current = stack.back()->NextSiblingElement();
+            stack.pop_back();
+            parent = parent->parent;
+        }
+    }
+    return true;
+}
+
+}  // namespace trellis

@@ -1,0 +1,159 @@
+// Loading the texture font into GL, and the line walk that measures and draws text.
+#include "trellis/font/TextureFont.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cmath>
+
+namespace trellis {
+
+bool fontLoaded = false;
+unsigned int textureName = 0;
+int textureWidth = 0, textureHeight = 0;
+int firstChar = 0, lastChar = 0;
+std::vector<GlyphRecord> glyphTable;
+float currentTextSize = 2.0f;
+
+namespace {
+
+constexpr unsigned char kLineFeed = 10;
+constexpr unsigned char kTab = 9;
+
+// The record of a text byte taken as a signed 8-bit code, or null when the font has none.
+// Such a byte draws nothing and does not move the pen, in measuring and drawing alike.
+const GlyphRecord* glyphFor(unsigned char byte) {
+    const int code = static_cast<signed char>(byte);
+    if (code < firstChar || code > lastChar)
+        return nullptr;
+    return &glyphTable[code - firstChar];
+}
+
+// The next tab stop after pen; a pen on a stop moves a whole tab on.
+float nextTabStop(float pen, float tabWidth) {
+    return tabWidth * (std::trunc(pen / tabWidth) + 1.0f);
+}
+
+// Screen units per font unit at line height size.
+float unitScale(float size) {
+    return size / glyphTable[0].glyphHeight;
+}
+
+// Walks text as measuring sees it, calling lineEnd(pen) at each line feed and at the end.
+template <typename LineEnd> void walkLines(const char* text, float size, LineEnd lineEnd) {
+    const float scale = unitScale(size), tabWidth = 2.0f * size;
+    float pen = 0;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        if (*p == kLineFeed) {
+            lineEnd(pen);
+            pen = 0;
+        } else if (*p == kTab) {
+            pen = nextTabStop(pen, tabWidth);
+        } else if (const GlyphRecord* glyph = glyphFor(*p)) {
+            pen += glyph->glyphWidth * scale;
+        }
+    }
+    lineEnd(pen);
+}
+
+void uploadTexture(const FontFileContents& font) {
+    glGenTextures(1, &textureName);
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 2, font.header.textureWidth, font.header.textureHeight,
+                      GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, font.texels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+}
+
+}  // namespace
+
+void loadTextureFont(FILE* file) {
+    FontFileContents font;
+    if (!readFontFile(file, font))
+        return;
+    uploadTexture(font);
+    textureWidth = font.header.textureWidth;
+    textureHeight = font.header.textureHeight;
+    firstChar = font.header.firstChar;
+    lastChar = font.header.lastChar;
+    glyphTable = std::move(font.glyphs);
+    fontLoaded = true;
+}
+
+void releaseGlyphTable() {
+    fontLoaded = false;
+    glyphTable.clear();
+    glyphTable.shrink_to_fit();
+}
+
+void measureText(const char* text, float size, float& width, float& height) {
+    if (!fontLoaded || !text)
+        return;
+    const float used = size != 0 ? size : currentTextSize;
+    float widest = 0, lines = 0;
+    walkLines(text, used, [&](float pen) {
+        widest = pen > widest ? pen : widest;
+        lines += 1;
+    });
+    width = widest;
+    height = lines * used;
+}
+
+float measureTextWidth(const char* text) {
+    if (!fontLoaded || !text)
+        return 0;
+    float widest = 0;
+    walkLines(text, currentTextSize, [&](float pen) { widest = pen > widest ? pen : widest; });
+    return widest;
+}
+
+void drawText(const char* text, float x, float y, float size, bool alignRight) {
+    if (!fontLoaded)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glAlphaFunc(GL_GEQUAL, 0.1f);
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (size != 0)
+        currentTextSize = size;
+    else
+        size = currentTextSize;
+    if (!text)
+        text = "";
+    const float scale = unitScale(size), tabWidth = 2.0f * size;
+    if (alignRight)
+        x -= measureTextWidth(text);
+
+    const float lineStart = x;
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    glBegin(GL_QUADS);
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        if (*p == kLineFeed) {
+            x = lineStart;
+            y += size;
+        } else if (*p == kTab) {
+            // Drawn tab stops count from x = 0 of the current coordinates, not from lineStart.
+            x = nextTabStop(x, tabWidth);
+        } else if (const GlyphRecord* glyph = glyphFor(*p)) {
+            const float w = glyph->glyphWidth * scale;
+            glTexCoord2f(glyph->texLeft, glyph->texTop);
+            glVertex3f(x, y, 0);
+            glTexCoord2f(glyph->texLeft, glyph->texBottom);
+            glVertex3f(x, y + size, 0);
+            glTexCoord2f(glyph->texRight, glyph->texBottom);
+            glVertex3f(x + w, y + size, 0);
+            glTexCoord2f(glyph->texRight, glyph->texTop);
+            glVertex3f(x + w, y, 0);
+            x += w;
+        }
+    }
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_BLEND);
+}
+
+}  // namespace trellis

@@ -1,0 +1,16 @@
+// Skin lookups for one element.
+#include "trellis/gui/ElementSkin.h"
+
+#include "trellis/gui/GuiElement.h"
+
+namespace trellis {
+
+SkinSections skinSectionsOf(const SkinStore& store, const GuiElement& element) {
+    return SkinSections(store, element.name, element.skinClass);
+}
+
+const char* findSkinAttribute(SkinStore& store, const GuiElement& element, const char* attribute) {
+    return skinSectionsOf(store, element).find(attribute);
+}
+
+}  // namespace trellis

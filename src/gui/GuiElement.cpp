@@ -1,0 +1,224 @@
+// The base element: construction, geometry, drawing, skinning, attributes and events.
+#include "trellis/gui/GuiElement.h"
+
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/style/SkinValues.h"
+
+#include <GL/gl.h>
+
+namespace trellis {
+
+namespace {
+
+// Matrix-stack entries drawTree may use before it switches to undoing its translations by
+// hand: OpenGL guarantees 32 model-view entries, and callers keep some for themselves.
+constexpr int kMatrixPushDepth = 24;
+
+}  // namespace
+
+// ============================================================================================
+// Construction and destruction
+// ============================================================================================
+
+GuiElement::GuiElement(const char* name, GuiElement* parent, float x, float y, float width,
+                       float height)
+    : name(name ? name : ""), parent(parent), x(x), y(y), width(width), height(height) {
+    if (parent)
+        parent->addChild(this);
+    registerElement(this);
+    this->x = snapToPixel(this->x);
+    this->width = snapToPixel(this->width);
+    this->y = snapToPixel(this->y);
+    this->height = snapToPixel(this->height);
+    GuiElement::applySkin(skinStore);
+}
+
+GuiElement::~GuiElement() {
+    forgetRoutedElement(this);
+    if (parent)
+        parent->removeChild(this);
+    unregisterElement(this);
+    // The children outlive us; leave none of them pointing at a destroyed parent.
+    for (GuiElement* child : children)
+        if (child->parent == this)
+            child->parent = nullptr;
+}
+
+// ============================================================================================
+// Tree and geometry
+// ============================================================================================
+
+void GuiElement::addChild(GuiElement* child) {
+    children.pushFront(child);
+    child->parent = this;
+}
+
+void GuiElement::removeChild(GuiElement* child) {
+    child->parent = nullptr;
+    children.removeAll(child);
+}
+
+void GuiElement::setSize(float newWidth, float newHeight) {
+    setRect(x, y, newWidth, newHeight);
+}
+
+void GuiElement::setPosition(float newX, float newY) {
+    setRect(newX, newY, width, height);
+}
+
+void GuiElement::setRect(float newX, float newY, float newWidth, float newHeight) {
+    x = snapToPixel(newX);
+    y = snapToPixel(newY);
+    width = snapToPixel(newWidth);
+    height = snapToPixel(newHeight);
+}
+
+bool GuiElement::containsPoint(float px, float py) {
+    return x < px && px < x + width && y < py && py < y + height;
+}
+
+// ============================================================================================
+// Drawing
+// ============================================================================================
+
+void GuiElement::draw() {
+    if (texture)
+        glEnable(GL_TEXTURE_2D);
+    else
+        glDisable(GL_TEXTURE_2D);
+    glColor4ubv(bgColor.rgba);
+    glBegin(GL_QUADS);
+    glTexCoord2f(u0, v0);
+    glVertex2f(0, 0);
+    glTexCoord2f(u0, v1);
+    glVertex2f(0, height);
+    glTexCoord2f(u1, v1);
+    glVertex2f(width, height);
+    glTexCoord2f(u1, v0);
+    glVertex2f(width, 0);
+    glEnd();
+}
+
+void GuiElement::drawTree() {
+    drawTreeAtDepth(0);
+}
+
+void GuiElement::drawTreeAtDepth(int depth) {
+    // Deep trees would overflow the model-view stack; past the push depth the translation is
+    // undone by the opposite translation instead of a pop.
+    const bool push = depth < kMatrixPushDepth;
+    const float atX = x, atY = y;
+    if (push)
+        glPushMatrix();
+    glTranslatef(atX, atY, 0);
+    draw();
+    for (GuiElement* child : children.oldestFirst())
+        if (child->visible)
+            child->drawTreeAtDepth(depth + 1);
+    if (push)
+        glPopMatrix();
+    else
+        glTranslatef(-atX, -atY, 0);
+}
+
+void GuiElement::drawBorder(const Color& color, float borderWidthUnits) {
+    const float b = snapToPixel(borderWidthUnits);
+    const Color dark = scaleColor(color, 0.6f);
+    const Color light = scaleColor(color, 1.4f);
+    const float w = width, h = height;
+    glBegin(GL_QUADS);
+    // Right edge.
+    glColor4ubv(color.rgba);
+    glVertex2f(w, 0);
+    glVertex2f(w, h);
+    glColor4ubv(dark.rgba);
+    glVertex2f(w + b, h + b);
+    glVertex2f(w + b, -b);
+    // Left edge.
+    glColor4ubv(light.rgba);
+    glVertex2f(-b, -b);
+    glVertex2f(-b, h + b);
+    glColor4ubv(color.rgba);
+    glVertex2f(0, h);
+    glVertex2f(0, 0);
+    // Top edge.
+    glColor4ubv(light.rgba);
+    glVertex2f(w + b, -b);
+    glVertex2f(-b, -b);
+    glColor4ubv(color.rgba);
+    glVertex2f(0, 0);
+    glVertex2f(w, 0);
+    // Bottom edge.
+    glVertex2f(w, h);
+    glVertex2f(0, h);
+    glColor4ubv(dark.rgba);
+    glVertex2f(-b, h + b);
+    glVertex2f(w + b, h + b);
+    glEnd();
+}
+
+// ============================================================================================
+// Skin and dialogue attributes
+// ============================================================================================
+
+void GuiElement::applySkin(SkinStore& store) {
+    const SkinSections sections = skinSectionsOf(store, *this);
+    applySkinColor(sections, "bgColor", bgColor);
+    applySkinUnsigned(sections, "texture", texture);
+    applySkinReal(sections, "u0", u0);
+    applySkinReal(sections, "v0", v0);
+    applySkinReal(sections, "u1", u1);
+    applySkinReal(sections, "v1", v1);
+}
+
+void GuiElement::loadAttributes(const AttributeSource& element) {
+    float newX = x, newY = y, newWidth = width, newHeight = height;
+    readNumberAttribute(element, "x", newX);
+    readNumberAttribute(element, "y", newY);
+    readNumberAttribute(element, "width", newWidth);
+    readNumberAttribute(element, "height", newHeight);
+    setRect(newX, newY, newWidth, newHeight);
+    readColorAttribute(element, "bgColor", bgColor);
+    readNumberAttribute(element, "u0", u0);
+    readNumberAttribute(element, "v0", v0);
+    readNumberAttribute(element, "u1", u1);
+    readNumberAttribute(element, "v1", v1);
+    bindCallback(textAttribute(element, "onMouseDown"), mouseDownCallback);
+    bindCallback(textAttribute(element, "onLeftClick"), clickCallbacks[0]);
+    bindCallback(textAttribute(element, "onRightClick"), clickCallbacks[1]);
+    bindCallback(textAttribute(element, "onMiddleClick"), clickCallbacks[2]);
+}
+
+// ============================================================================================
+// Events
+// ============================================================================================
+
+void GuiElement::onMouseDown(int) {
+    mouseDownCallback.fire(this);
+}
+
+void GuiElement::onMouseUp(int) {}
+
+void GuiElement::onClick(int button) {
+    if (button >= 0 && button < kClickCallbackCount)
+        clickCallbacks[button].fire(this);
+}
+
+void GuiElement::onMouseEnter() {}
+
+void GuiElement::onMouseLeave() {}
+
+bool GuiElement::onKeyDown(int) {
+    return false;
+}
+
+bool GuiElement::onKeyUp(int) {
+    return false;
+}
+
+}  // namespace trellis

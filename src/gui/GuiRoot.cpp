@@ -1,0 +1,10 @@
+// The root element, and the pointer to the one root.
+#include "trellis/gui/GuiRoot.h"
+
+namespace trellis {
+
+GuiRoot::GuiRoot() : GuiElement("GuiRoot", nullptr, 0, 0, 10, 2) {}
+
+GuiElement* rootElement = nullptr;
+
+}  // namespace trellis

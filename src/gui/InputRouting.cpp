@@ -1,0 +1,118 @@
+// Input routing: hover, press, release, click, focus and keys.
+#include "trellis/gui/InputRouting.h"
+
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/ScreenUnits.h"
+
+#include <cstdio>
+
+namespace trellis {
+
+float pointerX = -1, pointerY = -1;
+GuiElement* hoveredElement = nullptr;
+GuiElement* focusElement = nullptr;
+GuiElement* pressedElements[kMouseButtonCount] = {};
+InputHook userMousePosHandler = nullptr;
+InputHook userMouseButtonHandler = nullptr;
+InputHook userKeyHandler = nullptr;
+
+namespace {
+
+bool isWithin(const GuiElement* element, const GuiElement* ancestor) {
+    for (; element; element = element->parent)
+        if (element == ancestor)
+            return true;
+    return false;
+}
+
+void forgetIfWithin(GuiElement*& reference, const GuiElement* ancestor) {
+    if (isWithin(reference, ancestor))
+        reference = nullptr;
+}
+
+}  // namespace
+
+void onMousePos(int x, int y) {
+    pointerX = static_cast<float>(x) * pixelSize;
+    pointerY = static_cast<float>(y) * pixelSize;
+    GuiElement* now = rootElement ? findElementAt(rootElement, pointerX, pointerY) : nullptr;
+    GuiElement* before = hoveredElement;
+    hoveredElement = now;
+    if (now != before) {
+        if (now)
+            now->onMouseEnter();
+        if (before)
+            before->onMouseLeave();
+    }
+    if (userMousePosHandler)
+        userMousePosHandler(x, y);
+}
+
+GuiElement* findElementAt(GuiElement* element, float x, float y) {
+    GuiElement* current = element;
+    for (bool descended = true; descended;) {
+        x -= current->x;
+        y -= current->y;
+        descended = false;
+        for (GuiElement* child : current->children) {
+            if (child->visible && child->containsPoint(x, y)) {
+                current = child;
+                descended = true;
+                break;
+            }
+        }
+    }
+    return current;
+}
+
+void onMouseButton(int button, int action) {
+    const bool consumed = routeMouseButton(button, action != 0);
+    if (!consumed && userMouseButtonHandler)
+        userMouseButtonHandler(button, action);
+}
+
+bool routeMouseButton(int button, bool pressed) {
+    // A button beyond the recorded range is left to the application, never indexed.
+    if (!hoveredElement || button < 0 || button >= kMouseButtonCount)
+        return false;
+    if (pressed) {
+        if (button == 0)
+            focusElement = hoveredElement;
+        pressedElements[button] = hoveredElement;
+        hoveredElement->onMouseDown(button);
+        return true;
+    }
+    // The element may vanish from the routing state inside onMouseUp; decide the click first.
+    GuiElement* released = hoveredElement;
+    const bool click = pressedElements[button] == released;
+    released->onMouseUp(button);
+    if (click && hoveredElement == released)
+        released->onClick(button);
+    pressedElements[button] = nullptr;
+    return true;
+}
+
+void onKey(int key, int action) {
+    if (focusElement) {
+        const bool consumed =
+            action != 0 ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key);
+        if (consumed)
+            return;
+    }
+    if (userKeyHandler)
+        userKeyHandler(key, action);
+}
+
+void printUnhandled(int, int) {
+    std::printf("Gui didn't care\n");
+}
+
+void forgetRoutedElement(GuiElement* element) {
+    forgetIfWithin(hoveredElement, element);
+    forgetIfWithin(focusElement, element);
+    for (GuiElement*& pressed : pressedElements)
+        forgetIfWithin(pressed, element);
+}
+
+}  // namespace trellis

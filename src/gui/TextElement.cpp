@@ -1,0 +1,61 @@
+// Text elements: construction, skinning, attributes and aligned drawing.
+#include "trellis/gui/TextElement.h"
+
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/style/SkinValues.h"
+
+#include <GL/gl.h>
+
+namespace trellis {
+
+float alignedTextOffset(TextAlign align, float room, float inset) {
+    switch (align) {
+    case TextAlign::Center:
+        return room * 0.5f;
+    case TextAlign::Start:
+        return room > inset ? inset : 0.0f;
+    case TextAlign::End:
+        return room > inset ? room - inset : room;
+    }
+    return room;
+}
+
+TextElement::TextElement(const char* name, GuiElement* parent, const char* text, float x, float y,
+                         float width, float height)
+    : GuiElement(name, parent, x, y, width, height), fontSize(snapToPixel(2.0f)),
+      text(text ? text : "") {
+    // The skin class is still "global" here; the size waits for a full applySkin.
+    applySkinColor(skinSectionsOf(skinStore, *this), "fontColor", fontColor);
+}
+
+void TextElement::draw() {
+    GuiElement::draw();
+    if (text.empty())
+        return;
+    glColor4ubv(fontColor.rgba);
+    float textWidth = 0, textHeight = 0;
+    measureText(text.c_str(), fontSize, textWidth, textHeight);
+    const float inset = fontSize * 0.25f;
+    const float dx = alignedTextOffset(hAlign, width - textWidth, inset);
+    const float dy = alignedTextOffset(vAlign, height - textHeight, inset);
+    drawText(text.c_str(), snapToPixel(dx), snapToPixel(dy), fontSize, false);
+}
+
+void TextElement::applySkin(SkinStore& store) {
+    GuiElement::applySkin(store);
+    const SkinSections sections = skinSectionsOf(store, *this);
+    applySkinColor(sections, "fontColor", fontColor);
+    applySkinReal(sections, "fontSize", fontSize);
+}
+
+void TextElement::loadAttributes(const AttributeSource& element) {
+    GuiElement::loadAttributes(element);
+    readNumberAttribute(element, "fontSize", fontSize);
+    fontSize = snapToPixel(fontSize);
+    readColorAttribute(element, "fontColor", fontColor);
+}
+
+}  // namespace trellis

@@ -1,0 +1,118 @@
+// The window shell on GLFW 3.
+#include "trellis/shell/WindowShell.h"
+
+#include <GLFW/glfw3.h>
+#include <climits>
+#include <cstdlib>
+
+namespace trellis {
+
+namespace {
+
+GLFWwindow* window = nullptr;
+InputHook mousePosHandler = nullptr;
+InputHook mouseButtonHandler = nullptr;
+InputHook keyHandler = nullptr;
+int lastPointerX = 0, lastPointerY = 0;
+int windowWidth = 1, windowHeight = 1;
+int framebufferWidth = 1, framebufferHeight = 1;
+
+int truncateToInt(double v) {
+    if (!(v > double(INT_MIN)))  // also catches NaN
+        return v != v ? 0 : INT_MIN;
+    if (v >= double(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(v);
+}
+
+void onCursorPos(GLFWwindow*, double cursorX, double cursorY) {
+    cursorToPixels(cursorX, cursorY, windowWidth, windowHeight, framebufferWidth, framebufferHeight,
+                   lastPointerX, lastPointerY);
+    if (mousePosHandler)
+        mousePosHandler(lastPointerX, lastPointerY);
+}
+
+void onMouseButtonEvent(GLFWwindow*, int button, int action, int) {
+    if (mouseButtonHandler)
+        mouseButtonHandler(button, action);
+}
+
+void onKeyEvent(GLFWwindow*, int key, int, int action, int) {
+    if (keyHandler && action != GLFW_REPEAT)
+        keyHandler(key, action);
+}
+
+void onWindowSize(GLFWwindow*, int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
+}
+
+void onFramebufferSize(GLFWwindow*, int width, int height) {
+    framebufferWidth = width;
+    framebufferHeight = height;
+}
+
+}  // namespace
+
+void cursorToPixels(double cursorX, double cursorY, int winWidth, int winHeight, int fbWidth,
+                    int fbHeight, int& pixelX, int& pixelY) {
+    const double scaleX = winWidth > 0 ? double(fbWidth) / winWidth : 1.0;
+    const double scaleY = winHeight > 0 ? double(fbHeight) / winHeight : 1.0;
+    pixelX = truncateToInt(cursorX * scaleX);
+    pixelY = truncateToInt(cursorY * scaleY);
+}
+
+void hintWindowFormat() {
+    glfwWindowHint(GLFW_RED_BITS, 8);
+    glfwWindowHint(GLFW_GREEN_BITS, 8);
+    glfwWindowHint(GLFW_BLUE_BITS, 8);
+    glfwWindowHint(GLFW_ALPHA_BITS, 8);
+    glfwWindowHint(GLFW_DEPTH_BITS, 24);
+    glfwWindowHint(GLFW_STENCIL_BITS, 0);
+}
+
+void openWindow() {
+    if (!glfwInit())
+        return;
+    // The library closes its windows at exit, as the older interface did by itself.
+    std::atexit(glfwTerminate);
+    hintWindowFormat();
+    window = glfwCreateWindow(1024, 768, "", nullptr, nullptr);
+    if (!window)
+        return;
+    glfwMakeContextCurrent(window);
+    glfwGetWindowSize(window, &windowWidth, &windowHeight);
+    glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
+    glfwSetWindowSizeCallback(window, onWindowSize);
+    glfwSetFramebufferSizeCallback(window, onFramebufferSize);
+    glfwSetCursorPosCallback(window, onCursorPos);
+    glfwSetMouseButtonCallback(window, onMouseButtonEvent);
+    glfwSetKeyCallback(window, onKeyEvent);
+}
+
+void setMousePosHandler(InputHook handler) {
+    mousePosHandler = handler;
+    if (handler)
+        handler(lastPointerX, lastPointerY);
+}
+
+void setMouseButtonHandler(InputHook handler) {
+    mouseButtonHandler = handler;
+}
+
+void setKeyHandler(InputHook handler) {
+    keyHandler = handler;
+}
+
+bool windowIsOpen() {
+    return window && !glfwWindowShouldClose(window);
+}
+
+void swapBuffers() {
+    if (!window)
+        return;
+    glfwPollEvents();
+    glfwSwapBuffers(window);
+}
+
+}  // namespace trellis

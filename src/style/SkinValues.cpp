@@ -1,0 +1,62 @@
+// Value-text parsing with 32-bit results, whatever the width of unsigned long.
+#include "trellis/style/SkinValues.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+
+namespace trellis {
+
+namespace {
+
+// strtoul's reading of text in base, as a 32-bit unsigned long would give it: a magnitude
+// beyond 32 bits saturates, and a minus sign negates within 32 bits.
+uint32_t parseUnsigned32(const char* text, int base) {
+    if (!text)
+        return 0;
+    const char* p = text;
+    while (std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    const bool negative = *p == '-';
+    errno = 0;
+    unsigned long long value = std::strtoull(text, nullptr, base);
+    if (errno == ERANGE)
+        return UINT32_MAX;
+    unsigned long long magnitude = negative ? 0ULL - value : value;
+    if (magnitude > UINT32_MAX)
+        return UINT32_MAX;
+    return negative ? uint32_t(0U - uint32_t(magnitude)) : uint32_t(magnitude);
+}
+
+}  // namespace
+
+Color parseColorText(const char* text) {
+    uint32_t v = parseUnsigned32(text, 16);
+    return Color{{static_cast<unsigned char>(v >> 24), static_cast<unsigned char>(v >> 16),
+                  static_cast<unsigned char>(v >> 8), static_cast<unsigned char>(v)}};
+}
+
+uint32_t parseUnsignedText(const char* text) {
+    return parseUnsigned32(text, 10);
+}
+
+float parseRealText(const char* text) {
+    return text ? static_cast<float>(std::atof(text)) : 0.0f;
+}
+
+void applySkinColor(const SkinSections& sections, const char* attribute, Color& field) {
+    if (const char* value = sections.find(attribute))
+        field = parseColorText(value);
+}
+
+void applySkinUnsigned(const SkinSections& sections, const char* attribute, unsigned int& field) {
+    if (const char* value = sections.find(attribute))
+        field = parseUnsignedText(value);
+}
+
+void applySkinReal(const SkinSections& sections, const char* attribute, float& field) {
+    if (const char* value = sections.find(attribute))
+        field = parseRealText(value);
+}
+
+}  // namespace trellis
