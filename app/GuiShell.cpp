@@ -31,6 +31,9 @@ void drawDebugLines() {
 }  // namespace
 
 bool initGui() {
+    // Without a current context every GL call below would do nothing or crash in GLU.
+    if (!glGetString(GL_VERSION))
+        return false;
     fixScreenUnits();
     releaseGlyphTable();
     if (FILE* font = std::fopen(kFontFileName, "rb"))

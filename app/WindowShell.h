@@ -11,8 +11,12 @@
 void hintWindowFormat();
 
 // Starts the library and opens the 1024 x 768 window (8/8/8/8 colour, 24 depth, no stencil)
-// with its context current. Failures leave no window; later calls then do nothing.
-void openWindow();
+// with its context current. False when the window or its context cannot be had: there is then
+// no window, windowError tells why, and later calls do nothing.
+bool openWindow();
+
+// Why the last openWindow failed, in the window library's own words; empty after a success.
+const char* windowError();
 
 // Installs the pointer handler and reports the last known pointer position to it at once.
 void setMousePosHandler(InputHook handler);

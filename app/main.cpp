@@ -8,6 +8,7 @@
 #include "gui/CallbackTable.h"
 
 #include <GL/gl.h>
+#include <cstdio>
 
 namespace {
 
@@ -18,10 +19,16 @@ struct DemoApplication {
 }  // namespace
 
 int main() {
-    openWindow();
+    if (!openWindow()) {
+        std::fprintf(stderr, "trellis-demo: cannot open the window: %s\n", windowError());
+        return 1;
+    }
     glClearColor(0, 0, 0, 1);
     registerCallback("changeSkin", changeSkin, &demoApplication);
-    initGui();
+    if (!initGui()) {
+        std::fprintf(stderr, "trellis-demo: cannot start the interface: no OpenGL context\n");
+        return 1;
+    }
     loadDialogue();
     userMouseButtonHandler = printUnhandled;
     setMousePosHandler(onMousePos);

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 extern "C" {
-void __real__Z10openWindowv();
+bool __real__Z10openWindowv();
 bool __real__Z7initGuiv();
 void __real__Z12loadDialoguePKc(const char* fileName);
 void __real__Z9drawFramev();
@@ -37,9 +37,10 @@ __attribute__((constructor)) void noteLoaded() {
 
 extern "C" {
 
-void __wrap__Z10openWindowv() {
-    __real__Z10openWindowv();
+bool __wrap__Z10openWindowv() {
+    const bool result = __real__Z10openWindowv();
     windowOpen = monotonicNanoseconds();
+    return result;
 }
 
 bool __wrap__Z7initGuiv() {
