@@ -12,6 +12,7 @@ GLFWwindow* window = nullptr;
 InputHook mousePosHandler = nullptr;
 InputHook mouseButtonHandler = nullptr;
 InputHook keyHandler = nullptr;
+InputHook framebufferSizeHandler = nullptr;
 std::string openError;  // the library's first complaint during openWindow
 int lastPointerX = 0, lastPointerY = 0;
 int windowWidth = 1, windowHeight = 1;
@@ -50,6 +51,8 @@ void onWindowSize(GLFWwindow*, int width, int height) {
 void onFramebufferSize(GLFWwindow*, int width, int height) {
     framebufferWidth = width;
     framebufferHeight = height;
+    if (framebufferSizeHandler)
+        framebufferSizeHandler(width, height);
 }
 
 // The first error explains a failure best; the ones after it are usually its consequences.
@@ -131,6 +134,10 @@ void setMouseButtonHandler(InputHook handler) {
 
 void setKeyHandler(InputHook handler) {
     keyHandler = handler;
+}
+
+void setFramebufferSizeHandler(InputHook handler) {
+    framebufferSizeHandler = handler;
 }
 
 bool windowIsOpen() {

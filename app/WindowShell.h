@@ -27,6 +27,10 @@ void setMouseButtonHandler(InputHook handler);
 // Installs the key handler (key, action); repeats are dropped.
 void setKeyHandler(InputHook handler);
 
+// Installs the handler told the framebuffer's new size (width, height) in pixels whenever the
+// window is resized; it runs inside swapBuffers' polling, with the window's context current.
+void setFramebufferSizeHandler(InputHook handler);
+
 // True while the window is open and has not been asked to close.
 bool windowIsOpen();
 

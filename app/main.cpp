@@ -3,6 +3,7 @@
 #include "app/ChangeSkin.h"
 #include "app/GuiShell.h"
 #include "app/InputRouting.h"
+#include "app/ScreenUnits.h"
 #include "app/WindowShell.h"
 #include "dialogue/DialogueLoader.h"
 #include "gui/CallbackTable.h"
@@ -34,6 +35,7 @@ int main() {
     setMousePosHandler(onMousePos);
     setMouseButtonHandler(onMouseButton);
     setKeyHandler(onKey);
+    setFramebufferSizeHandler(anchorViewport);
     while (windowIsOpen()) {
         swapBuffers();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
