@@ -67,13 +67,13 @@ SkinSections::SkinSections(const SkinStore& store, const GuiElement& element) {
     consult(globalSection());
 }
 
-const char* SkinSections::find(const char* attribute) const {
+const char* SkinSections::find(const char* attribute, bool (*accept)(const char*)) const {
     if (count == 0)
         return nullptr;
     const std::string key = attribute;
     for (int i = 0; i < count; ++i) {
         auto found = sections[i]->find(key);
-        if (found != sections[i]->end())
+        if (found != sections[i]->end() && (!accept || accept(found->second.c_str())))
             return found->second.c_str();
     }
     return nullptr;

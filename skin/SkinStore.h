@@ -36,8 +36,8 @@ public:
     SkinSections(const SkinStore& store, const GuiElement& element);
 
     // The value of attribute in the first section holding it, or null: findSkinAttribute's
-    // answer.
-    const char* find(const char* attribute) const;
+    // answer. With accept, a value that accept refuses counts as absent from its section.
+    const char* find(const char* attribute, bool (*accept)(const char* value) = nullptr) const;
 
 private:
     const SkinSection* sections[3] = {};  // name, skin class, "global"; those that exist
