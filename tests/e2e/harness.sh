@@ -19,10 +19,12 @@ fail() {
 }
 
 # Starts the demo in a fresh folder holding the shipped data, with the pointer outside its
-# window. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
+# window. Files that a test wrote to $WORK/data beforehand replace the shipped ones of the same
+# name. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
 start_demo() {
     mkdir -p "$WORK/run"
     cp "$BUILD"/run/* "$WORK/run/"
+    if [ -d "$WORK/data" ]; then cp "$WORK/data"/* "$WORK/run/"; fi
     DEMO_OUT="$WORK/stdout.txt"
     (cd "$WORK/run" && exec "$BUILD/trellis-demo" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
     DEMO_PID=$!
