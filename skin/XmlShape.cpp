@@ -11,18 +11,24 @@ namespace {
 
 using Byte = unsigned char;
 
-bool isSpace(Byte c) {
-    return std::isspace(c) || c == '\n' || c == '\r';
-}
+// What TinyXML's character tests say of each byte, asked once per scan (they follow the C
+// library's locale, as TinyXML's do). Table lookups keep the walk fast.
+enum ByteClass : Byte { kSpace = 1, kNameStart = 2, kNameByte = 4 };
 
-// TinyXML takes every byte from 127 up as a letter, whatever the encoding.
-bool isNameStart(Byte c) {
-    return (c < 127 ? std::isalpha(c) != 0 : true) || c == '_';
-}
+struct ByteClasses {
+    Byte of[256];
 
-bool isNameByte(Byte c) {
-    return (c < 127 ? std::isalnum(c) != 0 : true) || c == '_' || c == '-' || c == '.' || c == ':';
-}
+    ByteClasses() {
+        for (int c = 0; c < 256; ++c) {
+            // TinyXML takes every byte from 127 up as a letter, whatever the encoding.
+            const bool letter = c < 127 ? std::isalpha(c) != 0 : true;
+            const bool alnum = c < 127 ? std::isalnum(c) != 0 : true;
+            of[c] = (std::isspace(c) || c == '\n' || c == '\r' ? kSpace : 0) |
+                    (letter || c == '_' ? kNameStart : 0) |
+                    (alnum || c == '_' || c == '-' || c == '.' || c == ':' ? kNameByte : 0);
+        }
+    }
+};
 
 bool isHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -42,8 +48,8 @@ bool startsWith(const Byte* p, const char* tag, bool caseless = false) {
 // where TinyXML would fail: it then stops parsing altogether, and so does the walk.
 class ShapeWalk {
 public:
-    ShapeWalk(int nestingLimit, int attributeLimit)
-        : nestingLimit(nestingLimit), attributeLimit(attributeLimit) {}
+    ShapeWalk(const ByteClasses& classes, int nestingLimit, int attributeLimit)
+        : classes(classes), nestingLimit(nestingLimit), attributeLimit(attributeLimit) {}
 
     // The document: TinyXML reads in the single-byte encoding until a top-level declaration
     // names one (or a byte order mark says UTF-8); afterDeclaration is the one it names.
@@ -68,6 +74,10 @@ public:
     }
 
 private:
+    bool isSpace(Byte c) const { return classes.of[c] & kSpace; }
+    bool isNameStart(Byte c) const { return classes.of[c] & kNameStart; }
+    bool isNameByte(Byte c) const { return classes.of[c] & kNameByte; }
+
     bool beyondLimits() const {
         return shape.nesting > nestingLimit || shape.attributes > attributeLimit;
     }
@@ -247,6 +257,7 @@ private:
         return nullptr;
     }
 
+    const ByteClasses& classes;
     const int nestingLimit, attributeLimit;
     bool utf8 = false;
     int open = 0;  // elements whose start tag has been read and whose end tag has not
@@ -257,8 +268,16 @@ private:
 
 XmlShape scanXmlShape(const char* text, int nestingLimit, int attributeLimit) {
     const Byte* bytes = reinterpret_cast<const Byte*>(text);
-    const XmlShape single = ShapeWalk(nestingLimit, attributeLimit).walk(bytes, false);
-    const XmlShape utf8 = ShapeWalk(nestingLimit, attributeLimit).walk(bytes, true);
+    const ByteClasses classes;
+    const XmlShape single = ShapeWalk(classes, nestingLimit, attributeLimit).walk(bytes, false);
+    // The encodings read bytes below 128 alike, and only a byte from 128 up can carry a walk
+    // past a NUL: a text without one before its first NUL reads the same in both.
+    const Byte* p = bytes;
+    while (*p && *p < 0x80)
+        ++p;
+    if (!*p)
+        return single;
+    const XmlShape utf8 = ShapeWalk(classes, nestingLimit, attributeLimit).walk(bytes, true);
     XmlShape worst;
     worst.nesting = single.nesting > utf8.nesting ? single.nesting : utf8.nesting;
     worst.attributes = single.attributes > utf8.attributes ? single.attributes : utf8.attributes;
