@@ -4,10 +4,12 @@
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
 #include "trellis/shell/GuiShell.h"
 #include "trellis/shell/WindowShell.h"
 
 #include <GL/gl.h>
+#include <cstdio>
 
 using namespace trellis;
 
@@ -20,15 +22,22 @@ struct DemoApplication {
 }  // namespace
 
 int main() {
-    openWindow();
+    if (!openWindow()) {
+        std::fprintf(stderr, "trellis-demo: cannot open the window: %s\n", windowError());
+        return 1;
+    }
     glClearColor(0, 0, 0, 1);
     registerCallback("changeSkin", changeSkin, &demoApplication);
-    initGui();
+    if (!initGui()) {
+        std::fprintf(stderr, "trellis-demo: cannot start the interface: no OpenGL context\n");
+        return 1;
+    }
     loadDialogue();
     userMouseButtonHandler = printUnhandled;
     setMousePosHandler(onMousePos);
     setMouseButtonHandler(onMouseButton);
     setKeyHandler(onKey);
+    setFramebufferSizeHandler(anchorViewport);
     while (windowIsOpen()) {
         swapBuffers();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

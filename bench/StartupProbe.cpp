@@ -14,7 +14,7 @@
 using namespace trellis;
 
 extern "C" {
-void __real__ZN7trellis10openWindowEv();
+bool __real__ZN7trellis10openWindowEv();
 bool __real__ZN7trellis7initGuiEv();
 bool __real__ZN7trellis12loadDialogueEPKc(const char* fileName);
 void __real__ZN7trellis9drawFrameEv();
@@ -39,9 +39,10 @@ __attribute__((constructor)) void noteLoaded() {
 
 extern "C" {
 
-void __wrap__ZN7trellis10openWindowEv() {
-    __real__ZN7trellis10openWindowEv();
+bool __wrap__ZN7trellis10openWindowEv() {
+    const bool result = __real__ZN7trellis10openWindowEv();
     windowOpen = monotonicNanoseconds();
+    return result;
 }
 
 bool __wrap__ZN7trellis7initGuiEv() {

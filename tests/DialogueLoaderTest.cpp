@@ -83,16 +83,22 @@ TEST_F(DialogueLoaderTest, AttributeValuesAsWritten) {
     EXPECT_EQ(rect(find<Button>("bare")), px4(19, 0, 23, 8));  // x 19.2 px, 3 x 1 units
 }
 
-// Sections: "texture" only through one, none for unnamed elements, one for duplicate names.
+// Sections: "texture" only through one, none for unnamed elements nor for an empty name (whose
+// section every title bar and close button reads), one for duplicate names.
 TEST_F(DialogueLoaderTest, NamedElementsStyleThroughTheirSections) {
     skinStore = {{"button", {{"fontSize", "2.1"}}}, {"title", {{"bgColor", "00ff00ff"}}}};
     load(R"(<button name='twin' texture='7' fontSize='2.3' bgColor='111111ff'/>
-<button name='twin' bgColor='333333ff'/><button texture='7'/><window title='T' bgColor='123456ff'/>)");
-    ASSERT_EQ(topLevel().size(), 4u);
+<button name='twin' bgColor='333333ff'/><button texture='7'/>
+<button name='' bgColor='ff0000ff' fontSize='5'/><window title='T' bgColor='123456ff'/>)");
+    ASSERT_EQ(topLevel().size(), 5u);
     auto *first = dynamic_cast<Button*>(topLevel()[0]),
-         *unnamed = dynamic_cast<Button*>(topLevel()[2]);
-    auto* window = dynamic_cast<Window*>(topLevel()[3]);
-    ASSERT_TRUE(first && unnamed && window && window->titleBar);
+         *unnamed = dynamic_cast<Button*>(topLevel()[2]),
+         *empty = dynamic_cast<Button*>(topLevel()[3]);
+    auto* window = dynamic_cast<Window*>(topLevel()[4]);
+    ASSERT_TRUE(first && unnamed && empty && window && window->titleBar);
+    EXPECT_EQ((std::vector{empty->bgColor, window->titleBar->bgColor}),
+              (std::vector{Color{{0xff, 0, 0, 0xff}}, Color{{0, 0xff, 0, 0xff}}}));
+    EXPECT_EQ(empty->fontSize, px(38));
     EXPECT_EQ(find<Button>("twin"), first);
     EXPECT_EQ((Floats{float(first->texture), float(unnamed->texture)}), (Floats{7, 0}));
     EXPECT_EQ((Floats{first->fontSize, unnamed->fontSize}), (Floats{px(18), px(16)}));
@@ -102,6 +108,43 @@ TEST_F(DialogueLoaderTest, NamedElementsStyleThroughTheirSections) {
     EXPECT_EQ(first->bgColor, (Color{{0x33, 0x33, 0x33, 0xff}}));
     EXPECT_EQ((Floats{first->fontSize, unnamed->fontSize}), (Floats{2.3f, 2.1f}));
     EXPECT_EQ(window->titleBar->bgColor, (Color{{0, 0xff, 0, 0xff}}));
+    EXPECT_EQ(window->titleBar->closeButton->fontSize, 2.1f);
+}
+
+// A font size that is no finite number above zero, written in the dialogue or in a skin, counts
+// as absent: the lookup goes on to the next skin section, and without a usable size the element
+// keeps its own. (Text at size 0 takes the size of the text drawn before it; a negative size
+// draws mirrored.)
+TEST_F(DialogueLoaderTest, UnusableFontSizesCountAsAbsent) {
+    skinStore = {{"button", {{"fontSize", "2.1"}}}};
+    const struct {
+        const char* size;
+        float loaded, reskinned;  // snapped unless to 0; at a re-skin, unsnapped or "button"'s
+        bool usable;              // as a skin's value
+    } cases[] = {
+        {"3", px(23), 3.0f, true},     {"nan", px(16), 2.1f, false}, {"0", px(16), 2.1f, false},
+        {"-2", px(16), 2.1f, false},   {"inf", px(16), 2.1f, false}, {"1e39", px(16), 2.1f, false},
+        {"none", px(16), 2.1f, false}, {"0.01", 0.01f, 0.01f, true}, {"-inf", px(16), 2.1f, false},
+    };
+    std::string dialogue = "<button name='plain'/>";
+    for (const auto& c : cases)
+        dialogue += std::string("<button name='") + c.size + "' fontSize='" + c.size + "'/>";
+    load(dialogue);
+    for (const auto& c : cases) {
+        ASSERT_NE(find<Button>(c.size), nullptr) << c.size;
+        EXPECT_EQ(find<Button>(c.size)->fontSize, c.loaded) << c.size;
+    }
+    reskinTree(rootElement, skinStore);
+    for (const auto& c : cases)
+        EXPECT_EQ(find<Button>(c.size)->fontSize, c.reskinned) << c.size;
+    Button* plain = find<Button>("plain");
+    float kept = plain->fontSize;
+    for (const auto& c : cases) {
+        skinStore["button"]["fontSize"] = c.size;
+        reskinTree(rootElement, skinStore);
+        kept = c.usable ? std::stof(c.size) : kept;
+        EXPECT_EQ(plain->fontSize, kept) << c.size;
+    }
 }
 
 // Missing, directory, malformed or element-less files build nothing and fill no section.

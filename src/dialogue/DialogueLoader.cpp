@@ -17,10 +17,11 @@ namespace trellis {
 namespace {
 
 // Every attribute of a named element goes into the section of its name, so that its style
-// outranks the skin's class and "global" sections. An unnamed element keeps no section: it
-// would otherwise land in the empty-named section that every title bar and close button reads.
+// outranks the skin's class and "global" sections. An unnamed element keeps no section, and
+// neither does one whose name is empty: it would land in the empty-named section that every
+// title bar and close button reads, and restyle them all.
 void copyIntoSkinSection(const TiXmlElement& element, const char* name) {
-    if (!name)
+    if (!name || !*name)
         return;
     // setSkinAttribute for each attribute, with the section found once.
     SkinSection& section = skinStore[name];

@@ -1,7 +1,9 @@
 // Loading user-written XML files safely.
 #include "files/XmlFile.h"
 
-#include <cstdio>
+#include "files/RegularFile.h"
+#include "files/XmlShape.h"
+
 #include <string>
 #include <tinyxml.h>
 
@@ -29,16 +31,12 @@ void foldLineEnds(std::string& text) {
     text.resize(kept);
 }
 
-// The whole file, line ends folded.
+// The whole file, line ends folded, followed by the end padding.
 bool readText(const char* path, std::string& text) {
-    FILE* file = std::fopen(path, "rb");
-    if (!file)
+    if (!readRegularFile(path, kMaxXmlFileBytes, text))
         return false;
-    char chunk[65536];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        text.append(chunk, got);
-    std::fclose(file);
     foldLineEnds(text);
+    text.append(kEndPadding, '\0');
     return true;
 }
 
@@ -48,7 +46,13 @@ bool loadXmlFile(TiXmlDocument& document) {
     std::string text;
     if (!readText(document.Value(), text))
         return false;
-    text.append(kEndPadding, '\0');
+    // Measured before TinyXML sees the text: too deep a file would overflow the stack in its
+    // parser, and too many attributes would keep it busy for minutes.
+    const XmlShape shape =
+        scanXmlShape(text.c_str(), kMaxXmlNesting, kMaxXmlAttributes, kMaxXmlDepthWork);
+    if (shape.nesting > kMaxXmlNesting || shape.attributes > kMaxXmlAttributes ||
+        shape.depthWork > kMaxXmlDepthWork)
+        return false;
     document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
     return !document.Error();
 }

@@ -1,9 +1,12 @@
 // Loading the texture font into GL, and the line walk that measures and draws text.
 #include "trellis/font/TextureFont.h"
 
+#include "files/RegularFile.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cmath>
+#include <unistd.h>
 
 namespace trellis {
 
@@ -80,6 +83,16 @@ void loadTextureFont(FILE* file) {
     lastChar = font.header.lastChar;
     glyphTable = std::move(font.glyphs);
     fontLoaded = true;
+}
+
+void loadTextureFontFile(const char* fileName) {
+    const int descriptor = openRegularFile(fileName);
+    if (descriptor < 0)
+        return;
+    if (FILE* file = fdopen(descriptor, "rb"))
+        loadTextureFont(file);
+    else
+        close(descriptor);
 }
 
 void releaseGlyphTable() {

@@ -19,6 +19,11 @@ void fixScreenUnits() {
     borderWidth = snapToPixel(borderWidth);
 }
 
+void anchorViewport(int, int framebufferHeight) {
+    // GL counts viewport rows from the bottom; the interface hangs from the top.
+    glViewport(viewport[0], framebufferHeight - viewport[3], viewport[2], viewport[3]);
+}
+
 float snapToPixel(float v) {
     const float pixelsPerUnit = 1.0f / pixelSize;
     const float exact = v * pixelsPerUnit + 0.5f;

@@ -48,13 +48,18 @@ void TextElement::applySkin(SkinStore& store) {
     GuiElement::applySkin(store);
     const SkinSections sections = skinSectionsOf(store, *this);
     applySkinColor(sections, "fontColor", fontColor);
-    applySkinReal(sections, "fontSize", fontSize);
+    applySkinFontSize(sections, "fontSize", fontSize);
 }
 
 void TextElement::loadAttributes(const AttributeSource& element) {
     GuiElement::loadAttributes(element);
-    readNumberAttribute(element, "fontSize", fontSize);
-    fontSize = snapToPixel(fontSize);
+    // A size that is no finite number above zero is ignored as if it were absent.
+    float given = 0;
+    if (readNumberAttribute(element, "fontSize", given) && isUsableFontSize(given))
+        fontSize = given;
+    // Snapped whether given or not, but never to nothing: size 0 means "the size drawn last".
+    if (isUsableFontSize(snapToPixel(fontSize)))
+        fontSize = snapToPixel(fontSize);
     readColorAttribute(element, "fontColor", fontColor);
 }
 

@@ -31,10 +31,12 @@ void drawDebugLines() {
 }  // namespace
 
 bool initGui() {
+    // Without a current context every GL call below would do nothing or crash in GLU.
+    if (!glGetString(GL_VERSION))
+        return false;
     fixScreenUnits();
     releaseGlyphTable();
-    if (FILE* font = std::fopen(kFontFileName, "rb"))
-        loadTextureFont(font);
+    loadTextureFontFile(kFontFileName);
     loadSkin("default");
     rootElement = new GuiRoot();
     return true;

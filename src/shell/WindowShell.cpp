@@ -4,6 +4,7 @@
 #include <GLFW/glfw3.h>
 #include <climits>
 #include <cstdlib>
+#include <string>
 
 namespace trellis {
 
@@ -13,6 +14,8 @@ GLFWwindow* window = nullptr;
 InputHook mousePosHandler = nullptr;
 InputHook mouseButtonHandler = nullptr;
 InputHook keyHandler = nullptr;
+InputHook framebufferSizeHandler = nullptr;
+std::string openError;  // the library's first complaint during openWindow
 int lastPointerX = 0, lastPointerY = 0;
 int windowWidth = 1, windowHeight = 1;
 int framebufferWidth = 1, framebufferHeight = 1;
@@ -50,6 +53,25 @@ void onWindowSize(GLFWwindow*, int width, int height) {
 void onFramebufferSize(GLFWwindow*, int width, int height) {
     framebufferWidth = width;
     framebufferHeight = height;
+    if (framebufferSizeHandler)
+        framebufferSizeHandler(width, height);
+}
+
+// The first error explains a failure best; the ones after it are usually its consequences.
+void onLibraryError(int, const char* text) {
+    if (openError.empty())
+        openError = text && *text ? text : "unknown window library error";
+}
+
+// Leaves no window behind a failed openWindow, with a reason for windowError.
+bool failToOpen(const char* fallbackReason) {
+    glfwSetErrorCallback(nullptr);
+    if (window)
+        glfwDestroyWindow(window);
+    window = nullptr;
+    if (openError.empty())
+        openError = fallbackReason;
+    return false;
 }
 
 }  // namespace
@@ -71,16 +93,23 @@ void hintWindowFormat() {
     glfwWindowHint(GLFW_STENCIL_BITS, 0);
 }
 
-void openWindow() {
+bool openWindow() {
+    openError.clear();
+    glfwSetErrorCallback(onLibraryError);
     if (!glfwInit())
-        return;
+        return failToOpen("the window library did not start");
     // The library closes its windows at exit, as the older interface did by itself.
     std::atexit(glfwTerminate);
     hintWindowFormat();
     window = glfwCreateWindow(1024, 768, "", nullptr, nullptr);
     if (!window)
-        return;
+        return failToOpen("the window could not be created");
     glfwMakeContextCurrent(window);
+    if (glfwGetCurrentContext() != window)
+        return failToOpen("the window's OpenGL context could not be made current");
+    // Complaints the library recovered from are no failure; later ones are not ours to keep.
+    glfwSetErrorCallback(nullptr);
+    openError.clear();
     glfwGetWindowSize(window, &windowWidth, &windowHeight);
     glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
     glfwSetWindowSizeCallback(window, onWindowSize);
@@ -88,6 +117,11 @@ void openWindow() {
     glfwSetCursorPosCallback(window, onCursorPos);
     glfwSetMouseButtonCallback(window, onMouseButtonEvent);
     glfwSetKeyCallback(window, onKeyEvent);
+    return true;
+}
+
+const char* windowError() {
+    return openError.c_str();
 }
 
 void setMousePosHandler(InputHook handler) {
@@ -102,6 +136,10 @@ void setMouseButtonHandler(InputHook handler) {
 
 void setKeyHandler(InputHook handler) {
     keyHandler = handler;
+}
+
+void setFramebufferSizeHandler(InputHook handler) {
+    framebufferSizeHandler = handler;
 }
 
 bool windowIsOpen() {

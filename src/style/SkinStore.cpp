@@ -32,13 +32,13 @@ SkinSections::SkinSections(const SkinStore& store, const std::string& name, cons
     consult(globalSection());
 }
 
-const char* SkinSections::find(const char* attribute) const {
+const char* SkinSections::find(const char* attribute, bool (*accept)(const char*)) const {
     if (count == 0)
         return nullptr;
     const std::string key = attribute;
     for (int i = 0; i < count; ++i) {
         auto found = sections[i]->find(key);
-        if (found != sections[i]->end())
+        if (found != sections[i]->end() && (!accept || accept(found->second.c_str())))
             return found->second.c_str();
     }
     return nullptr;

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 namespace trellis {
@@ -28,6 +29,10 @@ uint32_t parseUnsigned32(const char* text, int base) {
     return negative ? uint32_t(0U - uint32_t(magnitude)) : uint32_t(magnitude);
 }
 
+bool isUsableFontSizeText(const char* text) {
+    return isUsableFontSize(parseRealText(text));
+}
+
 }  // namespace
 
 Color parseColorText(const char* text) {
@@ -44,6 +49,10 @@ float parseRealText(const char* text) {
     return text ? static_cast<float>(std::atof(text)) : 0.0f;
 }
 
+bool isUsableFontSize(float size) {
+    return std::isfinite(size) && size > 0;
+}
+
 void applySkinColor(const SkinSections& sections, const char* attribute, Color& field) {
     if (const char* value = sections.find(attribute))
         field = parseColorText(value);
@@ -56,6 +65,11 @@ void applySkinUnsigned(const SkinSections& sections, const char* attribute, unsi
 
 void applySkinReal(const SkinSections& sections, const char* attribute, float& field) {
     if (const char* value = sections.find(attribute))
+        field = parseRealText(value);
+}
+
+void applySkinFontSize(const SkinSections& sections, const char* attribute, float& field) {
+    if (const char* value = sections.find(attribute, isUsableFontSizeText))
         field = parseRealText(value);
 }
 

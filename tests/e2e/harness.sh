@@ -19,10 +19,12 @@ fail() {
 }
 
 # Starts the demo in a fresh folder holding the shipped data, with the pointer outside its
-# window. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
+# window. Files that a test wrote to $WORK/data beforehand replace the shipped ones of the same
+# name. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
 start_demo() {
     mkdir -p "$WORK/run"
     cp "$BUILD"/run/* "$WORK/run/"
+    if [ -d "$WORK/data" ]; then cp "$WORK/data"/* "$WORK/run/"; fi
     DEMO_OUT="$WORK/stdout.txt"
     (cd "$WORK/run" && exec "$BUILD/trellis-demo" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
     DEMO_PID=$!
@@ -34,17 +36,34 @@ start_demo() {
 # Gives the demo a few frames to catch up with the input sent so far.
 settle() { sleep "${1:-0.4}"; }
 
-# Saves a screenshot of the screen (the window sits at its top-left corner) to $WORK/NAME.png
-# and prints the path.
+# Saves a screenshot of the window's area (WIDTHxHEIGHT at the screen's top-left corner, where
+# the window sits; 1024x768 when not given) to $WORK/NAME.png and prints the path.
 screenshot() {
     local file="$WORK/$1.png"
-    import -window root -crop 1024x768+0+0 +repage "$file"
+    import -window root -crop "${2:-1024x768}+0+0" +repage "$file"
     echo "$file"
 }
 
-# Prints "r g b" of pixel (X, Y) of a screenshot.
+# A crop of a screenshot: SHOT GEOMETRY NAME; prints the crop's path.
+crop() {
+    /usr/bin/convert "$1" -crop "$2" +repage "$WORK/$3.png"
+    echo "$WORK/$3.png"
+}
+
+# The number of pixels in which two images of one size differ.
+differing_pixels() {
+    /usr/bin/compare -metric AE "$1" "$2" null: 2>&1 || true
+}
+
+# Prints "r g b" of pixel (X, Y) of a screenshot. The first read of a screenshot unpacks it to
+# raw bytes beside it, which later reads pick from directly (until the screenshot is replaced).
 pixel() {
-    /usr/bin/convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+    if [ ! "$1.rgb" -nt "$1" ]; then
+        /usr/bin/convert "$1" -depth 8 "rgb:$1.rgb"
+        /usr/bin/identify -format %w "$1" >"$1.width"
+    fi
+    # Unquoted, so that od's padded columns come out as "r g b".
+    echo $(od -An -tu1 -N3 -j $((($3 * $(<"$1.width") + $2) * 3)) "$1.rgb")
 }
 
 # Moves the pointer to window pixel (X, Y) and waits for the demo to see it.
@@ -62,7 +81,7 @@ click() {
 # Asks the window to close as a window manager does; sets DEMO_STATUS to the demo's exit code.
 close_demo() {
     "$BUILD/tools/trellis-close-window" "$DEMO_WINDOW"
-    timeout 20 tail --pid="$DEMO_PID" -f /dev/null || fail "the demo did not exit after close"
+    timeout 20 tail -s 0.1 --pid="$DEMO_PID" -f /dev/null || fail "the demo did not exit after close"
     DEMO_STATUS=0
     wait "$DEMO_PID" || DEMO_STATUS=$?
     DEMO_PID=

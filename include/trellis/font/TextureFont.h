@@ -21,6 +21,11 @@ constexpr const char* kFontFileName = "verdana.glf";  // read from the working d
 // loaded. An invalid file changes nothing and makes no GL call. Needs a GL context.
 void loadTextureFont(FILE* file);
 
+// Opens the font file fileName as loadTextureFont reads it, only if it is a regular file:
+// opening never waits (a FIFO without a writer) and a device is never read. A missing or
+// invalid file changes nothing.
+void loadTextureFontFile(const char* fileName = kFontFileName);
+
 // Forgets any held glyph table; the font is unloaded until the next successful load.
 void releaseGlyphTable();
 

@@ -11,6 +11,10 @@ extern float borderWidth;     // width of a window frame, snapped at start-up
 // Fixes the pixel grid from the current GL viewport and snaps the two global lengths.
 void fixScreenUnits();
 
+// Resize handler: keeps the start-up viewport's size and puts it at the top-left corner of a
+// framebuffer of the given size, where the screen-unit origin and the pointer's origin are.
+void anchorViewport(int framebufferWidth, int framebufferHeight);
+
 // v in screen units, rounded to whole pixels (halves up; negatives truncate toward zero).
 float snapToPixel(float v);
 

@@ -5,7 +5,8 @@
 
 namespace trellis {
 
-// Fixes the pixel grid, loads the font and the skin "default", and creates the root.
+// Fixes the pixel grid, loads the font and the skin "default", and creates the root. False,
+// with nothing done, when no OpenGL context is current.
 bool initGui();
 
 // Draws the tree from the root and the three debug lines, in screen units.

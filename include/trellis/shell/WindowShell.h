@@ -13,8 +13,12 @@ namespace trellis {
 void hintWindowFormat();
 
 // Starts the library and opens the 1024 x 768 window (8/8/8/8 colour, 24 depth, no stencil)
-// with its context current. Failures leave no window; later calls then do nothing.
-void openWindow();
+// with its context current. False when the window or its context cannot be had: there is then
+// no window, windowError tells why, and later calls do nothing.
+bool openWindow();
+
+// Why the last openWindow failed, in the window library's own words; empty after a success.
+const char* windowError();
 
 // Installs the pointer handler and reports the last known pointer position to it at once.
 void setMousePosHandler(InputHook handler);
@@ -24,6 +28,10 @@ void setMouseButtonHandler(InputHook handler);
 
 // Installs the key handler (key, action); repeats are dropped.
 void setKeyHandler(InputHook handler);
+
+// Installs the handler told the framebuffer's new size (width, height) in pixels whenever the
+// window is resized; it runs inside swapBuffers' polling, with the window's context current.
+void setFramebufferSizeHandler(InputHook handler);
 
 // True while the window is open and has not been asked to close.
 bool windowIsOpen();

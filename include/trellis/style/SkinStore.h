@@ -26,8 +26,9 @@ public:
     // The sections of an element named name of skin class skinClass.
     SkinSections(const SkinStore& store, const std::string& name, const char* skinClass);
 
-    // The value of attribute in the first section holding it, or null.
-    const char* find(const char* attribute) const;
+    // The value of attribute in the first section holding it, or null. With accept, a value that
+    // accept refuses counts as absent from its section.
+    const char* find(const char* attribute, bool (*accept)(const char* value) = nullptr) const;
 
 private:
     const SkinSection* sections[3] = {};  // name, skin class, "global"; those that exist

@@ -17,9 +17,16 @@ uint32_t parseUnsignedText(const char* text);
 // Decimal real as atof reads it, as a 32-bit float; no number gives 0.
 float parseRealText(const char* text);
 
+// Whether size can be drawn as a font size: a finite number above zero. Text drawn at size 0
+// takes the size of whatever text was drawn before it, and a negative size draws mirrored.
+bool isUsableFontSize(float size);
+
 // Each looks attribute up in an element's skin sections and, when found, parses it into field.
 void applySkinColor(const SkinSections& sections, const char* attribute, Color& field);
 void applySkinUnsigned(const SkinSections& sections, const char* attribute, unsigned int& field);
 void applySkinReal(const SkinSections& sections, const char* attribute, float& field);
+// As applySkinReal, but a value that is not a usable font size counts as absent: the lookup
+// goes on to the next section, and without a usable value field stays as it was.
+void applySkinFontSize(const SkinSections& sections, const char* attribute, float& field);
 
 }  // namespace trellis
