@@ -1,0 +1,127 @@
+// The host API: trellis inside a program that owns its window, its OpenGL context and its frame
+// loop. The host starts the interface for its framebuffer, loads font, skins and dialogues from
+// any path, forwards its own window events (each tells whether the interface took it), asks
+// whether the interface wants the pointer, and draws the interface at any point of its frame
+// with its own GL state left as it was. The demo's path (openWindow, initGui, loadDialogue,
+// drawFrame) is separate and unchanged.
+//
+// Ownership: an element owns its children. Deleting an element (or destroyElement) destroys
+// its whole subtree, children first, and unregisters every name in it.
+//
+// Coordinates: screen units are 100 high at the size given to initHostGui, origin at the
+// top-left, y down; events take window coordinates as GLFW reports them.
+#pragma once
+
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
+
+#include <vector>
+
+struct GLFWwindow;
+
+namespace trellis {
+
+// ---- Start-up ----------------------------------------------------------------------------
+
+// Starts the interface for a framebuffer of the given size in pixels: fixes the screen units
+// (the height is 100 units), snaps the title-bar height and border width, and creates the root.
+// Loads no file. Needs a current OpenGL context; false, with nothing done, without one or for a
+// width or height below 1. Calling it again keeps the root and its tree, re-fixing the units
+// (and re-snapping the tree) when the size changed.
+bool initHostGui(int framebufferWidth, int framebufferHeight);
+
+// ---- Loading from any path -----------------------------------------------------------------
+
+// Loads the texture font file at path and makes it the interface's font; true when it loaded.
+// A missing or invalid file, or no current context, gives false and keeps the font as it was.
+// A font loaded before through loadFont, in the context now current, has its texture deleted.
+bool loadFont(const char* path);
+
+// Skins: loadSkin(skinName, path) from SkinFile.h merges a skin into the store and says whether
+// it did; reskinTree(rootElement, skinStore) from Reskin.h restyles the tree already built.
+
+// What loadDialogueFile built.
+struct LoadedDialogue {
+    bool loaded = false;                // the file was read and its elements built
+    std::vector<GuiElement*> elements;  // the top-level elements built, in file order
+};
+
+// Builds the dialogue file at path under parent (the root when null). Not loaded, with nothing
+// built, for a missing, unreadable or malformed file, or before initHostGui has fixed the
+// screen units. Elements register their names (the first of a name holds it).
+LoadedDialogue loadDialogueFile(const char* path, GuiElement* parent = nullptr);
+
+// The element registered under name, or null.
+GuiElement* findElement(const char* name);
+
+// ---- Removal -------------------------------------------------------------------------------
+
+// Destroys element and its subtree, children first: unregisters every name in it, clears the
+// hovered, focus and pressed references into it, and detaches it from its parent. Destroying
+// the root destroys the whole interface (rootElement becomes null). Null does nothing.
+void destroyElement(GuiElement* element);
+
+// Destroys every top-level element the load built, and empties the result (loaded false).
+void destroyDialogue(LoadedDialogue& dialogue);
+
+// ---- Events from the host's window ---------------------------------------------------------
+
+// The pointer moved to (x, y) in window coordinates. With a window, its window and framebuffer
+// sizes scale the position to pixels (HiDPI); with null, the sizes last given to
+// hostWindowSize and hostFramebufferSize do. Updates the hovered element.
+void hostCursorPos(GLFWwindow* window, double x, double y);
+
+// The pointer left (entered 0) or entered the window: on leaving nothing is hovered any more.
+void hostCursorEnter(GLFWwindow* window, int entered);
+
+// A mouse button (0 left, 1 right, 2 middle, ...) was pressed (action 1) or released (action 0).
+// True when the interface took it: a press over an element other than the root, or a release
+// of a button that went down on one. Presses over the root (the background) are routed as
+// before (focus moves) but give false, so the host's scene gets them.
+bool hostMouseButton(int button, int action);
+
+// A key was pressed (action 1), repeated (2, routed as a press) or released (0). True when the
+// focus element consumed it.
+bool hostKey(int key, int action);
+
+// The window's size in screen coordinates changed; only used by hostCursorPos(nullptr, ...).
+void hostWindowSize(int width, int height);
+
+// How the interface follows a framebuffer resize.
+enum class HostResize {
+    KeepPixelSize,  // default: same pixels per unit, anchored at the top-left (like the demo)
+    KeepHeight,     // 100 units high again: units re-fixed and the tree re-snapped
+};
+
+// Chooses how later hostFramebufferSize calls resize the interface.
+void setHostResize(HostResize mode);
+
+// The framebuffer's size in pixels changed. Sizes below 1 (a minimised window) are ignored.
+// Sets no GL state: drawInterface sets its own viewport while it draws.
+void hostFramebufferSize(int width, int height);
+
+// ---- Capture queries -----------------------------------------------------------------------
+
+// True when pointer events belong to the interface: the pointer is over a visible element
+// other than the root, or a button is held that went down on one.
+bool interfaceWantsPointer();
+
+// Whether the interface took the last event given to hostMouseButton or hostKey (a pointer
+// move counts as taken when interfaceWantsPointer is true after it).
+bool interfaceTookLastEvent();
+
+// ---- Drawing -------------------------------------------------------------------------------
+
+// Draws the interface over whatever the bound framebuffer holds, at any point of the host's
+// frame, with the debug lines (hovered skin class, focus name, pointer position) when asked.
+// Saves the host's GL state (enables, blend and alpha functions, texture bindings, matrices and
+// matrix mode, viewport, current colour, client state, current program) and restores it after;
+// draws with the GL defaults the interface assumes, so the pixels equal drawFrame's. Does
+// nothing before initHostGui or without a current context. Uses up to 24 model-view stack
+// entries above the host's.
+void drawInterface(bool debugLines = false);
+
+}  // namespace trellis
