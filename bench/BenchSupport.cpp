@@ -152,20 +152,10 @@ GuiElement* newDetachedRoot() {
 }
 
 void deleteTree(GuiElement* element) {
-    // Parents go first: a parent's destructor clears its children's parent links, so no child
-    // then searches its parent's list to leave it, which would be quadratic in wide trees.
-    std::vector<GuiElement*> pending;
-    if (element)
-        pending.push_back(element);
-    while (!pending.empty()) {
-        GuiElement* next = pending.back();
-        pending.pop_back();
-        const auto& children = next->children.oldestFirst();
-        pending.insert(pending.end(), children.begin(), children.end());
-        if (rootElement == next)
-            rootElement = nullptr;
-        delete next;
-    }
+    // An element owns its subtree and deletes it, deepest first, without recursion.
+    if (rootElement == element)
+        rootElement = nullptr;
+    delete element;
 }
 
 double cpuSeconds(clockid_t clock) {

@@ -2,7 +2,6 @@
 // bevels, frames and aligned text read back from a hidden window.
 #include "support/PixelBox.h"
 #include "support/TestFont.h"
-#include "support/TreeTeardown.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/TitleBar.h"
@@ -47,7 +46,6 @@ TEST(ElementClassesTest, WindowPartsSkinsAndGeometry) {
     }
     EXPECT_EQ(text.fontSize, 2.3f);
     EXPECT_EQ(close.fontSize, 1.5f);
-    destroyTree(window.titleBar);  // the window on the stack does not own its parts
 }
 
 struct ElementClassesDrawTest : GlTest {

@@ -3,7 +3,6 @@
 #include "trellis/gui/GuiRoot.h"
 
 #include <GL/gl.h>
-#include <memory>
 
 using namespace trellis;
 
@@ -12,10 +11,11 @@ const Color red{{255, 0, 0, 255}}, white{{255, 255, 255, 255}}, grey{{128, 128, 
 
 class ElementDraw : public GlTest {
 protected:
+    // A new element, owned by its parent (and so by the root).
     GuiElement& add(GuiElement* parent, float x, float y, float w, float h, Color color) {
-        elements.push_back(std::make_unique<GuiElement>("", parent, px(x), px(y), px(w), px(h)));
-        elements.back()->bgColor = color;
-        return *elements.back();
+        GuiElement* element = new GuiElement("", parent, px(x), px(y), px(w), px(h));
+        element->bgColor = color;
+        return *element;
     }
     std::vector<unsigned char> drawRoot() {
         beginFrame();
@@ -25,7 +25,6 @@ protected:
     }
     const bool unitsFixed = (useScreenUnits(), true);  // before the root snaps its rectangle
     GuiRoot root;
-    std::vector<std::unique_ptr<GuiElement>> elements;
 };
 
 // Snapped and textured quads in painter's order, invisible subtrees skipped, the root unseen.

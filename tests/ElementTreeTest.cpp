@@ -53,9 +53,12 @@ TEST(ElementTree, RegistryAndDestruction) {
     delete new GuiElement("loose", nullptr, 0, 0, 1, 1);
     EXPECT_TRUE(elementRegistry.at("GuiRoot") == &root && elementRegistry.at("loose") == &loose);
     EXPECT_EQ(root.children.oldestFirst(), Elements{&loose});
+    // An element owns its children: deleting it deletes the subtree and frees every name.
     auto* owner = new GuiElement("owner", &loose, 0, 0, 1, 1);
-    GuiElement orphan("orphan", owner, 0, 0, 1, 1);
+    new GuiElement("owned", new GuiElement("middle", owner, 0, 0, 1, 1), 0, 0, 1, 1);
     delete owner;
-    EXPECT_TRUE(!orphan.parent && loose.children.empty() && !elementRegistry.count("owner"));
+    EXPECT_TRUE(loose.children.empty());
+    for (const char* name : {"owner", "middle", "owned"})
+        EXPECT_EQ(elementRegistry.count(name), 0u) << name;
     rootElement = nullptr;
 }

@@ -5,6 +5,7 @@
 #include "files/XmlFile.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Window.h"
 #include "trellis/style/SkinStore.h"
 
@@ -45,11 +46,19 @@ GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiEleme
 }  // namespace
 
 bool loadDialogue(const char* fileName) {
+    std::vector<GuiElement*> ignored;
+    return loadDialogue(fileName, rootElement, ignored);
+}
+
+bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElement*>& topLevel) {
+    // Before the pixel grid is fixed every length would snap to nothing.
+    if (pixelSize == 0)
+        return false;
     TiXmlDocument document(fileName);
     if (!loadXmlFile(document))
         return false;
 
-    GuiElement* parent = rootElement;
+    GuiElement* parent = under;
     std::vector<const TiXmlElement*> stack;
     const TiXmlElement* current = document.FirstChildElement();
     while (current) {
@@ -57,6 +66,8 @@ bool loadDialogue(const char* fileName) {
         copyIntoSkinSection(*current, name);
         if (GuiElement* built = buildElement(*current, name, parent)) {
             built->loadAttributes(XmlAttributes(*current));
+            if (stack.empty())
+                topLevel.push_back(built);
             stack.push_back(current);
             parent = built;
             current = current->FirstChildElement();

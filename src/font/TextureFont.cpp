@@ -72,10 +72,10 @@ void uploadTexture(const FontFileContents& font) {
 
 }  // namespace
 
-void loadTextureFont(FILE* file) {
+bool loadTextureFont(FILE* file) {
     FontFileContents font;
     if (!readFontFile(file, font))
-        return;
+        return false;
     uploadTexture(font);
     textureWidth = font.header.textureWidth;
     textureHeight = font.header.textureHeight;
@@ -83,16 +83,17 @@ void loadTextureFont(FILE* file) {
     lastChar = font.header.lastChar;
     glyphTable = std::move(font.glyphs);
     fontLoaded = true;
+    return true;
 }
 
-void loadTextureFontFile(const char* fileName) {
+bool loadTextureFontFile(const char* fileName) {
     const int descriptor = openRegularFile(fileName);
     if (descriptor < 0)
-        return;
+        return false;
     if (FILE* file = fdopen(descriptor, "rb"))
-        loadTextureFont(file);
-    else
-        close(descriptor);
+        return loadTextureFont(file);
+    close(descriptor);
+    return false;
 }
 
 void releaseGlyphTable() {

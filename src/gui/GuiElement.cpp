@@ -10,6 +10,7 @@
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <vector>
 
 namespace trellis {
 
@@ -43,10 +44,29 @@ GuiElement::~GuiElement() {
     if (parent)
         parent->removeChild(this);
     unregisterElement(this);
-    // The children outlive us; leave none of them pointing at a destroyed parent.
-    for (GuiElement* child : children)
-        if (child->parent == this)
-            child->parent = nullptr;
+    deleteDescendants();
+}
+
+void GuiElement::deleteDescendants() {
+    // An element owns the children whose parent it is. The subtree is gathered parents first
+    // and deleted in reverse, so that no destructor recurses (deep trees would overflow the
+    // call stack). Each element is cut loose first, its children already gone, so that its
+    // destructor neither searches a sibling list nor meets a freed child.
+    std::vector<GuiElement*> owned;
+    GuiElement* holder = this;
+    for (size_t next = 0;; holder = owned[next++]) {
+        for (GuiElement* child : holder->children.oldestFirst())
+            if (child->parent == holder)
+                owned.push_back(child);
+        if (next == owned.size())
+            break;
+    }
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+        (*it)->children.clear();
+        (*it)->parent = nullptr;
+        delete *it;
+    }
+    children.clear();
 }
 
 // ============================================================================================

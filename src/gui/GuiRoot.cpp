@@ -5,6 +5,11 @@ namespace trellis {
 
 GuiRoot::GuiRoot() : GuiElement("GuiRoot", nullptr, 0, 0, 10, 2) {}
 
+GuiRoot::~GuiRoot() {
+    if (rootElement == this)
+        rootElement = nullptr;
+}
+
 GuiElement* rootElement = nullptr;
 
 }  // namespace trellis

@@ -34,6 +34,12 @@ void forgetIfWithin(GuiElement*& reference, const GuiElement* ancestor) {
 }  // namespace
 
 void onMousePos(int x, int y) {
+    routePointer(x, y);
+    if (userMousePosHandler)
+        userMousePosHandler(x, y);
+}
+
+void routePointer(int x, int y) {
     pointerX = static_cast<float>(x) * pixelSize;
     pointerY = static_cast<float>(y) * pixelSize;
     GuiElement* now = rootElement ? findElementAt(rootElement, pointerX, pointerY) : nullptr;
@@ -45,8 +51,6 @@ void onMousePos(int x, int y) {
         if (before)
             before->onMouseLeave();
     }
-    if (userMousePosHandler)
-        userMousePosHandler(x, y);
 }
 
 GuiElement* findElementAt(GuiElement* element, float x, float y) {
@@ -94,14 +98,14 @@ bool routeMouseButton(int button, bool pressed) {
 }
 
 void onKey(int key, int action) {
-    if (focusElement) {
-        const bool consumed =
-            action != 0 ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key);
-        if (consumed)
-            return;
-    }
-    if (userKeyHandler)
+    if (!routeKey(key, action != 0) && userKeyHandler)
         userKeyHandler(key, action);
+}
+
+bool routeKey(int key, bool pressed) {
+    if (!focusElement)
+        return false;
+    return pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key);
 }
 
 void printUnhandled(int, int) {

@@ -9,14 +9,25 @@ namespace trellis {
 
 int viewport[4] = {0, 0, 800, 600};
 float pixelSize = 0;
-float titleBarHeight = 2.5f;
-float borderWidth = 0.4f;
+float titleBarHeight = kTitleBarHeightUnits;
+float borderWidth = kBorderWidthUnits;
 
 void fixScreenUnits() {
     glGetIntegerv(GL_VIEWPORT, viewport);
     pixelSize = 100.0f / static_cast<float>(viewport[3]);
     titleBarHeight = snapToPixel(titleBarHeight);
     borderWidth = snapToPixel(borderWidth);
+}
+
+void fixScreenUnitsFor(int width, int height) {
+    viewport[0] = 0;
+    viewport[1] = 0;
+    viewport[2] = width;
+    viewport[3] = height;
+    pixelSize = 100.0f / static_cast<float>(height);
+    // From the nominal lengths, so that fixing the units again does not compound roundings.
+    titleBarHeight = snapToPixel(kTitleBarHeightUnits);
+    borderWidth = snapToPixel(kBorderWidthUnits);
 }
 
 void anchorViewport(int, int framebufferHeight) {
@@ -47,11 +58,37 @@ double screenWidthUnits() {
 void beginScreenProjection() {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, screenWidthUnits(), 100, 0, 0, -100);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
+    loadScreenProjection(screenWidthUnits(), 100);
+}
+
+void loadScreenProjection(double widthUnits, double heightUnits) {
+    glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    glOrtho(0, widthUnits, heightUnits, 0, 0, -100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+namespace {
+
+int truncateToInt(double v) {
+    if (!(v > double(INT_MIN)))  // also catches NaN
+        return v != v ? 0 : INT_MIN;
+    if (v >= double(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(v);
+}
+
+}  // namespace
+
+void cursorToPixels(double cursorX, double cursorY, int winWidth, int winHeight, int fbWidth,
+                    int fbHeight, int& pixelX, int& pixelY) {
+    const double scaleX = winWidth > 0 ? double(fbWidth) / winWidth : 1.0;
+    const double scaleY = winHeight > 0 ? double(fbHeight) / winHeight : 1.0;
+    pixelX = truncateToInt(cursorX * scaleX);
+    pixelY = truncateToInt(cursorY * scaleY);
 }
 
 }  // namespace trellis

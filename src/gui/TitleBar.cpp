@@ -24,4 +24,10 @@ void TitleBar::setRect(float newX, float newY, float newWidth, float newHeight) 
         closeButton->setPosition(width + pixelSize - height, closeButton->y);
 }
 
+void TitleBar::removeChild(GuiElement* child) {
+    if (child == closeButton)
+        closeButton = nullptr;
+    GuiElement::removeChild(child);
+}
+
 }  // namespace trellis

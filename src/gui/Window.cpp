@@ -39,4 +39,10 @@ void Window::loadAttributes(const AttributeSource& element) {
         titleBar = new TitleBar(this, title);
 }
 
+void Window::removeChild(GuiElement* child) {
+    if (child == titleBar)
+        titleBar = nullptr;
+    GuiElement::removeChild(child);
+}
+
 }  // namespace trellis

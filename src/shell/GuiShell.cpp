@@ -17,6 +17,8 @@ namespace {
 constexpr float kDebugTextSize = 2.0f;
 constexpr float kDebugRightEdge = 132.0f;
 
+}  // namespace
+
 void drawDebugLines() {
     glColor3f(1, 1, 1);
     if (hoveredElement)
@@ -27,8 +29,6 @@ void drawDebugLines() {
     std::snprintf(pointerLine, sizeof pointerLine, "%.3f / %.3f", pointerX, pointerY);
     drawText(pointerLine, kDebugRightEdge, 97, kDebugTextSize, true);
 }
-
-}  // namespace
 
 bool initGui() {
     // Without a current context every GL call below would do nothing or crash in GLU.

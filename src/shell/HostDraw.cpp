@@ -1,8 +1,184 @@
-// The host API's drawing, inside the host's own GL state.
-#include "trellis/shell/Host.h"
+// The host API's drawing: the interface drawn inside the host's frame, with the host's GL state
+// saved before and restored after, and the interface's own state set in between.
+#include "HostState.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/shell/GuiShell.h"
+
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <cstdlib>
+#include <cstring>
 
 namespace trellis {
 
-void drawInterface(bool) {}
+namespace {
+
+// The context's OpenGL version as major * 10 + minor (2.1 is 21).
+int glVersion() {
+    const char* text = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (!text)
+        return 0;
+    const char* dot = std::strchr(text, '.');
+    return std::atoi(text) * 10 + (dot ? std::atoi(dot + 1) % 10 : 0);
+}
+
+// A capability and the version that brought it: the interface draws with it switched off.
+struct Capability {
+    GLenum cap;
+    int since;
+};
+
+// Switches that change what immediate-mode quads, lines and text put into the framebuffer.
+// glPushAttrib keeps them all, save the last two, which are saved by hand.
+constexpr Capability kOffWhileDrawing[] = {
+    {GL_ALPHA_TEST, 10},
+    {GL_BLEND, 10},
+    {GL_COLOR_LOGIC_OP, 11},
+    {GL_COLOR_MATERIAL, 10},
+    {GL_CULL_FACE, 10},
+    {GL_DEPTH_TEST, 10},
+    {GL_FOG, 10},
+    {GL_LIGHTING, 10},
+    {GL_LINE_SMOOTH, 10},
+    {GL_LINE_STIPPLE, 10},
+    {GL_POLYGON_OFFSET_FILL, 11},
+    {GL_POLYGON_SMOOTH, 10},
+    {GL_POLYGON_STIPPLE, 10},
+    {GL_SCISSOR_TEST, 10},
+    {GL_STENCIL_TEST, 10},
+    {GL_COLOR_SUM, 14},
+    {GL_MULTISAMPLE, 13},
+    {GL_SAMPLE_ALPHA_TO_COVERAGE, 13},
+    {GL_SAMPLE_COVERAGE, 13},
+    {GL_CLIP_PLANE0, 10},
+    {GL_CLIP_PLANE1, 10},
+    {GL_CLIP_PLANE2, 10},
+    {GL_CLIP_PLANE3, 10},
+    {GL_CLIP_PLANE4, 10},
+    {GL_CLIP_PLANE5, 10},
+    {GL_FRAMEBUFFER_SRGB, 30},
+    {GL_RASTERIZER_DISCARD, 30},
+};
+constexpr int kSavedByHand = 2;  // the last entries: outside glPushAttrib's reach
+constexpr int kCapabilityCount = sizeof kOffWhileDrawing / sizeof kOffWhileDrawing[0];
+
+// Texture targets of one unit, and texture-coordinate generation, off while drawing.
+constexpr Capability kUnitTexturing[] = {
+    {GL_TEXTURE_1D, 10},       {GL_TEXTURE_2D, 10},        {GL_TEXTURE_3D, 12},
+    {GL_TEXTURE_CUBE_MAP, 13}, {GL_TEXTURE_RECTANGLE, 31}, {GL_TEXTURE_GEN_S, 10},
+    {GL_TEXTURE_GEN_T, 10},    {GL_TEXTURE_GEN_R, 10},     {GL_TEXTURE_GEN_Q, 10},
+};
+
+// The host's state that glPushAttrib and glPushClientAttrib do not keep, or that is restored
+// more simply by hand.
+struct HostGlState {
+    int version = 0;
+    GLint program = 0;
+    GLint sampler = 0;  // bound to texture unit 0
+    GLint activeTexture = GL_TEXTURE0, clientActiveTexture = GL_TEXTURE0;
+    GLfloat projection[16], modelView[16], texture[16];
+    GLboolean unpushed[kSavedByHand] = {};
+};
+
+HostGlState saveHostState() {
+    HostGlState saved;
+    saved.version = glVersion();
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &saved.activeTexture);
+    glGetIntegerv(GL_CLIENT_ACTIVE_TEXTURE, &saved.clientActiveTexture);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    glActiveTexture(GL_TEXTURE0);
+    if (saved.version >= 20)
+        glGetIntegerv(GL_CURRENT_PROGRAM, &saved.program);
+    if (saved.version >= 33)
+        glGetIntegerv(GL_SAMPLER_BINDING, &saved.sampler);
+    glGetFloatv(GL_PROJECTION_MATRIX, saved.projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, saved.modelView);
+    glGetFloatv(GL_TEXTURE_MATRIX, saved.texture);
+    for (int i = 0; i < kSavedByHand; ++i) {
+        const Capability& c = kOffWhileDrawing[kCapabilityCount - kSavedByHand + i];
+        if (saved.version >= c.since)
+            saved.unpushed[i] = glIsEnabled(c.cap);
+    }
+    return saved;
+}
+
+void restoreHostState(const HostGlState& saved) {
+    for (int i = 0; i < kSavedByHand; ++i) {
+        const Capability& c = kOffWhileDrawing[kCapabilityCount - kSavedByHand + i];
+        if (saved.version >= c.since && saved.unpushed[i])
+            glEnable(c.cap);
+    }
+    glActiveTexture(GL_TEXTURE0);
+    glMatrixMode(GL_TEXTURE);
+    glLoadMatrixf(saved.texture);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(saved.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(saved.modelView);
+    if (saved.version >= 33)
+        glBindSampler(0, saved.sampler);
+    if (saved.version >= 20)
+        glUseProgram(saved.program);
+    glPopClientAttrib();
+    glPopAttrib();
+    glActiveTexture(saved.activeTexture);
+    glClientActiveTexture(saved.clientActiveTexture);
+}
+
+// The state drawFrame meets in the demo's loop: GL's defaults, except what the interface's own
+// text drawing leaves behind (blend and alpha functions, the font texture bound).
+void useInterfaceState(int version) {
+    if (version >= 20)
+        glUseProgram(0);
+    if (version >= 33)
+        glBindSampler(0, 0);
+    for (const Capability& c : kOffWhileDrawing)
+        if (version >= c.since)
+            glDisable(c.cap);
+    glEnable(GL_DITHER);
+    // Any unit still texturing would tint the interface; unit 0 is left active.
+    GLint units = 1;
+    glGetIntegerv(GL_MAX_TEXTURE_UNITS, &units);
+    for (int unit = units - 1; unit >= 0; --unit) {
+        glActiveTexture(GL_TEXTURE0 + unit);
+        for (const Capability& c : kUnitTexturing)
+            if (version >= c.since)
+                glDisable(c.cap);
+    }
+    glClientActiveTexture(GL_TEXTURE0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexEnvf(GL_TEXTURE_FILTER_CONTROL, GL_TEXTURE_LOD_BIAS, 0);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glBindTexture(GL_TEXTURE_2D, fontLoaded ? textureName : 0);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBlendEquation(GL_FUNC_ADD);
+    glAlphaFunc(GL_GEQUAL, 0.1f);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glShadeModel(GL_SMOOTH);
+    glLineWidth(1);
+}
+
+}  // namespace
+
+void drawInterface(bool debugLines) {
+    const int width = hostState.framebufferWidth, height = hostState.framebufferHeight;
+    if (!rootElement || width < 1 || height < 1 || viewport[3] < 1 || !glGetString(GL_VERSION))
+        return;
+    const HostGlState saved = saveHostState();
+    useInterfaceState(saved.version);
+    // The framebuffer from its top-left corner, at the pixel grid's size: 100 units are
+    // viewport[3] pixels, however large the framebuffer is now.
+    glViewport(0, 0, width, height);
+    loadScreenProjection(100.0 * width / viewport[3], 100.0 * height / viewport[3]);
+    rootElement->drawTree();
+    if (debugLines)
+        drawDebugLines();
+    restoreHostState(saved);
+}
 
 }  // namespace trellis

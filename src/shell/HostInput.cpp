@@ -1,26 +1,81 @@
-// The host API's events and capture queries.
-#include "trellis/shell/Host.h"
+// The host API's events and capture queries: the host's window events routed into the tree,
+// each answered with whether the interface took it.
+#include "HostState.h"
+#include "trellis/gui/ScreenUnits.h"
+
+#include <GLFW/glfw3.h>
 
 namespace trellis {
 
-void hostCursorPos(GLFWwindow*, double, double) {}
+namespace {
 
-void hostCursorEnter(GLFWwindow*, int) {}
+// A visible element of the interface, not the background.
+bool isInterfaceElement(const GuiElement* element) {
+    if (!element || element == rootElement)
+        return false;
+    for (; element; element = element->parent)
+        if (!element->visible)
+            return false;
+    return true;
+}
 
-bool hostMouseButton(int, int) {
+bool anyPressTaken() {
+    for (bool taken : hostState.tookPress)
+        if (taken)
+            return true;
     return false;
 }
 
-bool hostKey(int, int) {
-    return false;
+}  // namespace
+
+void hostCursorPos(GLFWwindow* window, double x, double y) {
+    int windowWidth = hostState.windowWidth, windowHeight = hostState.windowHeight;
+    int framebufferWidth = hostState.framebufferWidth;
+    int framebufferHeight = hostState.framebufferHeight;
+    if (window) {
+        glfwGetWindowSize(window, &windowWidth, &windowHeight);
+        glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
+    }
+    int pixelX = 0, pixelY = 0;
+    cursorToPixels(x, y, windowWidth, windowHeight, framebufferWidth, framebufferHeight, pixelX,
+                   pixelY);
+    routePointer(pixelX, pixelY);
+    hostState.tookLastEvent = interfaceWantsPointer();
+}
+
+void hostCursorEnter(GLFWwindow*, int entered) {
+    if (entered)
+        return;
+    GuiElement* left = hoveredElement;
+    hoveredElement = nullptr;
+    if (left)
+        left->onMouseLeave();
+    hostState.tookLastEvent = interfaceWantsPointer();
+}
+
+bool hostMouseButton(int button, int action) {
+    if (button < 0 || button >= kMouseButtonCount)
+        return hostState.tookLastEvent = false;
+    const bool pressed = action != GLFW_RELEASE;
+    // Decided before routing: a callback fired by the press may change the tree.
+    bool taken = hostState.tookPress[button];
+    if (pressed)
+        taken = isInterfaceElement(hoveredElement);
+    hostState.tookPress[button] = pressed && taken;
+    routeMouseButton(button, pressed);
+    return hostState.tookLastEvent = taken;
+}
+
+bool hostKey(int key, int action) {
+    return hostState.tookLastEvent = routeKey(key, action != GLFW_RELEASE);
 }
 
 bool interfaceWantsPointer() {
-    return false;
+    return isInterfaceElement(hoveredElement) || anyPressTaken();
 }
 
 bool interfaceTookLastEvent() {
-    return false;
+    return hostState.tookLastEvent;
 }
 
 }  // namespace trellis

@@ -1,22 +1,53 @@
-// The host API's loading from any path, lookup and removal.
-#include "trellis/shell/Host.h"
+// The host API's loading from any path, lookup by name and removal.
+#include "HostState.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/ElementRegistry.h"
+
+#include <GL/gl.h>
+#include <GLFW/glfw3.h>
 
 namespace trellis {
 
-bool loadFont(const char*) {
-    return false;
+bool loadFont(const char* path) {
+    if (!path || !glGetString(GL_VERSION))
+        return false;
+    if (!loadTextureFontFile(path))
+        return false;
+    // The old texture goes only in the context that made it: in another context the same
+    // number may name someone else's texture.
+    GLFWwindow* context = glfwGetCurrentContext();
+    const unsigned int old = hostState.fontTexture;
+    if (old && old != textureName && hostState.fontContext == context && glIsTexture(old))
+        glDeleteTextures(1, &old);
+    hostState.fontContext = context;
+    hostState.fontTexture = textureName;
+    return true;
 }
 
-LoadedDialogue loadDialogueFile(const char*, GuiElement*) {
-    return {};
+LoadedDialogue loadDialogueFile(const char* path, GuiElement* parent) {
+    LoadedDialogue result;
+    if (!path)
+        return result;
+    result.loaded = loadDialogue(path, parent ? parent : rootElement, result.elements);
+    return result;
 }
 
-GuiElement* findElement(const char*) {
-    return nullptr;
+GuiElement* findElement(const char* name) {
+    if (!name)
+        return nullptr;
+    const auto found = elementRegistry.find(name);
+    return found == elementRegistry.end() ? nullptr : found->second;
 }
 
-void destroyElement(GuiElement*) {}
+void destroyElement(GuiElement* element) {
+    delete element;
+}
 
-void destroyDialogue(LoadedDialogue&) {}
+void destroyDialogue(LoadedDialogue& dialogue) {
+    for (GuiElement* element : dialogue.elements)
+        destroyElement(element);
+    dialogue = LoadedDialogue();
+}
 
 }  // namespace trellis

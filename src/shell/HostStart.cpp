@@ -1,16 +1,67 @@
-// The host API's start-up, resizing and shared state.
-#include "trellis/shell/Host.h"
+// The host API's start-up and resizing: the screen units follow the host's framebuffer.
+#include "HostState.h"
+#include "trellis/gui/ScreenUnits.h"
+
+#include <GL/gl.h>
+#include <vector>
 
 namespace trellis {
 
-bool initHostGui(int, int) {
-    return false;
+HostState hostState;
+
+namespace {
+
+// Re-snaps every rectangle to the current grid, parents first, so that a window's title bar
+// and a title bar's close button are placed by their holders before they snap themselves.
+void resnapTree(GuiElement* root) {
+    std::vector<GuiElement*> pending{root};
+    while (!pending.empty()) {
+        GuiElement* element = pending.back();
+        pending.pop_back();
+        element->setRect(element->x, element->y, element->width, element->height);
+        for (GuiElement* child : element->children)
+            pending.push_back(child);
+    }
 }
 
-void setHostResize(HostResize) {}
+// Fixes the units for a drawing area of width x height pixels, re-snapping the tree built on
+// another grid.
+void fixUnitsFor(int width, int height) {
+    const float before = pixelSize;
+    fixScreenUnitsFor(width, height);
+    if (rootElement && before != 0 && pixelSize != before)
+        resnapTree(rootElement);
+}
 
-void hostFramebufferSize(int, int) {}
+}  // namespace
 
-void hostWindowSize(int, int) {}
+bool initHostGui(int framebufferWidth, int framebufferHeight) {
+    if (framebufferWidth < 1 || framebufferHeight < 1 || !glGetString(GL_VERSION))
+        return false;
+    fixUnitsFor(framebufferWidth, framebufferHeight);
+    hostState.framebufferWidth = framebufferWidth;
+    hostState.framebufferHeight = framebufferHeight;
+    if (!rootElement)
+        rootElement = new GuiRoot();
+    return true;
+}
+
+void setHostResize(HostResize mode) {
+    hostState.resize = mode;
+}
+
+void hostFramebufferSize(int width, int height) {
+    if (width < 1 || height < 1)
+        return;
+    hostState.framebufferWidth = width;
+    hostState.framebufferHeight = height;
+    if (hostState.resize == HostResize::KeepHeight && pixelSize != 0)
+        fixUnitsFor(width, height);
+}
+
+void hostWindowSize(int width, int height) {
+    hostState.windowWidth = width;
+    hostState.windowHeight = height;
+}
 
 }  // namespace trellis

@@ -2,7 +2,6 @@
 #include "trellis/shell/WindowShell.h"
 
 #include <GLFW/glfw3.h>
-#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -19,14 +18,6 @@ std::string openError;  // the library's first complaint during openWindow
 int lastPointerX = 0, lastPointerY = 0;
 int windowWidth = 1, windowHeight = 1;
 int framebufferWidth = 1, framebufferHeight = 1;
-
-int truncateToInt(double v) {
-    if (!(v > double(INT_MIN)))  // also catches NaN
-        return v != v ? 0 : INT_MIN;
-    if (v >= double(INT_MAX))
-        return INT_MAX;
-    return static_cast<int>(v);
-}
 
 void onCursorPos(GLFWwindow*, double cursorX, double cursorY) {
     cursorToPixels(cursorX, cursorY, windowWidth, windowHeight, framebufferWidth, framebufferHeight,
@@ -75,14 +66,6 @@ bool failToOpen(const char* fallbackReason) {
 }
 
 }  // namespace
-
-void cursorToPixels(double cursorX, double cursorY, int winWidth, int winHeight, int fbWidth,
-                    int fbHeight, int& pixelX, int& pixelY) {
-    const double scaleX = winWidth > 0 ? double(fbWidth) / winWidth : 1.0;
-    const double scaleY = winHeight > 0 ? double(fbHeight) / winHeight : 1.0;
-    pixelX = truncateToInt(cursorX * scaleX);
-    pixelY = truncateToInt(cursorY * scaleY);
-}
 
 void hintWindowFormat() {
     glfwWindowHint(GLFW_RED_BITS, 8);

@@ -14,13 +14,7 @@
 namespace trellis {
 
 void useScreenUnits(int viewportWidth, int viewportHeight) {
-    viewport[0] = 0;
-    viewport[1] = 0;
-    viewport[2] = viewportWidth;
-    viewport[3] = viewportHeight;
-    pixelSize = 100.0f / static_cast<float>(viewportHeight);
-    titleBarHeight = snapToPixel(2.5f);
-    borderWidth = snapToPixel(0.4f);
+    fixScreenUnitsFor(viewportWidth, viewportHeight);
 }
 
 namespace {

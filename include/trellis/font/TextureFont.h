@@ -17,14 +17,15 @@ extern float currentTextSize;                // size used when an operation is g
 
 constexpr const char* kFontFileName = "verdana.glf";  // read from the working directory
 
-// Reads the font from file (closing it), creates its mipmapped texture and marks the font
-// loaded. An invalid file changes nothing and makes no GL call. Needs a GL context.
-void loadTextureFont(FILE* file);
+// Reads the font from file (closing it), creates its mipmapped texture, marks the font loaded
+// and gives true. An invalid file changes nothing, makes no GL call and gives false. Needs a
+// GL context.
+bool loadTextureFont(FILE* file);
 
 // Opens the font file fileName as loadTextureFont reads it, only if it is a regular file:
 // opening never waits (a FIFO without a writer) and a device is never read. A missing or
-// invalid file changes nothing.
-void loadTextureFontFile(const char* fileName = kFontFileName);
+// invalid file changes nothing. True when the font loaded.
+bool loadTextureFontFile(const char* fileName = kFontFileName);
 
 // Forgets any held glyph table; the font is unloaded until the next successful load.
 void releaseGlyphTable();

@@ -23,6 +23,7 @@ public:
     size_t size() const { return items.size(); }        // number of entries, repeats included
 
     void pushFront(GuiElement* child) { items.push_back(child); }  // attach as newest
+    void clear() { items.clear(); }                                // forget every entry
     void removeAll(GuiElement* child) {                            // drop every occurrence
         items.erase(std::remove(items.begin(), items.end(), child), items.end());
     }

@@ -23,7 +23,7 @@ public:
     GuiElement(const char* name, GuiElement* parent, float x, float y, float width, float height);
 
     virtual void draw();    // the element's quad, in element-local coordinates
-    virtual ~GuiElement();  // leaves parent, registry and routing; detaches the children
+    virtual ~GuiElement();  // leaves parent, registry and routing, then deletes its subtree
     virtual void addChild(GuiElement* child);     // inserts child as the newest, sets its parent
     virtual void removeChild(GuiElement* child);  // removes every occurrence, clears its parent
     virtual void setSize(float width, float height);                    // setRect, same place
@@ -45,7 +45,7 @@ public:
 
     std::string name;                      // registry key and skin section name
     const char* skinClass = "global";      // skin class section: global, button, title, window
-    ChildList children;                    // newest first; not owned
+    ChildList children;                    // newest first; owned (deleted with this element)
     GuiElement* parent;                    // not owned; null for the root
     float x, y;                            // top-left corner relative to the parent, screen units
     float width, height;                   // screen units
@@ -58,6 +58,7 @@ public:
 
 private:
     void drawTreeAtDepth(int depth);
+    void deleteDescendants();  // deletes the subtree below, deepest first, without recursion
 };
 
 }  // namespace trellis

@@ -9,6 +9,7 @@ namespace trellis {
 class GuiRoot : public GuiElement {
 public:
     GuiRoot();               // "GuiRoot", no parent, 10 x 2 units at the origin
+    ~GuiRoot() override;     // the tree goes with it; rootElement becomes null if it was this
     void draw() override {}  // the root has no look of its own
 };
 

@@ -21,11 +21,18 @@ extern InputHook userKeyHandler;  // key events the focus element did not consum
 // Pointer handler: x and y in pixels from the top-left of the drawing area.
 void onMousePos(int x, int y);
 
+// Moves the pointer to (x, y) pixels and updates the hovered element, as onMousePos does
+// before it calls userMousePosHandler.
+void routePointer(int x, int y);
+
 // Mouse-button handler: action 1 press, 0 release.
 void onMouseButton(int button, int action);
 
 // Key handler: action 1 press, 0 release.
 void onKey(int key, int action);
+
+// Delivers one key event to the focus element; true when it consumed the key.
+bool routeKey(int key, bool pressed);
 
 // Delivers one button event to the hovered element; true when an element took it.
 bool routeMouseButton(int button, bool pressed);

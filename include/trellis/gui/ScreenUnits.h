@@ -3,6 +3,9 @@
 
 namespace trellis {
 
+constexpr float kTitleBarHeightUnits = 2.5f;  // title-bar height before snapping
+constexpr float kBorderWidthUnits = 0.4f;     // window frame width before snapping
+
 extern int viewport[4];       // x, y, width, height in pixels, read at start-up
 extern float pixelSize;       // one pixel in screen units: 100 / viewport height
 extern float titleBarHeight;  // height of every title bar, snapped at start-up
@@ -10,6 +13,10 @@ extern float borderWidth;     // width of a window frame, snapped at start-up
 
 // Fixes the pixel grid from the current GL viewport and snaps the two global lengths.
 void fixScreenUnits();
+
+// Fixes the pixel grid for a drawing area of width x height pixels at the origin (100 units
+// high), without reading GL, and snaps the two global lengths from their nominal values.
+void fixScreenUnitsFor(int width, int height);
 
 // Resize handler: keeps the start-up viewport's size and puts it at the top-left corner of a
 // framebuffer of the given size, where the screen-unit origin and the pointer's origin are.
@@ -23,5 +30,14 @@ double screenWidthUnits();
 
 // Saves both matrices and sets the screen-unit projection; drawFrame restores them.
 void beginScreenProjection();
+
+// Loads the projection of a drawing area widthUnits x heightUnits from the top-left, and an
+// identity model-view matrix (left current), without saving either.
+void loadScreenProjection(double widthUnits, double heightUnits);
+
+// Window-library cursor coordinates to framebuffer pixels, truncated toward zero, for displays
+// whose framebuffer is larger than the window's size in screen coordinates.
+void cursorToPixels(double cursorX, double cursorY, int windowWidth, int windowHeight,
+                    int framebufferWidth, int framebufferHeight, int& pixelX, int& pixelY);
 
 }  // namespace trellis

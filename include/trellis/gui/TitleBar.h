@@ -17,7 +17,9 @@ public:
     void setRect(float x, float y, float width,
                  float height) override;  // keeps the close button at the right end
 
-    Button* closeButton = nullptr;  // child square inset one pixel; not owned
+    void removeChild(GuiElement* child) override;  // forgets the close button when it goes
+
+    Button* closeButton = nullptr;  // child square inset one pixel; owned as a child
 };
 
 }  // namespace trellis

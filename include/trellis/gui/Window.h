@@ -18,7 +18,9 @@ public:
     void
     loadAttributes(const AttributeSource& element) override;  // adds border, borderColor, title
 
-    TitleBar* titleBar = nullptr;             // the caption child, or null; not owned
+    void removeChild(GuiElement* child) override;  // forgets the title bar when it goes
+
+    TitleBar* titleBar = nullptr;             // the caption child, or null; owned as a child
     Color borderColor{{172, 172, 172, 255}};  // frame colour; only the dialogue sets it
     bool border = true;                       // whether the frame is drawn
 };

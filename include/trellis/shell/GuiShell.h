@@ -12,4 +12,8 @@ bool initGui();
 // Draws the tree from the root and the three debug lines, in screen units.
 void drawFrame();
 
+// Draws the three debug lines at the bottom right, in the screen-unit projection: the hovered
+// element's skin class, the focus element's name and the pointer position.
+void drawDebugLines();
+
 }  // namespace trellis

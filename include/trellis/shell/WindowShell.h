@@ -5,6 +5,7 @@
 #pragma once
 
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"  // cursorToPixels
 
 namespace trellis {
 
@@ -38,10 +39,5 @@ bool windowIsOpen();
 
 // Polls the window's events (running the handlers), then swaps the buffers.
 void swapBuffers();
-
-// Window-library cursor coordinates to framebuffer pixels, truncated toward zero, for displays
-// whose framebuffer is larger than the window's size in screen coordinates.
-void cursorToPixels(double cursorX, double cursorY, int windowWidth, int windowHeight,
-                    int framebufferWidth, int framebufferHeight, int& pixelX, int& pixelY);
 
 }  // namespace trellis

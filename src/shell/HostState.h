@@ -1,0 +1,22 @@
+// The host API's own state, shared by its start-up, input, loading and drawing files.
+#pragma once
+
+#include "trellis/gui/InputRouting.h"
+#include "trellis/shell/Host.h"
+
+namespace trellis {
+
+// What the host has told the interface about its window, and what the interface took.
+struct HostState {
+    int framebufferWidth = 0, framebufferHeight = 0;  // pixels; 0 until initHostGui
+    int windowWidth = 0, windowHeight = 0;            // screen coordinates; 0 (unknown) scales by 1
+    HostResize resize = HostResize::KeepPixelSize;    // how hostFramebufferSize resizes
+    bool tookLastEvent = false;                       // interfaceTookLastEvent's answer
+    bool tookPress[kMouseButtonCount] = {};           // per button: a press the interface took
+    GLFWwindow* fontContext = nullptr;  // context current when loadFont last loaded a font
+    unsigned int fontTexture = 0;       // the texture that load created
+};
+
+extern HostState hostState;  // the one host state
+
+}  // namespace trellis
