@@ -1,26 +1,82 @@
-# Installing the library with its headers, an exported CMake package and a pkg-config file.
+# What `cmake --install` ships: the library (static, or shared with BUILD_SHARED_LIBS), its
+# public headers, a CMake package, a pkg-config file, and the demo with its data under
+# share/trellis, started through a launcher in bin that runs it in that folder.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS trellis EXPORT trellisTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(DIRECTORY app gui skin dialogue font
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/trellis
+set(TRELLIS_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/trellis)
+set(TRELLIS_DATA_DIR ${CMAKE_INSTALL_DATADIR}/trellis)
+set(TRELLIS_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/trellis)
+
+# Installed programs find a shared libtrellis relative to themselves, wherever the prefix is.
+# Gives TARGET, installed to the folder DIR under the prefix, that run path, and installs it.
+function(trellis_install_program target dir)
+    file(RELATIVE_PATH to_lib /${dir} /${CMAKE_INSTALL_LIBDIR})
+    set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${to_lib}")
+    install(TARGETS ${target} RUNTIME DESTINATION ${dir})
+endfunction()
+
+# Position-independent code in the static library too, so that a host may link it into a shared
+# object of its own (a plug-in, say).
+set_target_properties(trellis PROPERTIES
+    POSITION_INDEPENDENT_CODE ON
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+install(TARGETS trellis EXPORT trellisTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Only the public headers: the internal ones under src/ and the demo's under app/ stay behind.
+install(DIRECTORY include/trellis DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
         FILES_MATCHING PATTERN "*.h")
-install(EXPORT trellisTargets NAMESPACE trellis::
-        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/trellis)
+install(EXPORT trellisTargets NAMESPACE trellis:: DESTINATION ${TRELLIS_PACKAGE_DIR})
 
 configure_package_config_file(cmake/trellisConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
-    INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/trellis)
+    INSTALL_DESTINATION ${TRELLIS_PACKAGE_DIR}
+    PATH_VARS TRELLIS_DATA_DIR)
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/trellisConfigVersion.cmake
     COMPATIBILITY SameMinorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/trellisConfigVersion.cmake
-        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/trellis)
+        DESTINATION ${TRELLIS_PACKAGE_DIR})
 
-configure_file(cmake/trellis.pc.in ${CMAKE_CURRENT_BINARY_DIR}/trellis.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/trellis.pc
-        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+# pkg-config: a shared library links TinyXML itself, so programs need it only for a static
+# link of their own; a static library leaves it to every program that links trellis.
+if(BUILD_SHARED_LIBS)
+    set(TRELLIS_PC_REQUIRES "glfw3 gl glu")
+    set(TRELLIS_PC_REQUIRES_PRIVATE "Requires.private: tinyxml")
+else()
+    set(TRELLIS_PC_REQUIRES "glfw3 gl glu tinyxml")
+    set(TRELLIS_PC_REQUIRES_PRIVATE "")
+endif()
+# The file names the prefix it is installed to, which `cmake --install --prefix` may change: it
+# is written at install time, straight to its place, so that installs to several prefixes from
+# one build never share a file.
+set(TRELLIS_PC_PREFIX "@TRELLIS_PC_PREFIX@")
+configure_file(cmake/trellis.pc.in ${CMAKE_CURRENT_BINARY_DIR}/trellis.pc.in @ONLY)
+install(CODE "
+    set(TRELLIS_PC_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+    set(pc \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/trellis.pc\")
+    message(STATUS \"Installing: \${pc}\")
+    configure_file(\"${CMAKE_CURRENT_BINARY_DIR}/trellis.pc.in\" \"\${pc}\" @ONLY)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${pc}\")")
+
+# The demo reads its files from the folder it runs in: the program goes to libexec, and the
+# trellis-demo command in bin changes to share/trellis, where the files are, and runs it.
 if(TRELLIS_BUILD_DEMO)
-    install(TARGETS trellis-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    trellis_install_program(trellis-demo ${TRELLIS_PROGRAM_DIR})
+    install(FILES data/defaultSkin.xml data/testDialogue.xml DESTINATION ${TRELLIS_DATA_DIR})
+    file(RELATIVE_PATH TRELLIS_LAUNCH_DATA /${CMAKE_INSTALL_BINDIR} /${TRELLIS_DATA_DIR})
+    file(RELATIVE_PATH TRELLIS_LAUNCH_PROGRAM /${CMAKE_INSTALL_BINDIR}
+         /${TRELLIS_PROGRAM_DIR}/trellis-demo)
+    configure_file(cmake/trellis-demo.sh.in ${CMAKE_CURRENT_BINARY_DIR}/trellis-demo.sh @ONLY)
+    install(PROGRAMS ${CMAKE_CURRENT_BINARY_DIR}/trellis-demo.sh
+            DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME trellis-demo)
+endif()
+
+# The font baker, and the font it baked for the demo, which programs of their own may use too.
+if(TRELLIS_BUILD_TOOLS)
+    trellis_install_program(trellis-fontbake ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${TRELLIS_RUN_DIR}/verdana.glf DESTINATION ${TRELLIS_DATA_DIR})
 endif()

@@ -1,0 +1,93 @@
+# Helpers for end-to-end tests of an installed trellis: install the build into a fresh prefix,
+# build the embedding example (examples/embed) against it, and drive that example. Sourced
+# after harness.sh, whose private X server, work folder and helpers they use.
+
+SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Installs the build into $WORK/prefix, as a user would; sets PREFIX, and PKG_DIR to the folder
+# of trellis.pc.
+install_build() {
+    PREFIX="$WORK/prefix"
+    cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.txt" 2>&1 ||
+        fail "cmake --install failed: $(tail -n 5 "$WORK/install.txt")"
+    PKG_DIR=$(dirname "$(find "$PREFIX" -name trellis.pc | head -n 1)")
+}
+
+# Remembers how many lines the program has printed, so that wait_for_line sees only later ones.
+mark_output() { SEEN=$(wc -l <"$DEMO_OUT"); }
+
+# Waits until the program prints, after the last mark_output, a line matching the extended
+# regular expression PATTERN (for up to 10 s).
+wait_for_line() {
+    local waited=0
+    until tail -n +$((SEEN + 1)) "$DEMO_OUT" | grep -Eq -- "$1"; do
+        [ "$waited" -lt 100 ] || fail "no new line matching '$1'; output was:
+$(cat "$DEMO_OUT")
+$(cat "$WORK/stderr.txt")"
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+}
+
+# Starts the example built in FOLDER from an unrelated folder (it finds its files beside its
+# executable), and waits until its interface is loaded. Sets DEMO_PID, DEMO_WINDOW, DEMO_OUT.
+start_embed() {
+    mkdir -p "$WORK/elsewhere"
+    DEMO_OUT="$WORK/stdout.txt"
+    : >"$DEMO_OUT"
+    mark_output
+    (cd "$WORK/elsewhere" && exec "$1/trellis-embed" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
+    DEMO_PID=$!
+    DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
+    [ -n "$DEMO_WINDOW" ] || fail "the example's window did not appear: $(cat "$WORK/stderr.txt")"
+    wait_for_line '^ready: 1 top-level elements'
+}
+
+# Clicks window pixel (X, Y), which must differ from the pointer's position (a move there
+# waits for the pointer to move), and waits for a new line matching PATTERN.
+click_expecting() {
+    mark_output
+    move_to "$1" "$2"
+    click 1
+    wait_for_line "$3"
+}
+
+# Drives the example built in FOLDER through its interface and its scene, then closes it.
+# Its 800 x 600 window has 6 pixels to the unit; the panel's buttons (embedDialogue.xml) are
+# 26 x 4 units at x 4 and y 6, 12 and 18 of the window.
+exercise_embed() {
+    start_embed "$1"
+    local shot
+    shot=$(screenshot start 800x600)
+    # The interface is drawn over the scene: the panel's first button, in the skin's colour.
+    [ "$(pixel "$shot" 30 40)" = "63 74 92" ] ||
+        fail "no button of the interface at (30, 40): $(pixel "$shot" 30 40)"
+
+    click_expecting 102 48 '^callback: spin clockwise$'
+    click_expecting 102 84 '^callback: colour green$'
+    # The interface took those clicks: the scene saw none.
+    ! grep -q '^scene click' "$DEMO_OUT" || fail "a click on a button reached the scene"
+    click_expecting 400 150 '^scene click at 400 150$'
+    # The scene stops turning and shows the colour the callback chose: green in the middle.
+    settle
+    shot=$(screenshot green 800x600)
+    read -r r g b <<<"$(pixel "$shot" 400 300)"
+    [ "$g" -gt $((r + 40)) ] && [ "$g" -gt $((b + 40)) ] ||
+        fail "the triangle is not green after the colour callback: $r $g $b"
+
+    # Reloading destroys the dialogue and builds it again from the files; its buttons work.
+    click_expecting 102 120 '^reloaded: ok, 1 top-level elements$'
+    click_expecting 102 48 '^callback: spin anticlockwise$'
+
+    # A larger window keeps the interface where it was.
+    mark_output
+    xdotool windowsize "$DEMO_WINDOW" 1000 700
+    wait_for_line '^resized to 1000 x 700$'
+    click_expecting 110 50 '^callback: spin clockwise$'
+    click_expecting 900 650 '^scene click at 900 650$'
+
+    mark_output
+    close_demo
+    [ "$DEMO_STATUS" = 0 ] || fail "exit code $DEMO_STATUS: $(cat "$WORK/stderr.txt")"
+    wait_for_line '^window closed$'
+}
