@@ -7,12 +7,12 @@
 // Every event of note is one line on standard output ("callback: spin", "scene click at 400 300").
 #include <X11/Xlib.h>  // X11's macros (None, Bool, Status...) and its Window type, before trellis
 
-#include "trellis/gui/CallbackTable.h"
-#include "trellis/gui/GuiRoot.h"
-#include "trellis/gui/ScreenUnits.h"
-#include "trellis/shell/Host.h"
-#include "trellis/skin/Reskin.h"
-#include "trellis/skin/SkinFile.h"
+#include <trellis/gui/CallbackTable.h>
+#include <trellis/gui/GuiRoot.h>
+#include <trellis/gui/ScreenUnits.h>
+#include <trellis/shell/Host.h>
+#include <trellis/skin/Reskin.h>
+#include <trellis/skin/SkinFile.h>
 
 #include <GLFW/glfw3.h>
 

@@ -4,6 +4,20 @@
 
 SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
+# The value of a variable in the build's CMake cache.
+cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$BUILD/CMakeCache.txt"; }
+
+# The example is built by the build's compiler. A sanitized library needs the sanitizer runtime
+# in every program that links it: the example then gets the same sanitizers, and runs without
+# leak checks, since it does not keep the GL driver loaded as the build's programs do, and
+# LeakSanitizer would report the driver's memory.
+EXAMPLE_CXX=$(cache_value CMAKE_CXX_COMPILER)
+EXAMPLE_FLAGS=
+if [ "$(cache_value TRELLIS_SANITIZE)" = ON ]; then
+    EXAMPLE_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer"
+    export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+fi
+
 # Installs the build into $WORK/prefix, as a user would; sets PREFIX, and PKG_DIR to the folder
 # of trellis.pc.
 install_build() {
