@@ -1,28 +1,21 @@
-// Timing hooks for the demo's own main: the link sends main's calls to openWindow, initGui,
-// loadDialogue and drawFrame through these wrappers, which note the monotonic clock after each
-// step. After the first frame is drawn and finished, the probe prints the times in nanoseconds
-// and ends the process, with the number of elements that the demo built.
+// The demo's start-up, timed: runs the demo's own start-up sequence and its first frame, noting
+// the monotonic clock after each step. After the first frame is drawn and finished, the probe
+// prints the times in nanoseconds, with the number of elements that the demo built, and ends.
 #include "BenchSupport.h"
 
+#include "app/DemoStartup.h"
 #include "trellis/shell/GuiShell.h"
+#include "trellis/shell/WindowShell.h"
 
 #include <GL/gl.h>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 using namespace trellis;
 
-extern "C" {
-bool __real__ZN7trellis10openWindowEv();
-bool __real__ZN7trellis7initGuiEv();
-bool __real__ZN7trellis12loadDialogueEPKc(const char* fileName);
-void __real__ZN7trellis9drawFrameEv();
-}
-
 namespace {
 
-long long loaded, windowOpen, guiReady, dialogueBuilt;
+long long loaded;
 
 long long monotonicNanoseconds() {
     timespec now{};
@@ -35,35 +28,37 @@ __attribute__((constructor)) void noteLoaded() {
     loaded = monotonicNanoseconds();
 }
 
+// Notes the clock at the end of each start-up step.
+struct StepClock : StartupObserver {
+    long long window = 0, gui = 0, dialogue = 0;
+
+    void stepDone(StartupStep step) override {
+        const long long now = monotonicNanoseconds();
+        switch (step) {
+        case StartupStep::WindowOpen:
+            window = now;
+            break;
+        case StartupStep::GuiReady:
+            gui = now;
+            break;
+        case StartupStep::DialogueLoaded:
+            dialogue = now;
+            break;
+        }
+    }
+};
+
 }  // namespace
 
-extern "C" {
-
-bool __wrap__ZN7trellis10openWindowEv() {
-    const bool result = __real__ZN7trellis10openWindowEv();
-    windowOpen = monotonicNanoseconds();
-    return result;
-}
-
-bool __wrap__ZN7trellis7initGuiEv() {
-    const bool result = __real__ZN7trellis7initGuiEv();
-    guiReady = monotonicNanoseconds();
-    return result;
-}
-
-bool __wrap__ZN7trellis12loadDialogueEPKc(const char* fileName) {
-    const bool loaded = __real__ZN7trellis12loadDialogueEPKc(fileName);
-    dialogueBuilt = monotonicNanoseconds();
-    return loaded;
-}
-
-void __wrap__ZN7trellis9drawFrameEv() {
-    __real__ZN7trellis9drawFrameEv();
+int main() {
+    StepClock clock;
+    if (!startDemo(&clock) || !windowIsOpen())
+        return 1;
+    drawDemoFrame();
+    // The frame counts once the GL has finished it, not when its commands are queued.
     glFinish();
     const long long drawn = monotonicNanoseconds();
     std::printf("loaded %lld\nwindow %lld\ngui %lld\ndialogue %lld\nframe %lld\nelements %zu\n",
-                loaded, windowOpen, guiReady, dialogueBuilt, drawn, countTree(rootElement));
-    std::fflush(stdout);
-    _exit(0);
-}
+                loaded, clock.window, clock.gui, clock.dialogue, drawn, countTree(rootElement));
+    return 0;
 }

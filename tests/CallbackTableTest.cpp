@@ -1,12 +1,7 @@
-// Tests for the named callback table and the demo's changeSkin, without GL.
+// Tests for the named callback table, without GL.
 #include "trellis/gui/CallbackTable.h"
-#include "app/ChangeSkin.h"
-#include "support/GlTest.h"
-#include "support/TempFolder.h"
-#include "trellis/gui/Button.h"
-#include "trellis/gui/GuiRoot.h"
-#include "trellis/shell/GuiShell.h"
-#include "trellis/skin/SkinFile.h"
+
+#include <gtest/gtest.h>
 
 using namespace trellis;
 
@@ -23,18 +18,4 @@ TEST(CallbackTableTest, BindsExactNamesOnly) {
         EXPECT_FALSE(bindCallback(miss, slot)) << miss;
     EXPECT_FALSE(bindCallback(nullptr, slot));
     EXPECT_EQ(slot.receiver, &one);
-}
-
-// changeSkin restyles the tree whoever fires it, and relabels the sender only if a button.
-TEST(ChangeSkinTest, RestylesTheTreeAndRelabelsOnlyAButtonSender) {
-    TempFolder folder;
-    folder.write(kSkinFileName, "<skin name='test'><button bgColor='b0b0b0ff'/></skin>");
-    WorkingDirectory inFolder(folder.root());
-    useScreenUnits();
-    Button* button = new Button("apply", rootElement = new GuiRoot(), "Apply", 1, 4, 10, 3);
-    changeSkin(&one, rootElement);
-    EXPECT_EQ(button->bgColor, (Color{{0xb0, 0xb0, 0xb0, 0xff}}));
-    EXPECT_EQ(button->text, "Apply");
-    changeSkin(&one, button);
-    EXPECT_EQ(button->text, "Pushover");
 }

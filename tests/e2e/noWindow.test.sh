@@ -5,12 +5,6 @@
 # library starts but the window cannot be created.
 source "$(dirname "$0")/harness.sh"
 
-# A display number no server listens on.
-free_display=99
-while [ -e "/tmp/.X11-unix/X$free_display" ] || [ -e "/tmp/.X$free_display-lock" ]; do
-    free_display=$((free_display + 1))
-done
-
 # A private server without the GLX extension; -displayfd lets it pick a free display itself.
 Xvfb -displayfd 3 -screen 0 640x480x24 -extension GLX -nolisten tcp 3>"$WORK/glxless" \
     2>/dev/null &
@@ -22,6 +16,12 @@ for _ in $(seq 50); do
 done
 glxless_display=:$(head -n 1 "$WORK/glxless")
 [ "$glxless_display" != : ] || fail "the server without GLX did not start"
+
+# A display number no server listens on, looked for once the server above holds its own.
+free_display=99
+while [ -e "/tmp/.X11-unix/X$free_display" ] || [ -e "/tmp/.X$free_display-lock" ]; do
+    free_display=$((free_display + 1))
+done
 
 mkdir -p "$WORK/run" "$WORK/empty"
 cp "$BUILD"/run/* "$WORK/run/"

@@ -1,0 +1,35 @@
+// All of trellis in one include: every public header, layer by layer from the bottom up.
+#pragma once
+
+#include "trellis/Version.h"
+
+#include "trellis/font/FontFile.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/style/Color.h"
+#include "trellis/style/SkinStore.h"
+#include "trellis/style/SkinValues.h"
+
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/Callback.h"
+#include "trellis/gui/CallbackSender.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/ChildList.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/TextElement.h"
+#include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Window.h"
+
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
+
+#include "trellis/dialogue/DialogueLoader.h"
+
+#include "trellis/shell/GuiShell.h"
+#include "trellis/shell/Host.h"
+#include "trellis/shell/WindowShell.h"

@@ -1,0 +1,17 @@
+# Run by CTest (cmake -D INCLUDE_DIR=... -P): fails, naming them, when public headers under
+# INCLUDE_DIR/trellis are missing from the umbrella header trellis/trellis.h.
+file(GLOB_RECURSE headers RELATIVE ${INCLUDE_DIR} ${INCLUDE_DIR}/trellis/*.h)
+file(READ ${INCLUDE_DIR}/trellis/trellis.h umbrella)
+set(missing)
+foreach(header ${headers})
+    string(FIND "${umbrella}" "#include \"${header}\"" at)
+    if(at EQUAL -1 AND NOT header STREQUAL "trellis/trellis.h")
+        list(APPEND missing ${header})
+    endif()
+endforeach()
+if(missing)
+    list(JOIN missing ", " missing)
+    message(FATAL_ERROR "trellis/trellis.h does not include: ${missing}")
+endif()
+list(LENGTH headers count)
+message(STATUS "trellis/trellis.h includes all ${count} public headers")
