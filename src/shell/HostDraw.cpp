@@ -77,7 +77,6 @@ struct HostGlState {
     int version = 0;
     GLint program = 0;
     GLint sampler = 0;  // bound to texture unit 0
-    GLint activeTexture = GL_TEXTURE0, clientActiveTexture = GL_TEXTURE0;
     GLfloat projection[16], modelView[16], texture[16];
     GLboolean unpushed[kSavedByHand] = {};
 };
@@ -85,8 +84,6 @@ struct HostGlState {
 HostGlState saveHostState() {
     HostGlState saved;
     saved.version = glVersion();
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &saved.activeTexture);
-    glGetIntegerv(GL_CLIENT_ACTIVE_TEXTURE, &saved.clientActiveTexture);
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     glActiveTexture(GL_TEXTURE0);
@@ -123,9 +120,8 @@ void restoreHostState(const HostGlState& saved) {
     if (saved.version >= 20)
         glUseProgram(saved.program);
     glPopClientAttrib();
+    // These two also bring back the active texture unit and the client's.
     glPopAttrib();
-    glActiveTexture(saved.activeTexture);
-    glClientActiveTexture(saved.clientActiveTexture);
 }
 
 // The state drawFrame meets in the demo's loop: GL's defaults, except what the interface's own
