@@ -14,10 +14,7 @@ struct Callback {
     void* receiver = nullptr;             // handed back to function unchanged
 
     // Calls function(receiver, sender), but only when receiver is non-null.
-    void fire(CallbackSender* sender) const {
-        if (receiver && function)
-            function(receiver, sender);
-    }
+    void fire(CallbackSender* sender) const;
 };
 
 }  // namespace trellis

@@ -7,7 +7,7 @@ namespace trellis {
 // so a callback can ask with dynamic_cast which kind of element fired it.
 class CallbackSender {
 public:
-    virtual void reservedHook() {}  // never overridden, never called
+    virtual void reservedHook();  // never overridden, never called; anchors the type's vtable
 
 protected:
     ~CallbackSender() = default;  // senders are never deleted through this type

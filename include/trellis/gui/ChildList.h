@@ -1,7 +1,7 @@
 // ChildList: an element's children, most recently attached first.
 #pragma once
 
-#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace trellis {
@@ -24,9 +24,7 @@ public:
 
     void pushFront(GuiElement* child) { items.push_back(child); }  // attach as newest
     void clear() { items.clear(); }                                // forget every entry
-    void removeAll(GuiElement* child) {                            // drop every occurrence
-        items.erase(std::remove(items.begin(), items.end(), child), items.end());
-    }
+    void removeAll(GuiElement* child);                             // drop every occurrence
 
 private:
     std::vector<GuiElement*> items;

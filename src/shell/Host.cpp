@@ -1,4 +1,7 @@
-// The host API's start-up and resizing: the screen units follow the host's framebuffer.
+// The host API's start-up and resizing (the rest of Host.h is in HostLoad, HostInput and
+// HostDraw): the screen units follow the host's framebuffer.
+#include "trellis/shell/Host.h"
+
 #include "HostState.h"
 #include "trellis/gui/ScreenUnits.h"
 
