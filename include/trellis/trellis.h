@@ -3,6 +3,10 @@
 
 #include "trellis/Version.h"
 
+#include "trellis/diagnostics/Diagnostic.h"
+#include "trellis/diagnostics/DiagnosticCollector.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
+
 #include "trellis/font/FontFile.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/style/Color.h"

@@ -1,0 +1,49 @@
+// Tests for the diagnostics channel: the compiler-style text, silence without a handler, and
+// collectors that nest, forward and put the previous handler back.
+#include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/diagnostics/DiagnosticCollector.h"
+
+#include <gtest/gtest.h>
+
+using namespace trellis;
+
+TEST(DiagnosticSink, FormatsLikeACompiler) {
+    const struct {
+        Diagnostic diagnostic;
+        const char* text;
+    } cases[] = {
+        {{"testDialogue.xml", 12, 5, Severity::Warning, "unknown attribute \"widht\""},
+         "testDialogue.xml:12:5: warning: unknown attribute \"widht\""},
+        {{"missing.xml", 0, 0, Severity::Error, "cannot open"},
+         "missing.xml:0:0: error: cannot open"},
+        {{"a.xml", 1, 1, Severity::Note, "here"}, "a.xml:1:1: note: here"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatDiagnostic(c.diagnostic), c.text);
+}
+
+TEST(DiagnosticSink, NestedCollectorsForwardAndRestore) {
+    const Diagnostic first{"f.xml", 1, 2, Severity::Warning, "first"};
+    const Diagnostic second{"f.xml", 3, 4, Severity::Error, "second"};
+    ASSERT_FALSE(diagnosticsWanted());
+    reportDiagnostic(first);  // no handler: goes nowhere, and must not crash
+    {
+        DiagnosticCollector outer;
+        {
+            DiagnosticCollector forwarding(true);
+            reportDiagnostic(first);
+            EXPECT_EQ(forwarding.diagnostics().size(), 1u);
+        }
+        {
+            DiagnosticCollector keeping;
+            reportDiagnostic(second);
+            EXPECT_EQ(keeping.count(Severity::Error), 1u);
+        }
+        reportDiagnostic(second);
+        ASSERT_EQ(outer.diagnostics().size(), 2u);
+        EXPECT_EQ(outer.diagnostics()[0].message, "first");
+        EXPECT_EQ(outer.diagnostics()[1].message, "second");
+        EXPECT_EQ(outer.count(Severity::Warning), 1u);
+    }
+    EXPECT_FALSE(diagnosticsWanted());
+}
