@@ -46,6 +46,8 @@ bool startDemo(StartupObserver* observer) {
     setMousePosHandler(onMousePos);
     setMouseButtonHandler(onMouseButton);
     setKeyHandler(onKey);
+    setCharHandler(onCharEvent);
+    setScrollHandler(onScrollEvent);
     setFramebufferSizeHandler(anchorViewport);
     return true;
 }

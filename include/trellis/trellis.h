@@ -24,6 +24,8 @@
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/KeyCodes.h"
+#include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/TextElement.h"
 #include "trellis/gui/TitleBar.h"

@@ -241,4 +241,18 @@ bool GuiElement::onKeyUp(int) {
     return false;
 }
 
+bool GuiElement::onChar(unsigned int) {
+    return false;
+}
+
+bool GuiElement::onScroll(float, float) {
+    return false;
+}
+
+void GuiElement::onMouseDrag(float, float) {}
+
+bool GuiElement::isFocusable() const {
+    return false;
+}
+
 }  // namespace trellis

@@ -1,8 +1,10 @@
-// Input routing: hover, press, release, click, focus and keys.
+// Input routing: hover, drag, press, release, click, focus, keys, characters and the wheel.
 #include "trellis/gui/InputRouting.h"
 
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/KeyCodes.h"
+#include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <cstdio>
@@ -16,6 +18,9 @@ GuiElement* pressedElements[kMouseButtonCount] = {};
 InputHook userMousePosHandler = nullptr;
 InputHook userMouseButtonHandler = nullptr;
 InputHook userKeyHandler = nullptr;
+CharHook userCharHandler = nullptr;
+ScrollHook userScrollHandler = nullptr;
+int heldModifiers = 0;
 
 namespace {
 
@@ -50,6 +55,11 @@ void routePointer(int x, int y) {
             now->onMouseEnter();
         if (before)
             before->onMouseLeave();
+    }
+    if (GuiElement* held = pressedElements[0]) {
+        float originX = 0, originY = 0;
+        elementScreenPosition(held, originX, originY);
+        held->onMouseDrag(pointerX - originX, pointerY - originY);
     }
 }
 
@@ -103,9 +113,42 @@ void onKey(int key, int action) {
 }
 
 bool routeKey(int key, bool pressed) {
-    if (!focusElement)
-        return false;
-    return pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key);
+    if (const int bit = modifierBitOf(key))
+        heldModifiers = pressed ? heldModifiers | bit : heldModifiers & ~bit;
+    if (focusElement && (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key)))
+        return true;
+    // Without focusable elements Tab stays an ordinary key, left to the application.
+    return pressed && key == kKeyTab && moveKeyboardFocus((heldModifiers & kModShift) == 0);
+}
+
+void onCharEvent(unsigned int codepoint) {
+    if (!routeChar(codepoint) && userCharHandler)
+        userCharHandler(codepoint);
+}
+
+bool routeChar(unsigned int codepoint) {
+    return focusElement && focusElement->onChar(codepoint);
+}
+
+void onScrollEvent(double dx, double dy) {
+    if (!routeScroll(static_cast<float>(dx), static_cast<float>(dy)) && userScrollHandler)
+        userScrollHandler(dx, dy);
+}
+
+bool routeScroll(float dx, float dy) {
+    for (GuiElement* element = hoveredElement; element; element = element->parent)
+        if (element->onScroll(dx, dy))
+            return true;
+    return false;
+}
+
+void elementScreenPosition(const GuiElement* element, float& x, float& y) {
+    x = 0;
+    y = 0;
+    for (; element; element = element->parent) {
+        x += element->x;
+        y += element->y;
+    }
 }
 
 void printUnhandled(int, int) {

@@ -70,6 +70,14 @@ bool hostKey(int key, int action) {
     return hostState.tookLastEvent = routeKey(key, action != GLFW_RELEASE);
 }
 
+bool hostChar(unsigned int codepoint) {
+    return hostState.tookLastEvent = routeChar(codepoint);
+}
+
+bool hostScroll(double dx, double dy) {
+    return hostState.tookLastEvent = routeScroll(static_cast<float>(dx), static_cast<float>(dy));
+}
+
 bool interfaceWantsPointer() {
     return isInterfaceElement(hoveredElement) || anyPressTaken();
 }

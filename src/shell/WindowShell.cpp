@@ -1,11 +1,23 @@
 // The window shell on GLFW 3.
 #include "trellis/shell/WindowShell.h"
 
+#include "trellis/gui/KeyCodes.h"
+
 #include <GLFW/glfw3.h>
 #include <cstdlib>
 #include <string>
 
 namespace trellis {
+
+// The elements read keys by the library's own numbers.
+static_assert(kKeySpace == GLFW_KEY_SPACE && kKeyEnter == GLFW_KEY_ENTER &&
+              kKeyTab == GLFW_KEY_TAB && kKeyBackspace == GLFW_KEY_BACKSPACE &&
+              kKeyDelete == GLFW_KEY_DELETE && kKeyRight == GLFW_KEY_RIGHT &&
+              kKeyLeft == GLFW_KEY_LEFT && kKeyDown == GLFW_KEY_DOWN && kKeyUp == GLFW_KEY_UP &&
+              kKeyHome == GLFW_KEY_HOME && kKeyEnd == GLFW_KEY_END &&
+              kKeyLeftShift == GLFW_KEY_LEFT_SHIFT && kKeyRightSuper == GLFW_KEY_RIGHT_SUPER &&
+              kModShift == GLFW_MOD_SHIFT && kModControl == GLFW_MOD_CONTROL &&
+              kModAlt == GLFW_MOD_ALT && kModSuper == GLFW_MOD_SUPER);
 
 namespace {
 
@@ -13,6 +25,8 @@ GLFWwindow* window = nullptr;
 InputHook mousePosHandler = nullptr;
 InputHook mouseButtonHandler = nullptr;
 InputHook keyHandler = nullptr;
+CharHook charHandler = nullptr;
+ScrollHook scrollHandler = nullptr;
 InputHook framebufferSizeHandler = nullptr;
 std::string openError;  // the library's first complaint during openWindow
 int lastPointerX = 0, lastPointerY = 0;
@@ -31,9 +45,23 @@ void onMouseButtonEvent(GLFWwindow*, int button, int action, int) {
         mouseButtonHandler(button, action);
 }
 
-void onKeyEvent(GLFWwindow*, int key, int, int action, int) {
-    if (keyHandler && action != GLFW_REPEAT)
+void onKeyEvent(GLFWwindow*, int key, int, int action, int mods) {
+    if (action == GLFW_REPEAT)
+        return;
+    // The library's modifier state before this key; the routing adds or drops the key itself.
+    heldModifiers = mods & (kModShift | kModControl | kModAlt | kModSuper);
+    if (keyHandler)
         keyHandler(key, action);
+}
+
+void onCharInput(GLFWwindow*, unsigned int codepoint) {
+    if (charHandler)
+        charHandler(codepoint);
+}
+
+void onScrollInput(GLFWwindow*, double dx, double dy) {
+    if (scrollHandler)
+        scrollHandler(dx, dy);
 }
 
 void onWindowSize(GLFWwindow*, int width, int height) {
@@ -100,6 +128,8 @@ bool openWindow() {
     glfwSetCursorPosCallback(window, onCursorPos);
     glfwSetMouseButtonCallback(window, onMouseButtonEvent);
     glfwSetKeyCallback(window, onKeyEvent);
+    glfwSetCharCallback(window, onCharInput);
+    glfwSetScrollCallback(window, onScrollInput);
     return true;
 }
 
@@ -119,6 +149,14 @@ void setMouseButtonHandler(InputHook handler) {
 
 void setKeyHandler(InputHook handler) {
     keyHandler = handler;
+}
+
+void setCharHandler(CharHook handler) {
+    charHandler = handler;
+}
+
+void setScrollHandler(ScrollHook handler) {
+    scrollHandler = handler;
 }
 
 void setFramebufferSizeHandler(InputHook handler) {

@@ -40,6 +40,15 @@ public:
     virtual void onMouseLeave();               // nothing
     virtual bool onKeyDown(int key);           // not consumed
     virtual bool onKeyUp(int key);             // not consumed
+    // A typed character (a Unicode code point) while this is the focus element: not taken.
+    virtual bool onChar(unsigned int codepoint);
+    // The wheel turned by (dx, dy) notches over this element or a child that left it: not taken.
+    virtual bool onScroll(float dx, float dy);
+    // The pointer moved to (x, y), in this element's own coordinates, while the left button
+    // that went down on this element is held: nothing.
+    virtual void onMouseDrag(float x, float y);
+    // Whether Tab stops at this element (and it shows the focus frame when focused): no.
+    virtual bool isFocusable() const;
 
     void drawTree();  // this element and its visible descendants, oldest sibling first
 

@@ -1,4 +1,5 @@
-// Input routing: pointer, mouse-button and key events from the window into the element tree.
+// Input routing: pointer, mouse-button, key, character and wheel events from the window into
+// the element tree, and keyboard focus moved with Tab.
 #pragma once
 
 namespace trellis {
@@ -9,6 +10,10 @@ constexpr int kMouseButtonCount = 10;  // buttons 0..9 are routed
 
 // An application hook taking two integers (a position, or a button or key and an action).
 using InputHook = void (*)(int, int);
+// An application hook for a typed character, a Unicode code point.
+using CharHook = void (*)(unsigned int);
+// An application hook for a wheel turn: horizontal and vertical offsets, in notches.
+using ScrollHook = void (*)(double, double);
 
 extern float pointerX, pointerY;    // last pointer position, screen units; (-1, -1) at first
 extern GuiElement* hoveredElement;  // deepest visible element under the pointer
@@ -16,13 +21,17 @@ extern GuiElement* focusElement;    // element under the pointer at the last lef
 extern GuiElement* pressedElements[kMouseButtonCount];  // per button: where it went down
 extern InputHook userMousePosHandler;                   // every position report, in pixels
 extern InputHook userMouseButtonHandler;                // button events no element took
-extern InputHook userKeyHandler;  // key events the focus element did not consume
+extern InputHook userKeyHandler;      // key events the focus element did not consume
+extern CharHook userCharHandler;      // characters the focus element did not take
+extern ScrollHook userScrollHandler;  // wheel turns no element under the pointer took
+extern int heldModifiers;  // modifier bits (KeyCodes.h) held, as the key events told them
 
 // Pointer handler: x and y in pixels from the top-left of the drawing area.
 void onMousePos(int x, int y);
 
 // Moves the pointer to (x, y) pixels and updates the hovered element, as onMousePos does
-// before it calls userMousePosHandler.
+// before it calls userMousePosHandler. While the left button is held on an element, that
+// element then hears onMouseDrag with the pointer in its own coordinates.
 void routePointer(int x, int y);
 
 // Mouse-button handler: action 1 press, 0 release.
@@ -31,8 +40,24 @@ void onMouseButton(int button, int action);
 // Key handler: action 1 press, 0 release.
 void onKey(int key, int action);
 
-// Delivers one key event to the focus element; true when it consumed the key.
+// Delivers one key event to the focus element; true when it consumed the key. A Tab press it
+// does not consume moves the keyboard focus (backwards with Shift) when there is a focusable
+// element to move it to, and counts as consumed then. Modifier keys update heldModifiers.
 bool routeKey(int key, bool pressed);
+
+// Character handler: codepoint is the Unicode character typed.
+void onCharEvent(unsigned int codepoint);
+
+// Delivers a typed character to the focus element; true when it took it.
+bool routeChar(unsigned int codepoint);
+
+// Wheel handler: offsets in notches as the window library reports them (dy > 0: away from the
+// user, dx > 0: to the right).
+void onScrollEvent(double dx, double dy);
+
+// Offers a wheel turn to the hovered element, then to its parents in turn, until one takes it;
+// true when one did.
+bool routeScroll(float dx, float dy);
 
 // Delivers one button event to the hovered element; true when an element took it.
 bool routeMouseButton(int button, bool pressed);
@@ -43,6 +68,9 @@ GuiElement* findElementAt(GuiElement* element, float x, float y);
 
 // The demo's fallback for unhandled mouse buttons: prints "Gui didn't care".
 void printUnhandled(int button, int action);
+
+// The screen-unit position of element's top-left corner: its own and its ancestors' offsets.
+void elementScreenPosition(const GuiElement* element, float& x, float& y);
 
 // Clears every routing reference to element or to anything below it.
 void forgetRoutedElement(GuiElement* element);

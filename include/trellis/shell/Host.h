@@ -87,6 +87,14 @@ bool hostMouseButton(int button, int action);
 // focus element consumed it.
 bool hostKey(int key, int action);
 
+// A character was typed (GLFW's character callback: a Unicode code point). True when the focus
+// element took it.
+bool hostChar(unsigned int codepoint);
+
+// The wheel turned by (dx, dy) notches (GLFW's scroll callback). True when the element under
+// the pointer, or one of its parents, took it.
+bool hostScroll(double dx, double dy);
+
 // The window's size in screen coordinates changed; only used by hostCursorPos(nullptr, ...).
 void hostWindowSize(int width, int height);
 
@@ -109,8 +117,8 @@ void hostFramebufferSize(int width, int height);
 // other than the root, or a button is held that went down on one.
 bool interfaceWantsPointer();
 
-// Whether the interface took the last event given to hostMouseButton or hostKey (a pointer
-// move counts as taken when interfaceWantsPointer is true after it).
+// Whether the interface took the last event given to hostMouseButton, hostKey, hostChar or
+// hostScroll (a pointer move counts as taken when interfaceWantsPointer is true after it).
 bool interfaceTookLastEvent();
 
 // ---- Drawing -------------------------------------------------------------------------------

@@ -1,4 +1,4 @@
-// The window library, as the shell uses it: one window, three input handlers and a swap that
+// The window library, as the shell uses it: one window, its input handlers and a swap that
 // polls events first. Built on GLFW 3 with two older behaviours kept: installing the pointer
 // handler reports the last known pointer position at once ((0, 0) before any event), and
 // key repeats are not reported.
@@ -29,6 +29,12 @@ void setMouseButtonHandler(InputHook handler);
 
 // Installs the key handler (key, action); repeats are dropped.
 void setKeyHandler(InputHook handler);
+
+// Installs the character handler (a Unicode code point for every character typed).
+void setCharHandler(CharHook handler);
+
+// Installs the wheel handler (horizontal and vertical offsets in notches).
+void setScrollHandler(ScrollHook handler);
 
 // Installs the handler told the framebuffer's new size (width, height) in pixels whenever the
 // window is resized; it runs inside swapBuffers' polling, with the window's context current.

@@ -1,0 +1,70 @@
+// Keyboard focus: the Tab order over the tree, moving the focus, and the focus frame.
+#include "trellis/gui/KeyboardFocus.h"
+
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+namespace trellis {
+
+std::vector<GuiElement*> focusableElements(GuiElement* root) {
+    // An explicit stack: trees may be deeper than the call stack allows.
+    std::vector<GuiElement*> found, pending;
+    if (root && root->visible)
+        pending.push_back(root);
+    while (!pending.empty()) {
+        GuiElement* element = pending.back();
+        pending.pop_back();
+        if (element->isFocusable())
+            found.push_back(element);
+        // Pushed newest first, so that the oldest child is visited next.
+        for (GuiElement* child : element->children)
+            if (child->visible)
+                pending.push_back(child);
+    }
+    return found;
+}
+
+bool moveKeyboardFocus(bool forward) {
+    const std::vector<GuiElement*> order = focusableElements(rootElement);
+    if (order.empty())
+        return false;
+    const auto at = std::find(order.begin(), order.end(), focusElement);
+    const size_t count = order.size();
+    if (at == order.end()) {
+        focusElement = forward ? order.front() : order.back();
+        return true;
+    }
+    const size_t index = static_cast<size_t>(at - order.begin());
+    focusElement = order[forward ? (index + 1) % count : (index + count - 1) % count];
+    return true;
+}
+
+bool hasKeyboardFocus(const GuiElement* element) {
+    return element && element == focusElement && element->isFocusable();
+}
+
+void drawFocusFrame(float width, float height, const Color& color) {
+    const float p = pixelSize, w = width, h = height;
+    glDisable(GL_TEXTURE_2D);
+    glColor4ubv(color.rgba);
+    // Four bars on whole pixels, so that the ring is exactly one pixel wide on every side.
+    glBegin(GL_QUADS);
+    const float bars[4][4] = {{-2 * p, -2 * p, w + 2 * p, -p},
+                              {-2 * p, h + p, w + 2 * p, h + 2 * p},
+                              {-2 * p, -p, -p, h + p},
+                              {w + p, -p, w + 2 * p, h + p}};
+    for (const auto& bar : bars) {
+        glVertex2f(bar[0], bar[1]);
+        glVertex2f(bar[0], bar[3]);
+        glVertex2f(bar[2], bar[3]);
+        glVertex2f(bar[2], bar[1]);
+    }
+    glEnd();
+}
+
+}  // namespace trellis
