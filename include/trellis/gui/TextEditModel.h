@@ -1,0 +1,85 @@
+// TextEditModel: the editing state of one line of text (its characters, the caret, the
+// selection and a length limit) and the edits a text field makes on it. It knows nothing of
+// drawing, fonts or input events.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace trellis {
+
+// One line of editable text. Every character is one byte: the model only ever holds characters
+// that its character test accepts, which are single-byte codes.
+class TextEditModel {
+public:
+    // Whether a Unicode code point may enter the text.
+    using CharacterTest = std::function<bool(unsigned int codepoint)>;
+
+    // accepts decides which characters may be typed or pasted; an empty test takes printable
+    // ASCII (32 to 126).
+    explicit TextEditModel(CharacterTest accepts = {});
+
+    const std::string& text() const { return value; }  // the whole text
+    size_t caret() const { return caretAt; }           // caret position, 0 to the text's length
+    size_t anchor() const { return anchorAt; }         // the selection's other end
+    bool hasSelection() const { return caretAt != anchorAt; }  // caret and anchor differ
+    size_t selectionStart() const;                             // the smaller of caret and anchor
+    size_t selectionEnd() const;                               // the larger of caret and anchor
+    std::string selectedText() const;                          // the selected characters
+    size_t maxLength() const { return limit; }                 // 0: no limit
+
+    // Replaces the text by the accepted characters of utf8, cut to the limit; caret at the end,
+    // nothing selected.
+    void setText(const std::string& utf8);
+
+    // Sets the limit (0 for none), cutting the text to it.
+    void setMaxLength(size_t length);
+
+    // Replaces the selection (or inserts at the caret) with the accepted characters of utf8,
+    // cut to the room the limit leaves; the caret ends after them. Changes nothing when no
+    // character is left to insert. True when the text changed.
+    bool insert(const std::string& utf8);
+
+    // Inserts one typed character; a character the test refuses changes nothing. True when the
+    // text changed.
+    bool typeCharacter(unsigned int codepoint);
+
+    // Deletes the selection, or the character before the caret. True when the text changed.
+    bool backspace();
+
+    // Deletes the selection, or the character after the caret. True when the text changed.
+    bool deleteForward();
+
+    // Deletes the selection. True when the text changed.
+    bool deleteSelection();
+
+    // Moves the caret to position (clamped to the text); extend keeps the anchor and so
+    // extends the selection, otherwise nothing stays selected.
+    void moveTo(size_t position, bool extend);
+
+    // One character left or right; without extend a selection collapses to its start or end.
+    void moveLeft(bool extend);
+    void moveRight(bool extend);
+
+    // To the start or the end of the text.
+    void moveHome(bool extend) { moveTo(0, extend); }
+    void moveEnd(bool extend) { moveTo(value.size(), extend); }
+
+    // Selects the whole text, the caret at the end.
+    void selectAll();
+
+private:
+    std::string accepted(const std::string& utf8) const;  // the characters that may enter
+
+    CharacterTest accepts;
+    std::string value;
+    size_t caretAt = 0, anchorAt = 0;
+    size_t limit = 0;
+};
+
+// The code points of a UTF-8 text, calling each(codepoint) in order; a malformed byte counts
+// as one code point that no font draws (0xFFFD).
+void forEachCodepoint(const std::string& utf8, const std::function<void(unsigned int)>& each);
+
+}  // namespace trellis
