@@ -1,0 +1,129 @@
+// Tests for trellis-render's command line and its runs: option values and refusals, the exit
+// statuses of failed loads, and a clear refusal when no off-screen OpenGL can be had.
+#include "RenderCommand.h"
+#include "support/RunTool.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <functional>
+
+using namespace trellis;
+
+namespace {
+
+// Parses args (after the program name); the status parseRenderOptions gave.
+int parse(std::vector<std::string> args, RenderOptions& options) {
+    args.insert(args.begin(), "trellis-render");
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    return parseRenderOptions(int(argv.size()), argv.data(), options);
+}
+
+const std::string kExe = "'" TRELLIS_RENDER_EXE "'";
+
+}  // namespace
+
+TEST(RenderTool, ParsesOptionsAndRefusesBadOnes) {
+    using Check = std::function<bool(const RenderOptions&)>;
+    const Check any = [](const RenderOptions&) { return true; };
+    const struct {
+        std::vector<std::string> args;
+        int status;  // -1: go on and render
+        Check check;
+    } cases[] = {
+        {{"d.xml", "-o", "o.png"},
+         -1,
+         [](const RenderOptions& o) {
+             return o.files.dialogue == "d.xml" && o.output == "o.png" && o.width == 1024 &&
+                    o.height == 768 && !o.pointerGiven && o.pressedButton < 0 && !o.debugLines &&
+                    o.files.skinNames == std::vector<std::string>{"default"} &&
+                    o.files.skin == "defaultSkin.xml" && o.files.font == "verdana.glf";
+         }},
+        {{"d.xml", "-o", "o.png", "--skin-name", "default", "--skin-name", "test", "--skin",
+          "s.xml", "--font", "f.glf", "--size", "640x480", "--pointer", "-3,700", "--press",
+          "Right", "--debug-lines"},
+         -1,
+         [](const RenderOptions& o) {
+             return o.files.skinNames == std::vector<std::string>{"default", "test"} &&
+                    o.files.skin == "s.xml" && o.files.font == "f.glf" && o.width == 640 &&
+                    o.height == 480 && o.pointerGiven && o.pointerX == -3 && o.pointerY == 700 &&
+                    o.pressedButton == 1 && o.debugLines;
+         }},
+        {{"d.xml", "-o", "o.png", "--pointer", "1,2", "--press", "2"},
+         -1,
+         [](const RenderOptions& o) { return o.pressedButton == 2; }},
+        {{"--help"}, 0, any},
+        {{"--version"}, 0, any},
+        {{}, 2, any},
+        {{"d.xml"}, 2, any},
+        {{"d.xml", "-o", "o.png", "--press", "left"}, 2, any},  // where would it be held?
+        {{"d.xml", "-o", "o.png", "--pointer", "1,1", "--press", "thumb"}, 2, any},
+        {{"d.xml", "-o", "o.png", "--unknown"}, 2, any},
+    };
+    for (const char* size : {"0x10", "10x0", "16385x1", "10000x10000", "12abcx5", "x5", "5x", "5",
+                             "-5x5", "99999999999x1"}) {
+        RenderOptions options;
+        EXPECT_EQ(parse({"d.xml", "-o", "o.png", "--size", size}, options), 2) << size;
+    }
+    for (const char* pointer : {"1", "1,", ",1", "1,2,3", "a,b", "1.5,2", "1;2"}) {
+        RenderOptions options;
+        EXPECT_EQ(parse({"d.xml", "-o", "o.png", "--pointer", pointer}, options), 2) << pointer;
+    }
+    for (const auto& c : cases) {
+        RenderOptions options;
+        const std::string shown = ::testing::PrintToString(c.args);
+        EXPECT_EQ(parse(c.args, options), c.status) << shown;
+        EXPECT_TRUE(c.check(options)) << shown;
+    }
+}
+
+// A file that does not load, or an image that cannot be written, fails the run with a message
+// naming it, and writes no image.
+TEST(RenderTool, FailedLoadsExitWithOneAndWriteNothing) {
+    TempFolder folder;
+    const std::string out = folder.path("out.png");
+    const std::string good = " testDialogue.xml ";
+    const struct {
+        std::string args;
+        const char* named;
+    } cases[] = {
+        {" missing.xml", "missing.xml"},
+        {good + "--skin missing.xml", "missing.xml"},
+        {good + "--skin-name nosuchskin", "nosuchskin"},
+        {good + "--skin-name default --skin-name nosuchskin", "nosuchskin"},
+        {good + "--font missing.glf", "missing.glf"},
+        {good + "--font testDialogue.xml", "testDialogue.xml"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run =
+            runTool(TRELLIS_RUN_DIR, kExe + c.args + " -o '" + out + "'", folder.path("err"));
+        EXPECT_EQ(run.status, 1) << c.args;
+        EXPECT_NE(run.errors.find(c.named), std::string::npos) << c.args << ": " << run.errors;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.args;
+    }
+    const ToolRun unwritable =
+        runTool(TRELLIS_RUN_DIR, kExe + good + "-o /no/such/folder/x.png", folder.path("err"));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.errors.find("/no/such/folder/x.png"), std::string::npos);
+}
+
+// With no EGL driver to be found the tool says so and exits with 1; it never needs an X server.
+TEST(RenderTool, RefusesClearlyWithoutOffscreenOpenGl) {
+    TempFolder folder;
+    const std::string out = folder.path("out.png");
+    const ToolRun noDriver =
+        runTool(TRELLIS_RUN_DIR,
+                "env -u DISPLAY __EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json " + kExe +
+                    " testDialogue.xml -o '" + out + "'",
+                folder.path("err"));
+    EXPECT_EQ(noDriver.status, 1);
+    EXPECT_NE(noDriver.errors.find("cannot render off screen"), std::string::npos)
+        << noDriver.errors;
+    EXPECT_FALSE(std::filesystem::exists(out));
+    const ToolRun noDisplay =
+        runTool(TRELLIS_RUN_DIR, "env -u DISPLAY " + kExe + " testDialogue.xml -o '" + out + "'",
+                folder.path("err"));
+    EXPECT_EQ(noDisplay.status, 0) << noDisplay.errors;
+    EXPECT_TRUE(std::filesystem::exists(out));
+}

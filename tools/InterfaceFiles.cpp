@@ -1,0 +1,37 @@
+// Building an interface from its files in the demo's order.
+#include "InterfaceFiles.h"
+
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/style/SkinStore.h"
+
+namespace trellis {
+
+namespace {
+
+void mergeSkin(const InterfaceFiles& files, const std::string& name, BuiltInterface& built) {
+    if (!loadSkin(name.c_str(), files.skin.c_str()))
+        built.failures.push_back("cannot load the skin \"" + name + "\" from " + files.skin);
+}
+
+}  // namespace
+
+BuiltInterface buildInterface(const InterfaceFiles& files) {
+    BuiltInterface built;
+    if (!loadFont(files.font.c_str()))
+        built.failures.push_back("cannot load the font " + files.font);
+    // The demo starts with one skin merged, builds its dialogue, and later merges another skin
+    // and re-skins the tree: the dialogue's named elements copy their attributes into the
+    // store in between, so the order shows in the pixels.
+    if (!files.skinNames.empty())
+        mergeSkin(files, files.skinNames.front(), built);
+    built.dialogue = loadDialogueFile(files.dialogue.c_str());
+    if (!built.dialogue.loaded)
+        built.failures.push_back("cannot load the dialogue " + files.dialogue);
+    for (size_t i = 1; i < files.skinNames.size(); ++i) {
+        mergeSkin(files, files.skinNames[i], built);
+        reskinTree(rootElement, skinStore);
+    }
+    return built;
+}
+
+}  // namespace trellis
