@@ -1,0 +1,90 @@
+// Golden images: trellis-render draws the demo's dialogue in each look listed in
+// tests/golden/cases.txt, and every pixel must equal the committed PNG. A mismatch says how
+// many pixels differ and where, and leaves the image and a difference picture in the build.
+#include "files/PngFile.h"
+#include "support/ImageDiff.h"
+#include "support/RunTool.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace trellis;
+
+namespace {
+
+struct GoldenCase {
+    std::string name;
+    std::string options;
+};
+
+std::vector<GoldenCase> goldenCases() {
+    std::vector<GoldenCase> cases;
+    std::ifstream list(TRELLIS_GOLDEN_DIR "/cases.txt");
+    for (std::string line; std::getline(list, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const size_t space = line.find(' ');
+        cases.push_back(
+            {line.substr(0, space), space == std::string::npos ? "" : line.substr(space + 1)});
+    }
+    return cases;
+}
+
+}  // namespace
+
+TEST(GoldenImage, RenderedLooksEqualTheCommittedImages) {
+    const std::vector<GoldenCase> cases = goldenCases();
+    ASSERT_GE(cases.size(), 4u) << "no cases read from " TRELLIS_GOLDEN_DIR "/cases.txt";
+    const std::filesystem::path out = TRELLIS_GOLDEN_OUT_DIR;
+    std::filesystem::create_directories(out);
+    std::vector<PngImage> rendered;
+    for (const GoldenCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string actualPath = (out / (c.name + ".png")).string();
+        const std::string diffPath = (out / (c.name + "-diff.png")).string();
+        std::filesystem::remove(diffPath);
+        const ToolRun run = runTool(TRELLIS_RUN_DIR,
+                                    "'" TRELLIS_RENDER_EXE "' testDialogue.xml " + c.options +
+                                        " -o '" + actualPath + "'",
+                                    (out / (c.name + ".stderr")).string());
+        ASSERT_EQ(run.status, 0) << run.errors;
+        PngImage expected, actual;
+        std::string reason;
+        ASSERT_TRUE(
+            readPngFile((TRELLIS_GOLDEN_DIR "/" + c.name + ".png").c_str(), expected, &reason))
+            << reason << " (scripts/update-goldens.sh writes the golden images)";
+        ASSERT_TRUE(readPngFile(actualPath.c_str(), actual, &reason)) << reason;
+        const ImageDifference difference = compareImages(expected, actual);
+        if (!difference.picture.rgba.empty() && difference.pixels > 0)
+            writePngFile(diffPath.c_str(), difference.picture);
+        EXPECT_TRUE(!difference.sizesDiffer && difference.pixels == 0)
+            << difference.account << "\n  rendered: " << actualPath
+            << "\n  difference (red): " << diffPath;
+        rendered.push_back(std::move(actual));
+    }
+    // Each option shows: no two looks are the same picture.
+    for (size_t i = 0; i < rendered.size(); ++i)
+        for (size_t j = i + 1; j < rendered.size(); ++j)
+            EXPECT_NE(compareImages(rendered[i], rendered[j]).pixels, 0)
+                << cases[i].name << " and " << cases[j].name << " look the same";
+}
+
+// The comparison itself: one changed pixel is found, placed and painted; a size change is said.
+TEST(GoldenImage, DifferenceNamesThePixelsThatDiffer) {
+    PngImage expected{4, 3, std::vector<uint8_t>(4 * 3 * 4, 255)};
+    PngImage actual = expected;
+    EXPECT_EQ(compareImages(expected, actual).pixels, 0);
+    actual.rgba[(1 * 4 + 2) * 4 + 1] = 7;  // pixel (2, 1), green
+    const ImageDifference difference = compareImages(expected, actual);
+    EXPECT_EQ(difference.pixels, 1);
+    EXPECT_NE(difference.account.find("(2, 1): expected 255,255,255,255, got 255,7,255,255"),
+              std::string::npos)
+        << difference.account;
+    const uint8_t* painted = &difference.picture.rgba[(1 * 4 + 2) * 4];
+    EXPECT_EQ(std::vector<uint8_t>(painted, painted + 4), (std::vector<uint8_t>{255, 0, 0, 255}));
+    PngImage wider{5, 3, std::vector<uint8_t>(5 * 3 * 4)};
+    EXPECT_TRUE(compareImages(expected, wider).sizesDiffer);
+    EXPECT_NE(compareImages(expected, wider).account.find("4 x 3"), std::string::npos);
+}
