@@ -5,7 +5,9 @@
 #include "files/XmlFile.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
 #include "trellis/style/SkinStore.h"
 
@@ -40,6 +42,10 @@ GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiEleme
         const char* text = element.Attribute("text");
         return new Button(name, parent, text ? text : "", 0, 0, 3, 1);
     }
+    if (std::strcmp(tag, "textfield") == 0)
+        return new TextField(name, parent, 0, 0, 10, 3);
+    if (std::strcmp(tag, "panel") == 0)
+        return new Panel(name, parent);
     return nullptr;
 }
 

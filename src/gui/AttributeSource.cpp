@@ -4,6 +4,7 @@
 #include "trellis/style/SkinValues.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace trellis {
 
@@ -27,6 +28,11 @@ bool readColorAttribute(const AttributeSource& element, const char* name, Color&
         return false;
     field = parseColorText(text);
     return true;
+}
+
+bool optInAttribute(const AttributeSource& element, const char* name) {
+    const char* text = element.find(name);
+    return text && std::strcmp(text, "1") == 0;
 }
 
 }  // namespace trellis

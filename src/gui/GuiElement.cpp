@@ -6,10 +6,12 @@
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScissorClip.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <optional>
 #include <vector>
 
 namespace trellis {
@@ -137,13 +139,28 @@ void GuiElement::drawTreeAtDepth(int depth) {
         glPushMatrix();
     glTranslatef(atX, atY, 0);
     draw();
-    for (GuiElement* child : children.oldestFirst())
-        if (child->visible)
-            child->drawTreeAtDepth(depth + 1);
+    drawChildren(depth);
+    drawOverChildren();
     if (push)
         glPopMatrix();
     else
         glTranslatef(-atX, -atY, 0);
+}
+
+void GuiElement::drawChildren(int depth) {
+    // Only elements that clip or scroll their children touch the scissor box or the matrix.
+    float left = 0, top = 0, right = 0, bottom = 0;
+    std::optional<ScissorClip> clip;
+    if (childClip(left, top, right, bottom))
+        clip.emplace(left, top, right - left, bottom - top);
+    const float scroll = childrenScrollY();
+    if (scroll != 0)
+        glTranslatef(0, -scroll, 0);
+    for (GuiElement* child : children.oldestFirst())
+        if (child->visible)
+            child->drawTreeAtDepth(depth + 1);
+    if (scroll != 0)
+        glTranslatef(0, scroll, 0);
 }
 
 void GuiElement::drawBorder(const Color& color, float borderWidthUnits) {
@@ -254,5 +271,15 @@ void GuiElement::onMouseDrag(float, float) {}
 bool GuiElement::isFocusable() const {
     return false;
 }
+
+bool GuiElement::childClip(float&, float&, float&, float&) const {
+    return false;
+}
+
+float GuiElement::childrenScrollY() const {
+    return 0;
+}
+
+void GuiElement::drawOverChildren() {}
 
 }  // namespace trellis

@@ -69,6 +69,12 @@ GuiElement* findElementAt(GuiElement* element, float x, float y) {
         x -= current->x;
         y -= current->y;
         descended = false;
+        // A clipped-away child is out of reach: outside the clip the element itself is hit.
+        float left = 0, top = 0, right = 0, bottom = 0;
+        if (current->childClip(left, top, right, bottom) &&
+            !(left < x && x < right && top < y && y < bottom))
+            break;
+        y += current->childrenScrollY();
         for (GuiElement* child : current->children) {
             if (child->visible && child->containsPoint(x, y)) {
                 current = child;
@@ -148,6 +154,8 @@ void elementScreenPosition(const GuiElement* element, float& x, float& y) {
     for (; element; element = element->parent) {
         x += element->x;
         y += element->y;
+        if (element->parent)
+            y -= element->parent->childrenScrollY();
     }
 }
 

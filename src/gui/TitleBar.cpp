@@ -2,6 +2,7 @@
 #include "trellis/gui/TitleBar.h"
 
 #include "trellis/gui/Button.h"
+#include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Window.h"
 
@@ -28,6 +29,26 @@ void TitleBar::removeChild(GuiElement* child) {
     if (child == closeButton)
         closeButton = nullptr;
     GuiElement::removeChild(child);
+}
+
+void TitleBar::onMouseDown(int button) {
+    TextElement::onMouseDown(button);
+    Window* window = dynamic_cast<Window*>(parent);
+    grabbed = button == 0 && window && window->movable;
+    if (!grabbed)
+        return;
+    float originX = 0, originY = 0;
+    elementScreenPosition(this, originX, originY);
+    grabX = pointerX - originX;
+    grabY = pointerY - originY;
+}
+
+void TitleBar::onMouseDrag(float localX, float localY) {
+    // The title bar moves with its window, so the pointer's offset from the grab point is
+    // exactly how far the window still has to go.
+    Window* window = dynamic_cast<Window*>(parent);
+    if (grabbed && window)
+        window->moveWithinParent(window->x + localX - grabX, window->y + localY - grabY);
 }
 
 }  // namespace trellis

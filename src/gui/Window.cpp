@@ -2,12 +2,30 @@
 #include "trellis/gui/Window.h"
 
 #include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/TitleBar.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace trellis {
+
+namespace {
+
+// Of a window that leaves the screen sideways, this much stays on it to be grabbed again.
+constexpr float kOnScreenGripUnits = 4.0f;
+
+// The close button's click on a closable window.
+void closeFromButton(void* window, CallbackSender*) {
+    static_cast<Window*>(window)->close();
+}
+
+}  // namespace
 
 Window::Window(const char* name, GuiElement* parent, const char* title)
     : GuiElement(name, parent, 0, 0, 30, 2) {
@@ -37,6 +55,36 @@ void Window::loadAttributes(const AttributeSource& element) {
     const char* title = textAttribute(element, "title");
     if (title && !titleBar)
         titleBar = new TitleBar(this, title);
+    movable = optInAttribute(element, "movable");
+    closable = optInAttribute(element, "closable");
+    bindCallback(textAttribute(element, "onClose"), closeCallback);
+    if (closable && titleBar && titleBar->closeButton)
+        titleBar->closeButton->clickCallbacks[0] = Callback{closeFromButton, this};
+}
+
+void Window::moveWithinParent(float newX, float newY) {
+    const bool onScreen = !parent || parent == rootElement;
+    const float roomWidth = onScreen ? float(screenWidthUnits()) : parent->width;
+    const float roomHeight = onScreen ? viewport[3] * pixelSize : parent->height;
+    const float grip = std::min(width, snapToPixel(kOnScreenGripUnits));
+    const float barHeight = titleBar ? titleBar->height : std::min(height, titleBarHeight);
+    newX = std::max(grip - width, std::min(newX, roomWidth - grip));
+    newY = std::max(0.0f, std::min(newY, roomHeight - barHeight));
+    setPosition(newX, newY);
+}
+
+void Window::close() {
+    visible = false;
+    for (GuiElement* inside = focusElement; inside; inside = inside->parent)
+        if (inside == this) {
+            focusElement = nullptr;
+            break;
+        }
+    // What was under the pointer has gone: find what the pointer is over now.
+    if (pixelSize > 0 && hoveredElement)
+        routePointer(int(std::lround(pointerX / pixelSize)),
+                     int(std::lround(pointerY / pixelSize)));
+    closeCallback.fire(this);
 }
 
 void Window::removeChild(GuiElement* child) {

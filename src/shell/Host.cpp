@@ -3,6 +3,7 @@
 #include "trellis/shell/Host.h"
 
 #include "HostState.h"
+#include "WindowClipboard.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <GL/gl.h>
@@ -46,6 +47,8 @@ bool initHostGui(int framebufferWidth, int framebufferHeight) {
     hostState.framebufferHeight = framebufferHeight;
     if (!rootElement)
         rootElement = new GuiRoot();
+    // A host on GLFW gets its clipboard; any other keeps the interface's own.
+    useWindowClipboard();
     return true;
 }
 

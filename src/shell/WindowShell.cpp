@@ -1,6 +1,7 @@
 // The window shell on GLFW 3.
 #include "trellis/shell/WindowShell.h"
 
+#include "WindowClipboard.h"
 #include "trellis/gui/KeyCodes.h"
 
 #include <GLFW/glfw3.h>
@@ -130,6 +131,7 @@ bool openWindow() {
     glfwSetKeyCallback(window, onKeyEvent);
     glfwSetCharCallback(window, onCharInput);
     glfwSetScrollCallback(window, onScrollInput);
+    useWindowClipboard();
     return true;
 }
 

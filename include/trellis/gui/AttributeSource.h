@@ -25,4 +25,8 @@ bool readNumberAttribute(const AttributeSource& element, const char* name, float
 // A colour text; false (field untouched) when absent. A present text always replaces the field.
 bool readColorAttribute(const AttributeSource& element, const char* name, Color& field);
 
+// A switch that is off unless asked for: true exactly when the text is "1". A text other than
+// "0" or "1" is reported.
+bool optInAttribute(const AttributeSource& element, const char* name);
+
 }  // namespace trellis

@@ -49,6 +49,13 @@ public:
     virtual void onMouseDrag(float x, float y);
     // Whether Tab stops at this element (and it shows the focus frame when focused): no.
     virtual bool isFocusable() const;
+    // Where the children can be seen and hit, in this element's own coordinates; false when
+    // they are not clipped: GuiElement's are not.
+    virtual bool childClip(float& left, float& top, float& right, float& bottom) const;
+    // How far the children are scrolled up, drawn and hit that much higher: 0.
+    virtual float childrenScrollY() const;
+    // Drawn after the children, over them (a scroll bar): nothing.
+    virtual void drawOverChildren();
 
     void drawTree();  // this element and its visible descendants, oldest sibling first
 
@@ -67,6 +74,7 @@ public:
 
 private:
     void drawTreeAtDepth(int depth);
+    void drawChildren(int depth);  // the visible children, clipped and scrolled as asked
     void deleteDescendants();  // deletes the subtree below, deepest first, without recursion
 };
 

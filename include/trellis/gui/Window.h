@@ -15,14 +15,26 @@ public:
 
     void draw() override;  // the quad, then the frame when border is set
     void setRect(float x, float y, float width, float height) override;  // title bar follows width
-    void
-    loadAttributes(const AttributeSource& element) override;  // adds border, borderColor, title
+    // Adds border, borderColor, title, movable, closable and onClose.
+    void loadAttributes(const AttributeSource& element) override;
 
     void removeChild(GuiElement* child) override;  // forgets the title bar when it goes
+
+    // Moves the window to (x, y) in its parent, kept where its title bar can still be grabbed:
+    // wholly inside the parent's height and at least partly inside its width (for a window
+    // on the root, inside the screen).
+    void moveWithinParent(float x, float y);
+
+    // Hides the window, moves the keyboard focus and the pointer's hold out of it, and fires
+    // closeCallback.
+    void close();
 
     TitleBar* titleBar = nullptr;             // the caption child, or null; owned as a child
     Color borderColor{{172, 172, 172, 255}};  // frame colour; only the dialogue sets it
     bool border = true;                       // whether the frame is drawn
+    bool movable = false;                     // dragging the title bar moves the window
+    bool closable = false;                    // the title bar's close button closes the window
+    Callback closeCallback;                   // fired when the window closes
 };
 
 }  // namespace trellis

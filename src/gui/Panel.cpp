@@ -1,0 +1,128 @@
+// Panels: clipping, the scroll range, the scroll bar and its wheel and mouse handling.
+#include "trellis/gui/Panel.h"
+
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/FlatRect.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/style/SkinValues.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+namespace trellis {
+
+Panel::Panel(const char* name, GuiElement* parent)
+    : GuiElement(name, parent, 0, 0, 10, 10), barWidth(snapToPixel(1.5f)) {
+    skinClass = "panel";
+    Panel::applySkin(skinStore);
+}
+
+void Panel::loadAttributes(const AttributeSource& element) {
+    GuiElement::loadAttributes(element);
+    scroll = optInAttribute(element, "scroll");
+}
+
+void Panel::applySkin(SkinStore& store) {
+    GuiElement::applySkin(store);
+    const SkinSections sections = skinSectionsOf(store, *this);
+    applySkinColor(sections, "barColor", barColor);
+    applySkinColor(sections, "thumbColor", thumbColor);
+    float width = barWidth;
+    applySkinReal(sections, "barWidth", width);
+    // A bar too thin to see or grab, or a value that is no number, keeps the width it had.
+    if (width >= pixelSize && width <= 100)
+        barWidth = snapToPixel(width);
+}
+
+float Panel::contentHeight() const {
+    float bottom = 0;
+    for (const GuiElement* child : children)
+        if (child->visible)
+            bottom = std::max(bottom, child->y + child->height);
+    return bottom;
+}
+
+float Panel::maxScroll() const {
+    return std::max(0.0f, contentHeight() - height);
+}
+
+bool Panel::hasScrollBar() const {
+    return scroll && contentHeight() > height;
+}
+
+float Panel::childrenScrollY() const {
+    return scroll ? std::min(scrollY, maxScroll()) : 0.0f;
+}
+
+void Panel::scrollTo(float offset) {
+    scrollY = snapToPixel(std::max(0.0f, std::min(offset, maxScroll())));
+}
+
+bool Panel::childClip(float& left, float& top, float& right, float& bottom) const {
+    if (!scroll)
+        return false;
+    left = 0;
+    top = 0;
+    right = width - (hasScrollBar() ? barWidth : 0);
+    bottom = height;
+    return true;
+}
+
+float Panel::thumbHeight() const {
+    const float content = contentHeight();
+    const float share = content > 0 ? height * height / content : height;
+    return snapToPixel(std::min(height, std::max(barWidth, share)));
+}
+
+float Panel::thumbTop() const {
+    const float range = maxScroll();
+    return range > 0 ? snapToPixel((height - thumbHeight()) * childrenScrollY() / range) : 0;
+}
+
+void Panel::drawOverChildren() {
+    if (!hasScrollBar())
+        return;
+    glDisable(GL_TEXTURE_2D);
+    const float left = width - barWidth, top = thumbTop();
+    glColor4ubv(barColor.rgba);
+    drawFlatRect(left, 0, width, height);
+    glColor4ubv(thumbColor.rgba);
+    drawFlatRect(left + pixelSize, top + pixelSize, width - pixelSize,
+                 top + thumbHeight() - pixelSize);
+}
+
+void Panel::onMouseDown(int button) {
+    GuiElement::onMouseDown(button);
+    draggingThumb = false;
+    if (button != 0 || !hasScrollBar())
+        return;
+    float originX = 0, originY = 0;
+    elementScreenPosition(this, originX, originY);
+    const float localX = pointerX - originX, localY = pointerY - originY;
+    if (localX < width - barWidth)
+        return;
+    // A press on the track beside the thumb brings the thumb's middle under the pointer.
+    const float top = thumbTop(), length = thumbHeight();
+    thumbGrab = localY >= top && localY < top + length ? localY - top : length * 0.5f;
+    draggingThumb = true;
+    onMouseDrag(localX, localY);
+}
+
+void Panel::onMouseDrag(float, float localY) {
+    const float travel = height - thumbHeight();
+    if (!draggingThumb || travel <= 0)
+        return;
+    scrollTo((localY - thumbGrab) / travel * maxScroll());
+}
+
+bool Panel::onScroll(float, float dy) {
+    if (!hasScrollBar())
+        return false;
+    // The wheel turned away from the user (dy > 0) shows what lies above.
+    scrollTo(childrenScrollY() - dy * snapToPixel(kScrollStepUnits));
+    return true;
+}
+
+}  // namespace trellis

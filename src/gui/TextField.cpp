@@ -1,0 +1,276 @@
+// Text fields: editing keys, typing, the clipboard, mouse selection and clipped drawing.
+#include "trellis/gui/TextField.h"
+
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/Clipboard.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/FlatRect.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/KeyCodes.h"
+#include "trellis/gui/KeyboardFocus.h"
+#include "trellis/gui/ScissorClip.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/style/SkinValues.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+namespace trellis {
+
+namespace {
+
+// Letter keys carry their upper-case ASCII code.
+constexpr int kKeyA = 'A', kKeyC = 'C', kKeyV = 'V', kKeyX = 'X';
+
+}  // namespace
+
+bool fontDrawsCharacter(unsigned int codepoint) {
+    // The font's codes are single bytes; tab and line feed are layout, not characters.
+    if (!fontLoaded || codepoint < 32 || codepoint >= 128)
+        return false;
+    return static_cast<int>(codepoint) >= firstChar && static_cast<int>(codepoint) <= lastChar;
+}
+
+TextField::TextField(const char* name, GuiElement* parent, float x, float y, float width,
+                     float height)
+    : TextElement(name, parent, "", x, y, width, height), edit(fontDrawsCharacter),
+      focusColor(kDefaultFocusColor) {
+    skinClass = "textfield";
+    TextField::applySkin(skinStore);
+}
+
+float TextField::inset() const {
+    return snapToPixel(fontSize * 0.25f);
+}
+
+// ============================================================================================
+// Text, limit and callbacks
+// ============================================================================================
+
+void TextField::adoptOutsideText() {
+    if (text == edit.text())
+        return;
+    edit.setText(text);
+    text = edit.text();
+}
+
+void TextField::afterEdit(const std::string& before) {
+    text = edit.text();
+    keepCaretVisible();
+    if (text != before)
+        changeCallback.fire(this);
+}
+
+void TextField::setText(const std::string& newText) {
+    adoptOutsideText();
+    const std::string before = edit.text();
+    edit.setText(newText);
+    afterEdit(before);
+}
+
+void TextField::setMaxLength(size_t length) {
+    adoptOutsideText();
+    const std::string before = edit.text();
+    edit.setMaxLength(length);
+    afterEdit(before);
+}
+
+void TextField::loadAttributes(const AttributeSource& element) {
+    TextElement::loadAttributes(element);
+    bindCallback(textAttribute(element, "onChange"), changeCallback);
+    bindCallback(textAttribute(element, "onSubmit"), submitCallback);
+    float length = 0;
+    // A limit must be a whole number of characters; anything else leaves the field unlimited.
+    if (readNumberAttribute(element, "maxLength", length) && length >= 1 && length <= 1e6f &&
+        length == std::floor(length))
+        edit.setMaxLength(static_cast<size_t>(length));
+    if (const char* given = textAttribute(element, "text"))
+        edit.setText(given);
+    text = edit.text();
+    keepCaretVisible();
+}
+
+void TextField::applySkin(SkinStore& store) {
+    TextElement::applySkin(store);
+    const SkinSections sections = skinSectionsOf(store, *this);
+    applySkinColor(sections, "caretColor", caretColor);
+    applySkinColor(sections, "selectionColor", selectionColor);
+    applySkinColor(sections, "frameColor", frameColor);
+    applySkinColor(sections, "focusColor", focusColor);
+}
+
+// ============================================================================================
+// Geometry of the text
+// ============================================================================================
+
+std::vector<float> TextField::caretOffsets() {
+    // The font has no kerning, so a prefix is as wide as its characters together.
+    std::vector<float> offsets(1, 0.0f);
+    char one[2] = {0, 0};
+    for (char c : edit.text()) {
+        one[0] = c;
+        float w = 0, h = 0;
+        measureText(one, fontSize, w, h);
+        offsets.push_back(offsets.back() + w);
+    }
+    return offsets;
+}
+
+size_t TextField::positionAt(float localX) {
+    const std::vector<float> offsets = caretOffsets();
+    const float target = localX - inset() + scrollX;
+    size_t best = 0;
+    for (size_t i = 1; i < offsets.size(); ++i)
+        if (std::fabs(offsets[i] - target) < std::fabs(offsets[best] - target))
+            best = i;
+    return best;
+}
+
+void TextField::keepCaretVisible() {
+    const std::vector<float> offsets = caretOffsets();
+    const float room = std::max(0.0f, width - 2 * inset());
+    const float caretX = offsets[edit.caret()];
+    // Whole pixels keep the glyphs on the pixel grid while they scroll.
+    if (caretX - scrollX > room)
+        scrollX = snapToPixel(caretX - room + pixelSize);
+    if (caretX < scrollX)
+        scrollX = snapToPixel(caretX);
+    // Never scrolled further than the text needs, so deleting at the end pulls text back in.
+    const float most = std::max(0.0f, snapToPixel(offsets.back() - room + pixelSize));
+    scrollX = std::max(0.0f, std::min(scrollX, most));
+}
+
+// ============================================================================================
+// Drawing
+// ============================================================================================
+
+void TextField::draw() {
+    adoptOutsideText();
+    GuiElement::draw();
+    glDisable(GL_TEXTURE_2D);
+    const float p = pixelSize, w = width, h = height;
+    glColor4ubv(frameColor.rgba);
+    drawFlatRect(0, 0, w, p);
+    drawFlatRect(0, h - p, w, h);
+    drawFlatRect(0, p, p, h - p);
+    drawFlatRect(w - p, p, w, h - p);
+    {
+        const float pad = inset();
+        ScissorClip clip(p, p, w - 2 * p, h - 2 * p);
+        const std::vector<float> offsets = caretOffsets();
+        const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
+        const float left = pad - scrollX;
+        if (edit.hasSelection()) {
+            glColor4ubv(selectionColor.rgba);
+            drawFlatRect(left + offsets[edit.selectionStart()], textY,
+                         left + offsets[edit.selectionEnd()], textY + fontSize);
+        }
+        if (!text.empty()) {
+            glColor4ubv(fontColor.rgba);
+            drawText(text.c_str(), left, textY, fontSize, false);
+        }
+        if (focusElement == this) {
+            const float caretX = snapToPixel(left + offsets[edit.caret()]);
+            glColor4ubv(caretColor.rgba);
+            drawFlatRect(caretX, textY, caretX + p, textY + fontSize);
+        }
+    }
+    if (hasKeyboardFocus(this))
+        drawFocusFrame(w, h, focusColor);
+}
+
+// ============================================================================================
+// Input
+// ============================================================================================
+
+void TextField::onMouseDown(int button) {
+    TextElement::onMouseDown(button);
+    if (button != 0)
+        return;
+    adoptOutsideText();
+    float originX = 0, originY = 0;
+    elementScreenPosition(this, originX, originY);
+    edit.moveTo(positionAt(pointerX - originX), (heldModifiers & kModShift) != 0);
+    keepCaretVisible();
+}
+
+void TextField::onMouseDrag(float localX, float) {
+    edit.moveTo(positionAt(localX), true);
+    keepCaretVisible();
+}
+
+bool TextField::onChar(unsigned int codepoint) {
+    adoptOutsideText();
+    const std::string before = edit.text();
+    edit.typeCharacter(codepoint);
+    afterEdit(before);
+    return true;
+}
+
+bool TextField::editKey(int key, bool shift, bool control) {
+    switch (key) {
+    case kKeyBackspace:
+        edit.backspace();
+        return true;
+    case kKeyDelete:
+        edit.deleteForward();
+        return true;
+    case kKeyLeft:
+        edit.moveLeft(shift);
+        return true;
+    case kKeyRight:
+        edit.moveRight(shift);
+        return true;
+    case kKeyHome:
+        edit.moveHome(shift);
+        return true;
+    case kKeyEnd:
+        edit.moveEnd(shift);
+        return true;
+    }
+    if (!control)
+        return false;
+    switch (key) {
+    case kKeyA:
+        edit.selectAll();
+        return true;
+    case kKeyC:
+        if (edit.hasSelection())
+            writeClipboard(edit.selectedText());
+        return true;
+    case kKeyX:
+        if (edit.hasSelection()) {
+            writeClipboard(edit.selectedText());
+            edit.deleteSelection();
+        }
+        return true;
+    case kKeyV:
+        edit.insert(readClipboard());
+        return true;
+    }
+    return false;
+}
+
+bool TextField::onKeyDown(int key) {
+    if (key == kKeyTab)
+        return false;
+    adoptOutsideText();
+    if (key == kKeyEnter) {
+        submitCallback.fire(this);
+        return true;
+    }
+    const std::string before = edit.text();
+    editKey(key, (heldModifiers & kModShift) != 0, (heldModifiers & kModControl) != 0);
+    afterEdit(before);
+    // Letters and the like arrive again as characters; the keys themselves are ours too, so
+    // that an application behind the interface does not act on what is typed here.
+    return true;
+}
+
+bool TextField::onKeyUp(int key) {
+    return key != kKeyTab;
+}
+
+}  // namespace trellis
