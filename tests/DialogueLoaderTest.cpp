@@ -46,7 +46,7 @@ TEST_F(DialogueLoaderTest, BuildsTheTreeTheFileDescribes) {
     load(R"(<window name='main' title='Demo' x='10' y='10' width='40' height='30'>
   <button name='skin' onMouseDown='down' onLeftClick='left' onRightClick='right' onMiddleClick='middle'/>
   <button name='outer' onMouseDown='Down' onLeftClick='late'>
-    <panel name='panel' bgColor='123456ff'><button name='hidden'/></panel>
+    <frame name='frame' bgColor='123456ff'><button name='hidden'/></frame>
     <window name='inner'><button name='deepest'/></window>
   </button>
 </window><group><window name='hiddenWindow'/></group><button name='loose'/>)");
@@ -64,7 +64,7 @@ TEST_F(DialogueLoaderTest, BuildsTheTreeTheFileDescribes) {
                             skin->clickCallbacks[1].receiver, skin->clickCallbacks[2].receiver,
                             outer->mouseDownCallback.receiver, outer->clickCallbacks[0].receiver}),
         (std::vector<void*>{&r[0], &r[1], &r[2], &r[3], nullptr, nullptr}));
-    EXPECT_EQ(skinStore["panel"]["bgColor"], "123456ff");
+    EXPECT_EQ(skinStore["frame"]["bgColor"], "123456ff");
     EXPECT_EQ(skinStore.count("hidden") + skinStore.count("hiddenWindow"), 0u);
 }
 
