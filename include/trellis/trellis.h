@@ -31,6 +31,7 @@
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/SkinClasses.h"
 #include "trellis/gui/TextEditModel.h"
 #include "trellis/gui/TextElement.h"
 #include "trellis/gui/TextField.h"
@@ -39,6 +40,7 @@
 
 #include "trellis/skin/Reskin.h"
 #include "trellis/skin/SkinFile.h"
+#include "trellis/skin/SkinOutline.h"
 
 #include "trellis/dialogue/DialogueLoader.h"
 

@@ -1,8 +1,11 @@
 // The dialogue walk: depth first in document order over an explicit stack.
 #include "trellis/dialogue/DialogueLoader.h"
 
+#include "dialogue/DialogueChecks.h"
 #include "dialogue/XmlAttributes.h"
 #include "files/XmlFile.h"
+#include "style/SkinLookupLog.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/Panel.h"
@@ -12,6 +15,7 @@
 #include "trellis/style/SkinStore.h"
 
 #include <cstring>
+#include <memory>
 #include <tinyxml.h>
 #include <vector>
 
@@ -33,13 +37,14 @@ void copyIntoSkinSection(const TiXmlElement& element, const char* name) {
         section[attribute->NameTStr()] = attribute->ValueStr();
 }
 
-// The element an XML element stands for under parent, or null for a tag that builds nothing.
-GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiElement* parent) {
-    const char* tag = element.Value();
+// The element an XML element of tag stands for under parent, or null for a tag that builds
+// nothing. Constructor arguments are read through attributes, so that they count as read.
+GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const char* name,
+                         GuiElement* parent) {
     if (std::strcmp(tag, "window") == 0)
-        return new Window(name, parent, element.Attribute("title"));
+        return new Window(name, parent, attributes.find("title"));
     if (std::strcmp(tag, "button") == 0) {
-        const char* text = element.Attribute("text");
+        const char* text = attributes.find("text");
         return new Button(name, parent, text ? text : "", 0, 0, 3, 1);
     }
     if (std::strcmp(tag, "textfield") == 0)
@@ -47,6 +52,27 @@ GuiElement* buildElement(const TiXmlElement& element, const char* name, GuiEleme
     if (std::strcmp(tag, "panel") == 0)
         return new Panel(name, parent);
     return nullptr;
+}
+
+// Copies xml's attributes into its style section, builds its element under parent and loads its
+// attributes into it, reporting on it to checks if given. Null for a tag that builds nothing.
+GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElement* parent,
+                        DialogueChecks* checks) {
+    const XmlAttributes attributes(xml, fileName, checks != nullptr);
+    const char* name = attributes.find("name");
+    copyIntoSkinSection(xml, name);
+    // Which attributes the new element's skin asks its own section for.
+    std::unique_ptr<SkinLookupLog> skinLookups;
+    if (checks && name && *name)
+        skinLookups = std::make_unique<SkinLookupLog>(name);
+    GuiElement* built = buildElement(xml.Value(), attributes, name, parent);
+    if (built)
+        built->loadAttributes(attributes);
+    if (checks && built)
+        checks->built(xml, attributes, *built, skinLookups.get());
+    else if (checks)
+        checks->skipped(xml);
+    return built;
 }
 
 }  // namespace
@@ -64,14 +90,16 @@ bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElemen
     if (!loadXmlFile(document))
         return false;
 
+    // The checks run only for a handler that will hear of them.
+    std::unique_ptr<DialogueChecks> checks;
+    if (diagnosticsWanted())
+        checks = std::make_unique<DialogueChecks>(fileName);
+
     GuiElement* parent = under;
     std::vector<const TiXmlElement*> stack;
     const TiXmlElement* current = document.FirstChildElement();
     while (current) {
-        const char* name = current->Attribute("name");
-        copyIntoSkinSection(*current, name);
-        if (GuiElement* built = buildElement(*current, name, parent)) {
-            built->loadAttributes(XmlAttributes(*current));
+        if (GuiElement* built = loadElement(*current, fileName, parent, checks.get())) {
             if (stack.empty())
                 topLevel.push_back(built);
             stack.push_back(current);

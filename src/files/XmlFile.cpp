@@ -2,7 +2,9 @@
 #include "files/XmlFile.h"
 
 #include "files/RegularFile.h"
+#include "files/XmlFileProblems.h"
 #include "files/XmlShape.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 
 #include <string>
 #include <tinyxml.h>
@@ -32,8 +34,8 @@ void foldLineEnds(std::string& text) {
 }
 
 // The whole file, line ends folded, followed by the end padding.
-bool readText(const char* path, std::string& text) {
-    if (!readRegularFile(path, kMaxXmlFileBytes, text))
+bool readText(const char* path, std::string& text, std::string* problem) {
+    if (!readRegularFile(path, kMaxXmlFileBytes, text, problem))
         return false;
     foldLineEnds(text);
     text.append(kEndPadding, '\0');
@@ -43,17 +45,28 @@ bool readText(const char* path, std::string& text) {
 }  // namespace
 
 bool loadXmlFile(TiXmlDocument& document) {
-    std::string text;
-    if (!readText(document.Value(), text))
+    const char* path = document.Value();
+    // Explanations are worked out only for a handler that will read them.
+    const bool explain = diagnosticsWanted();
+    std::string text, problem;
+    if (!readText(path, text, explain ? &problem : nullptr)) {
+        if (explain)
+            reportUnreadXmlFile(path, problem);
         return false;
+    }
     // Measured before TinyXML sees the text: too deep a file would overflow the stack in its
     // parser, and too many attributes would keep it busy for minutes.
     const XmlShape shape =
         scanXmlShape(text.c_str(), kMaxXmlNesting, kMaxXmlAttributes, kMaxXmlDepthWork);
     if (shape.nesting > kMaxXmlNesting || shape.attributes > kMaxXmlAttributes ||
-        shape.depthWork > kMaxXmlDepthWork)
+        shape.depthWork > kMaxXmlDepthWork) {
+        if (explain)
+            reportXmlBeyondLimits(path, text, shape);
         return false;
-    document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    }
+    const char* end = document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    if (explain)
+        reportXmlParse(path, text, text.size() - kEndPadding, document, end);
     return !document.Error();
 }
 

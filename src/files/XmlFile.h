@@ -29,7 +29,8 @@ constexpr long long kMaxXmlDepthWork = 40'000'000;
 // inside a UTF-8 character. False, with nothing parsed, for a missing or unreadable file,
 // anything but a regular file (a FIFO, a device, a folder), a file of more than
 // kMaxXmlFileBytes, nesting deeper than kMaxXmlNesting or an element with more than
-// kMaxXmlAttributes attributes; false also for a malformed file.
+// kMaxXmlAttributes attributes; false also for a malformed file. Each refusal, and a parse that
+// stops short of the file's end, is reported to the diagnostics channel with its place.
 bool loadXmlFile(TiXmlDocument& document);
 
 }  // namespace trellis

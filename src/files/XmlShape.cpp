@@ -58,6 +58,7 @@ public:
     // The document: TinyXML reads in the single-byte encoding until a top-level declaration
     // names one (or a byte order mark says UTF-8); afterDeclaration is the one it names.
     XmlShape walk(const Byte* p, bool afterDeclarationUtf8) {
+        text = p;
         if (!*p)
             return shape;
         bool settled = false;
@@ -241,12 +242,13 @@ private:
     }
 
     const Byte* readStartTag(const Byte* p) {
+        const Byte* tag = p;
         if (open + 1 > shape.nesting)
             shape.nesting = open + 1;
         shape.depthWork += open + 1;
         p = readName(skipSpace(p + 1));
         int attributes = 0;
-        while (p && *p && !beyondLimits()) {
+        while (p && *p && !noteBeyond(tag)) {
             p = skipSpace(p);
             if (!p)
                 return nullptr;
@@ -260,12 +262,23 @@ private:
             if (++attributes > shape.attributes)
                 shape.attributes = attributes;
         }
+        noteBeyond(tag);
         return nullptr;
+    }
+
+    // Whether a figure is past its limit, noting where the first one went past.
+    bool noteBeyond(const Byte* tag) {
+        if (!beyondLimits())
+            return false;
+        if (shape.beyondAt < 0)
+            shape.beyondAt = tag - text;
+        return true;
     }
 
     const ByteClasses& classes;
     const int nestingLimit, attributeLimit;
     const long long depthWorkLimit;
+    const Byte* text = nullptr;  // the start of the whole text, for offsets
     bool utf8 = false;
     int open = 0;  // elements whose start tag has been read and whose end tag has not
     XmlShape shape;
@@ -292,6 +305,7 @@ XmlShape scanXmlShape(const char* text, int nestingLimit, int attributeLimit,
     worst.nesting = single.nesting > utf8.nesting ? single.nesting : utf8.nesting;
     worst.attributes = single.attributes > utf8.attributes ? single.attributes : utf8.attributes;
     worst.depthWork = single.depthWork > utf8.depthWork ? single.depthWork : utf8.depthWork;
+    worst.beyondAt = single.beyondAt >= 0 ? single.beyondAt : utf8.beyondAt;
     return worst;
 }
 

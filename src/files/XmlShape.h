@@ -11,6 +11,7 @@ struct XmlShape {
     int nesting = 0;          // elements open at once, counting the innermost, at the deepest point
     int attributes = 0;       // attributes on the element that has most
     long long depthWork = 0;  // the depths of all elements added up: the parse's own work
+    long long beyondAt = -1;  // byte offset of the start tag that first went past a limit
 };
 
 // Walks text as TinyXML's parser does, in one linear pass for each character encoding it may

@@ -59,40 +59,64 @@ size_t texelBytes(const GlfHeader& h) {
     return size_t(h.textureWidth) * size_t(h.textureHeight) * 2;
 }
 
-// Whether a seekable stream holds at least count more bytes; a stream that cannot seek is given
-// the benefit of the doubt and is simply read.
-bool bytesLeftAtLeast(FILE* file, size_t count) {
+// How many more bytes a seekable stream holds, or -1 for a stream that cannot seek, which is
+// given the benefit of the doubt and simply read.
+long bytesLeft(FILE* file) {
     const long here = std::ftell(file);
     if (here < 0 || std::fseek(file, 0, SEEK_END) != 0)
-        return true;
+        return -1;
     const long end = std::ftell(file);
     std::fseek(file, here, SEEK_SET);
-    return end < 0 || size_t(end - here) >= count;
+    return end < 0 ? -1 : end - here;
 }
 
 bool isValidLineHeight(float height) {
     return std::isfinite(height) && height > 0.0f;
 }
 
+// Says why, when the caller asks, and gives false.
+bool refuse(std::string* problem, const std::string& why) {
+    if (problem)
+        *problem = why;
+    return false;
+}
+
+// Why a header is invalid, or empty for a valid one.
+std::string headerProblem(const GlfHeader& h) {
+    // Glyphs are looked up by a byte taken as a signed 8-bit code; a wider range cannot be reached.
+    if (h.firstChar < -128 || h.lastChar > 127 || h.lastChar < h.firstChar)
+        return "the character range " + std::to_string(h.firstChar) + ".." +
+               std::to_string(h.lastChar) + " is not an ascending range within -128..127";
+    if (h.textureWidth <= 0 || h.textureWidth > kMaxFontTextureSize || h.textureHeight <= 0 ||
+        h.textureHeight > kMaxFontTextureSize)
+        return "the texture size " + std::to_string(h.textureWidth) + " x " +
+               std::to_string(h.textureHeight) + " is not within 1.." +
+               std::to_string(kMaxFontTextureSize);
+    return std::string();
+}
+
+std::string truncatedProblem(size_t needed, size_t present) {
+    return "the file ends early: its header announces " + std::to_string(needed) +
+           " bytes of glyph records and texels, and " + std::to_string(present) + " follow";
+}
+
 }  // namespace
 
 bool isValidFontHeader(const GlfHeader& h) {
-    // Glyphs are looked up by a byte taken as a signed 8-bit code; a wider range cannot be reached.
-    if (h.firstChar < -128 || h.lastChar > 127 || h.lastChar < h.firstChar)
-        return false;
-    return h.textureWidth > 0 && h.textureWidth <= kMaxFontTextureSize && h.textureHeight > 0 &&
-           h.textureHeight <= kMaxFontTextureSize;
+    return headerProblem(h).empty();
 }
 
-bool parseFontFile(const unsigned char* data, size_t size, FontFileContents& out) {
+bool parseFontFile(const unsigned char* data, size_t size, FontFileContents& out,
+                   std::string* problem) {
     if (size < kGlfHeaderSize)
-        return false;
+        return refuse(problem, "the file is shorter than its 24-byte header");
     GlfHeader header = decodeHeader(data);
     if (!isValidFontHeader(header))
-        return false;
+        return refuse(problem, headerProblem(header));
     size_t glyphBytes = glyphCount(header) * kGlyphRecordSize;
     if (size - kGlfHeaderSize < glyphBytes + texelBytes(header))
-        return false;
+        return refuse(problem,
+                      truncatedProblem(glyphBytes + texelBytes(header), size - kGlfHeaderSize));
 
     FontFileContents contents;
     contents.header = header;
@@ -101,30 +125,43 @@ bool parseFontFile(const unsigned char* data, size_t size, FontFileContents& out
     for (size_t i = 0; i < glyphCount(header); ++i, p += kGlyphRecordSize)
         contents.glyphs.push_back(decodeGlyph(p));
     if (!isValidLineHeight(contents.glyphs[0].glyphHeight))
-        return false;
+        return refuse(problem, "the line height (the first glyph's height) is not a number "
+                               "above zero");
     contents.texels.assign(p, p + texelBytes(header));
     out = std::move(contents);
     return true;
 }
 
-bool readFontFile(FILE* file, FontFileContents& out) {
+bool readFontFile(FILE* file, FontFileContents& out, std::string* problem) {
     if (!file)
-        return false;
+        return refuse(problem, "no file");
     // The header is checked before anything else is allocated, and the stream's length before
     // the body is: a lying header can neither make us allocate beyond its limits nor allocate
     // for bytes the file does not have.
     std::vector<unsigned char> bytes(kGlfHeaderSize);
-    bool ok = std::fread(bytes.data(), 1, kGlfHeaderSize, file) == kGlfHeaderSize;
+    const size_t headerRead = std::fread(bytes.data(), 1, kGlfHeaderSize, file);
     const GlfHeader header = decodeHeader(bytes.data());
-    ok = ok && isValidFontHeader(header);
-    const size_t bodySize = ok ? glyphCount(header) * kGlyphRecordSize + texelBytes(header) : 0;
-    ok = ok && bytesLeftAtLeast(file, bodySize);
-    if (ok) {
-        bytes.resize(kGlfHeaderSize + bodySize);
-        ok = std::fread(bytes.data() + kGlfHeaderSize, 1, bodySize, file) == bodySize;
+    std::string why;
+    if (headerRead != kGlfHeaderSize)
+        why = "the file is shorter than its 24-byte header";
+    else
+        why = headerProblem(header);
+    if (why.empty()) {
+        const size_t bodySize = glyphCount(header) * kGlyphRecordSize + texelBytes(header);
+        const long left = bytesLeft(file);
+        if (left >= 0 && size_t(left) < bodySize) {
+            why = truncatedProblem(bodySize, size_t(left));
+        } else {
+            bytes.resize(kGlfHeaderSize + bodySize);
+            const size_t bodyRead = std::fread(bytes.data() + kGlfHeaderSize, 1, bodySize, file);
+            if (bodyRead != bodySize)
+                why = truncatedProblem(bodySize, bodyRead);
+        }
     }
     std::fclose(file);
-    return ok && parseFontFile(bytes.data(), bytes.size(), out);
+    if (!why.empty())
+        return refuse(problem, why);
+    return parseFontFile(bytes.data(), bytes.size(), out, problem);
 }
 
 std::vector<unsigned char> encodeFontFile(const FontFileContents& contents) {

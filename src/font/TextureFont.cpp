@@ -2,6 +2,7 @@
 #include "trellis/font/TextureFont.h"
 
 #include "files/RegularFile.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -70,12 +71,8 @@ void uploadTexture(const FontFileContents& font) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
 }
 
-}  // namespace
-
-bool loadTextureFont(FILE* file) {
-    FontFileContents font;
-    if (!readFontFile(file, font))
-        return false;
+// Makes font the texture font: its texture, its glyph table, and the font loaded.
+void installFont(FontFileContents& font) {
     uploadTexture(font);
     textureWidth = font.header.textureWidth;
     textureHeight = font.header.textureHeight;
@@ -83,17 +80,39 @@ bool loadTextureFont(FILE* file) {
     lastChar = font.header.lastChar;
     glyphTable = std::move(font.glyphs);
     fontLoaded = true;
+}
+
+// Reports why the font file fileName was not loaded, and gives false.
+bool refuseFontFile(const char* fileName, const std::string& why) {
+    reportDiagnostic(Diagnostic{fileName, 0, 0, Severity::Error, why + "; no text is drawn"});
+    return false;
+}
+
+}  // namespace
+
+bool loadTextureFont(FILE* file) {
+    FontFileContents font;
+    if (!readFontFile(file, font))
+        return false;
+    installFont(font);
     return true;
 }
 
 bool loadTextureFontFile(const char* fileName) {
-    const int descriptor = openRegularFile(fileName);
+    std::string problem;
+    const int descriptor = openRegularFile(fileName, &problem);
     if (descriptor < 0)
-        return false;
-    if (FILE* file = fdopen(descriptor, "rb"))
-        return loadTextureFont(file);
-    close(descriptor);
-    return false;
+        return refuseFontFile(fileName, "cannot read the font file: " + problem);
+    FILE* file = fdopen(descriptor, "rb");
+    if (!file) {
+        close(descriptor);
+        return refuseFontFile(fileName, "cannot read the font file");
+    }
+    FontFileContents font;
+    if (!readFontFile(file, font, &problem))
+        return refuseFontFile(fileName, "font file refused: " + problem);
+    installFont(font);
+    return true;
 }
 
 void releaseGlyphTable() {

@@ -1,6 +1,11 @@
-// Typed attribute reads over any attribute source.
+// Typed attribute reads over any attribute source, telling the source about values they had
+// to refuse or read in part.
 #include "trellis/gui/AttributeSource.h"
 
+#include "diagnostics/DiagnosticText.h"
+#include "style/StyleValueChecks.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/gui/CallbackTable.h"
 #include "trellis/style/SkinValues.h"
 
 #include <cstdio>
@@ -8,12 +13,26 @@
 
 namespace trellis {
 
+namespace {
+
+// Passes a problem with the attribute's value to the source, if there is one.
+void reportIfAny(const AttributeSource& element, const char* name, const std::string& problem) {
+    if (!problem.empty())
+        element.reportValue(name, problem);
+}
+
+}  // namespace
+
+void AttributeSource::reportValue(const char*, const std::string&) const {}
+
 const char* textAttribute(const AttributeSource& element, const char* name) {
     return element.find(name);
 }
 
 bool readNumberAttribute(const AttributeSource& element, const char* name, float& field) {
     const char* text = element.find(name);
+    if (text && diagnosticsWanted())
+        reportIfAny(element, name, numberProblem(text, "ignored"));
     double value = 0;
     // The same scan as TinyXML's QueryDoubleAttribute, so files read as they always have.
     if (!text || std::sscanf(text, "%lf", &value) != 1)
@@ -26,13 +45,48 @@ bool readColorAttribute(const AttributeSource& element, const char* name, Color&
     const char* text = element.find(name);
     if (!text)
         return false;
+    if (diagnosticsWanted())
+        reportIfAny(element, name, colorProblem(text));
     field = parseColorText(text);
     return true;
 }
 
+bool readFontSizeAttribute(const AttributeSource& element, const char* name, float& field) {
+    float given = 0;
+    if (!readNumberAttribute(element, name, given))
+        return false;
+    if (!isUsableFontSize(given)) {
+        element.reportValue(name,
+                            quoted(element.find(name)) + " is not a size above zero; ignored");
+        return false;
+    }
+    field = given;
+    return true;
+}
+
+bool flagAttribute(const AttributeSource& element, const char* name) {
+    const char* text = element.find(name);
+    if (text && std::strcmp(text, "0") != 0 && std::strcmp(text, "1") != 0)
+        element.reportValue(name, quoted(text) + " counts as on: only \"0\" turns it off");
+    return !(text && std::strcmp(text, "0") == 0);
+}
+
 bool optInAttribute(const AttributeSource& element, const char* name) {
     const char* text = element.find(name);
+    if (text && std::strcmp(text, "0") != 0 && std::strcmp(text, "1") != 0)
+        element.reportValue(name, quoted(text) + " counts as off: only \"1\" turns it on");
     return text && std::strcmp(text, "1") == 0;
+}
+
+bool readCallbackAttribute(const AttributeSource& element, const char* name, Callback& slot) {
+    const char* callbackName = element.find(name);
+    if (!callbackName)
+        return false;
+    if (bindCallback(callbackName, slot))
+        return true;
+    element.reportValue(name, "no callback named " + quoted(callbackName) +
+                                  " is registered; the event does nothing");
+    return false;
 }
 
 }  // namespace trellis

@@ -225,10 +225,10 @@ void GuiElement::loadAttributes(const AttributeSource& element) {
     readNumberAttribute(element, "v0", v0);
     readNumberAttribute(element, "u1", u1);
     readNumberAttribute(element, "v1", v1);
-    bindCallback(textAttribute(element, "onMouseDown"), mouseDownCallback);
-    bindCallback(textAttribute(element, "onLeftClick"), clickCallbacks[0]);
-    bindCallback(textAttribute(element, "onRightClick"), clickCallbacks[1]);
-    bindCallback(textAttribute(element, "onMiddleClick"), clickCallbacks[2]);
+    readCallbackAttribute(element, "onMouseDown", mouseDownCallback);
+    readCallbackAttribute(element, "onLeftClick", clickCallbacks[0]);
+    readCallbackAttribute(element, "onRightClick", clickCallbacks[1]);
+    readCallbackAttribute(element, "onMiddleClick", clickCallbacks[2]);
 }
 
 // ============================================================================================

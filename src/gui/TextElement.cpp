@@ -54,9 +54,7 @@ void TextElement::applySkin(SkinStore& store) {
 void TextElement::loadAttributes(const AttributeSource& element) {
     GuiElement::loadAttributes(element);
     // A size that is no finite number above zero is ignored as if it were absent.
-    float given = 0;
-    if (readNumberAttribute(element, "fontSize", given) && isUsableFontSize(given))
-        fontSize = given;
+    readFontSizeAttribute(element, "fontSize", fontSize);
     // Snapped whether given or not, but never to nothing: size 0 means "the size drawn last".
     if (isUsableFontSize(snapToPixel(fontSize)))
         fontSize = snapToPixel(fontSize);

@@ -49,8 +49,7 @@ void Window::setRect(float newX, float newY, float newWidth, float newHeight) {
 
 void Window::loadAttributes(const AttributeSource& element) {
     GuiElement::loadAttributes(element);
-    const char* borderText = textAttribute(element, "border");
-    border = !(borderText && std::strcmp(borderText, "0") == 0);
+    border = flagAttribute(element, "border");
     readColorAttribute(element, "borderColor", borderColor);
     const char* title = textAttribute(element, "title");
     if (title && !titleBar)

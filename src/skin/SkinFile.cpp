@@ -1,7 +1,10 @@
 // Loading skins from a skin file into the store.
 #include "trellis/skin/SkinFile.h"
 
+#include "diagnostics/DiagnosticText.h"
 #include "files/XmlFile.h"
+#include "skin/SkinFileChecks.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/style/SkinStore.h"
 
 #include <cstring>
@@ -39,8 +42,14 @@ bool loadSkin(const char* skinName, const char* fileName) {
     if (!skinName || !loadXmlFile(document))
         return false;
     const TiXmlElement* skin = findSkin(document, skinName);
-    if (!skin)
+    if (!skin) {
+        reportDiagnostic(
+            Diagnostic{fileName, 0, 0, Severity::Error,
+                       "no skin named " + quoted(skinName) + " in the file; nothing is loaded"});
         return false;
+    }
+    if (diagnosticsWanted())
+        checkSkinContent(fileName, *skin);
     mergeSections(skinStore, *skin);
     return true;
 }

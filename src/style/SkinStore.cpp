@@ -1,6 +1,8 @@
 // Setting store values, and the three-section lookup.
 #include "trellis/style/SkinStore.h"
 
+#include "style/SkinLookupLog.h"
+
 #include <cstring>
 
 namespace trellis {
@@ -19,7 +21,8 @@ void setSkinAttribute(const char* section, const char* attribute, const char* va
     skinStore[section][attribute] = value;
 }
 
-SkinSections::SkinSections(const SkinStore& store, const std::string& name, const char* skinClass) {
+SkinSections::SkinSections(const SkinStore& store, const std::string& name, const char* skinClass)
+    : log(SkinLookupLog::noting(name)) {
     auto consult = [&](const std::string& sectionName) {
         auto found = store.find(sectionName);
         if (found != store.end())
@@ -33,6 +36,8 @@ SkinSections::SkinSections(const SkinStore& store, const std::string& name, cons
 }
 
 const char* SkinSections::find(const char* attribute, bool (*accept)(const char*)) const {
+    if (log)
+        log->note(attribute);
     if (count == 0)
         return nullptr;
     const std::string key = attribute;

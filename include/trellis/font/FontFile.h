@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace trellis {
@@ -43,12 +44,15 @@ constexpr int32_t kMaxFontTextureSize = 8192;  // largest accepted texture side
 // Checks a header on its own: glyph range within signed 8-bit codes, texture sides in 1..8192.
 bool isValidFontHeader(const GlfHeader& header);
 
-// Parses a whole font file held in memory. False, with `out` untouched, for any invalid file.
-bool parseFontFile(const unsigned char* data, size_t size, FontFileContents& out);
+// Parses a whole font file held in memory. False, with `out` untouched, for any invalid file;
+// a non-null problem then receives why ("the texture size 0 x 16 is not within 1..8192").
+bool parseFontFile(const unsigned char* data, size_t size, FontFileContents& out,
+                   std::string* problem = nullptr);
 
 // Reads a font file from an open binary stream and closes the stream. False, with `out`
-// untouched, for a short, truncated or invalid file; never allocates more than the header allows.
-bool readFontFile(FILE* file, FontFileContents& out);
+// untouched, for a short, truncated or invalid file, with why in a non-null problem; never
+// allocates more than the header allows.
+bool readFontFile(FILE* file, FontFileContents& out, std::string* problem = nullptr);
 
 // Serialises font contents in the file format (used by the font baker and by tests).
 std::vector<unsigned char> encodeFontFile(const FontFileContents& contents);

@@ -7,6 +7,8 @@
 
 namespace trellis {
 
+class SkinLookupLog;
+
 // One style section: attribute name to value text.
 using SkinSection = std::unordered_map<std::string, std::string>;
 
@@ -33,6 +35,7 @@ public:
 private:
     const SkinSection* sections[3] = {};  // name, skin class, "global"; those that exist
     int count = 0;
+    SkinLookupLog* log = nullptr;  // notes each attribute asked for, while a loader listens
 };
 
 }  // namespace trellis

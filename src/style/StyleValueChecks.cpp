@@ -1,0 +1,107 @@
+// The style attributes that skins read, and the checks of value texts.
+#include "style/StyleValueChecks.h"
+
+#include "diagnostics/DiagnosticText.h"
+#include "trellis/style/SkinValues.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unordered_map>
+
+namespace trellis {
+
+namespace {
+
+// Every attribute that an element's applySkin looks up, with the kind it parses.
+const std::unordered_map<std::string, StyleKind>& styleAttributes() {
+    static const std::unordered_map<std::string, StyleKind> table = {
+        {"bgColor", StyleKind::Color},   {"texture", StyleKind::Unsigned},  {"u0", StyleKind::Real},
+        {"v0", StyleKind::Real},         {"u1", StyleKind::Real},           {"v1", StyleKind::Real},
+        {"fontColor", StyleKind::Color}, {"fontSize", StyleKind::FontSize},
+    };
+    return table;
+}
+
+bool onlySpaceFrom(const char* p) {
+    while (std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    return *p == '\0';
+}
+
+std::string shortNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+// As numberProblem, for a whole number read as strtoul base 10 reads it.
+std::string unsignedProblem(const char* text) {
+    const char* p = text;
+    while (std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    char* end = nullptr;
+    std::strtoul(p, &end, 10);
+    if (end == p || !std::isdigit(static_cast<unsigned char>(*p)))
+        return quoted(text) + " is not a whole number; read as " +
+               std::to_string(parseUnsignedText(text));
+    if (!onlySpaceFrom(end))
+        return quoted(text) + " has characters after the number; read as " +
+               std::to_string(parseUnsignedText(text));
+    return std::string();
+}
+
+}  // namespace
+
+const StyleKind* styleAttributeKind(const std::string& name) {
+    const auto found = styleAttributes().find(name);
+    return found == styleAttributes().end() ? nullptr : &found->second;
+}
+
+std::string numberProblem(const char* text, const char* whenNone) {
+    double value = 0;
+    int used = 0;
+    // The reading that number attributes get, which stops quietly at the first other byte.
+    if (std::sscanf(text, "%lf%n", &value, &used) != 1)
+        return quoted(text) + " is not a number; " + whenNone;
+    if (!onlySpaceFrom(text + used))
+        return quoted(text) + " has characters after the number; read as " + shortNumber(value);
+    return std::string();
+}
+
+std::string colorProblem(const char* text) {
+    size_t digits = 0;
+    while (std::isxdigit(static_cast<unsigned char>(text[digits])))
+        ++digits;
+    if (digits == 8 && text[8] == '\0')
+        return std::string();
+    const Color color = parseColorText(text);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%02x%02x%02x%02x", color.red(), color.green(), color.blue(),
+                  color.alpha());
+    return quoted(text) + " is not eight hexadecimal digits (RRGGBBAA); read as " + hex;
+}
+
+std::string fontSizeProblem(const char* text) {
+    double value = 0;
+    if (std::sscanf(text, "%lf", &value) == 1 && isUsableFontSize(static_cast<float>(value)))
+        return numberProblem(text, "ignored");
+    return quoted(text) + " is not a size above zero; ignored";
+}
+
+std::string styleValueProblem(StyleKind kind, const char* text) {
+    switch (kind) {
+    case StyleKind::Color:
+        return colorProblem(text);
+    case StyleKind::Real:
+        return numberProblem(text, "read as 0");
+    case StyleKind::Unsigned:
+        return unsignedProblem(text);
+    case StyleKind::FontSize:
+        return fontSizeProblem(text);
+    }
+    return std::string();
+}
+
+}  // namespace trellis

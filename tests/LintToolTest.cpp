@@ -1,0 +1,123 @@
+// Tests for trellis-lint, run as built: exit statuses, its output for clean and broken files,
+// the skin sections that match nothing in the dialogue, and its usage errors.
+#include "support/TempFolder.h"
+#include "trellis/Version.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+using namespace trellis;
+
+namespace {
+
+// What one run printed on standard output, and its exit status.
+struct LintRun {
+    std::string out;
+    int status = -1;
+};
+
+// Runs trellis-lint with arguments (each quoted) in folder, killed after 30 seconds (status 124).
+LintRun lint(const TempFolder& folder, const std::vector<std::string>& arguments) {
+    std::string command = "cd '" + folder.root().string() + "' && timeout 30 " TRELLIS_LINT_EXE;
+    for (const std::string& argument : arguments)
+        command += " '" + argument + "'";
+    command += " 2>lint-stderr.txt";
+    LintRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, got);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+const std::string kSource = TRELLIS_SOURCE_DIR;
+
+TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
+    TempFolder folder;
+    folder.write("clean.xml",
+                 "<window name='w' title='T'>\n  <button name='b' text='B'/>\n</window>\n");
+    folder.write("warned.xml", "<window name='w' widht='3'/>\n");
+    folder.write("broken.xml", "<window name='w'>\n");
+    folder.write("skin.xml", "<skin name='s'>\n  <button bgColor='102030ff'/>\n</skin>\n");
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+    } cases[] = {
+        {{"clean.xml"}, 0},
+        {{"--skin", "skin.xml", "clean.xml", "--werror"}, 0},
+        {{"--skin", "skin.xml"}, 0},
+        {{"warned.xml"}, 0},
+        {{"--werror", "warned.xml"}, 1},
+        {{"broken.xml"}, 1},
+        {{"clean.xml", "missing.xml"}, 1},
+        {{"--skin", "missing.xml", "clean.xml"}, 1},
+        {{}, 2},
+        {{"--no-such-option", "clean.xml"}, 2},
+        {{"clean.xml", "--skin"}, 2},
+        {{"--help"}, 0},
+        {{"--version"}, 0},
+    };
+    for (const auto& c : cases) {
+        std::string shown;
+        for (const std::string& argument : c.arguments)
+            shown += argument + " ";
+        EXPECT_EQ(lint(folder, c.arguments).status, c.status) << shown;
+    }
+}
+
+TEST(LintTool, PrintsDiagnosticsInFileOrderAndACount) {
+    TempFolder folder;
+    folder.write("dialogue.xml", "<window name='okWindow' title='T'>\n"
+                                 "  <button name='okButton' bgColor='fff' onLeftClick='go'/>\n"
+                                 "  <buton name='typo'/>\n"
+                                 "</window>\n");
+    folder.write("skin.xml", "<skin name='default'>\n"
+                             "  <button bgColor='102030ff'/>\n"
+                             "  <okButon fontColor='ffffffff'/>\n"
+                             "  <okButton fontColor='ffffffff'/>\n"
+                             "</skin>\n"
+                             "<skin name='test'>\n"
+                             "  <okWindow bgColor='102030ff'/>\n"
+                             "</skin>\n");
+    const LintRun run = lint(folder, {"--skin", "skin.xml", "--callback", "go", "dialogue.xml"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "skin.xml:3:3: warning: section <okButon> in skin \"default\" matches no skin class "
+              "and no element name in the dialogue; never applied\n"
+              "dialogue.xml:2:3: warning: attribute \"bgColor\" on <button name=\"okButton\">: "
+              "\"fff\" is not eight hexadecimal digits (RRGGBBAA); read as 00000fff\n"
+              "dialogue.xml:3:3: warning: unknown tag <buton name=\"typo\">; skipped with "
+              "everything inside it\n"
+              "3 warnings, 0 errors\n");
+    // Without the callback given, its binding is reported too.
+    EXPECT_NE(lint(folder, {"dialogue.xml"}).out.find("no callback named \"go\""),
+              std::string::npos);
+}
+
+TEST(LintTool, TheDemoAndExampleFilesAreClean) {
+    TempFolder folder;
+    const LintRun demo = lint(folder, {"--skin", kSource + "/data/defaultSkin.xml", "--callback",
+                                   "changeSkin", "--werror", kSource + "/data/testDialogue.xml"});
+    EXPECT_EQ(demo.status, 0);
+    EXPECT_EQ(demo.out, "0 warnings, 0 errors\n");
+    const LintRun example =
+        lint(folder, {"--skin", kSource + "/examples/embed/data/embedSkin.xml", "--callback",
+                      "spin", "--callback", "colour", "--callback", "reload", "--werror",
+                      kSource + "/examples/embed/data/embedDialogue.xml"});
+    EXPECT_EQ(example.status, 0);
+    EXPECT_EQ(example.out, "0 warnings, 0 errors\n");
+}
+
+TEST(LintTool, HelpAndVersion) {
+    TempFolder folder;
+    EXPECT_EQ(lint(folder, {"--version"}).out,
+              std::string("trellis-lint ") + TRELLIS_VERSION_STRING + "\n");
+    const std::string help = lint(folder, {"--help"}).out;
+    for (const char* word : {"Usage: trellis-lint", "--skin", "--callback", "--werror", "FILE"})
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+}
+
+}  // namespace

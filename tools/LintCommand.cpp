@@ -1,0 +1,67 @@
+// trellis-lint's command line: options, the diagnostics in compiler form, the count, the status.
+#include "Lint.h"
+
+#include "trellis/Version.h"
+
+#include <CLI/CLI.hpp>
+
+namespace trellis {
+
+namespace {
+
+constexpr const char* kProgram = "trellis-lint";
+constexpr int kUsageError = 2;
+
+// "1 warning", "2 errors", "0 errors".
+std::string counted(size_t count, const char* noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+int runLint(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app("Checks trellis dialogue and skin files without opening a window, and prints "
+                 "each mistake as file:line:column: severity: message.",
+                 kProgram);
+    app.set_version_flag("--version", std::string(kProgram) + " " + TRELLIS_VERSION_STRING);
+    LintRequest request;
+    bool werror = false;
+    app.add_option("--skin", request.skinFile,
+                   "A skin file: every skin in it is checked, and its sections against the "
+                   "dialogues' elements")
+        ->type_name("FILE");
+    app.add_option("--callback", request.callbacks,
+                   "A callback name the program registers before loading the dialogue; repeat "
+                   "for each")
+        ->type_name("NAME")
+        ->allow_extra_args(false);
+    app.add_flag("--werror", werror, "Fail (exit status 1) on warnings too");
+    app.add_option("FILE", request.dialogues, "Dialogue files to check")->type_name("FILE");
+    // CLI11 reads arguments last to first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+        if (request.skinFile.empty() && request.dialogues.empty())
+            throw CLI::ValidationError("nothing to check: give dialogue files, --skin, or both");
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return 0;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        err << kProgram << ": " << error.what() << "\n"
+            << "Run with --help for more information.\n";
+        return kUsageError;
+    }
+    size_t errors = 0, warnings = 0;
+    for (const Diagnostic& diagnostic : lintFiles(request)) {
+        out << formatDiagnostic(diagnostic) << '\n';
+        errors += diagnostic.severity == Severity::Error;
+        warnings += diagnostic.severity == Severity::Warning;
+    }
+    out << counted(warnings, "warning") << ", " << counted(errors, "error") << '\n';
+    return errors > 0 || (werror && warnings > 0) ? 1 : 0;
+}
+
+}  // namespace trellis
