@@ -79,10 +79,11 @@ if(TRELLIS_BUILD_DEMO)
             DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME trellis-demo)
 endif()
 
-# The font baker and the off-screen renderer, and the font the baker baked for the demo, which
-# programs of their own may use too.
+# The font baker, the off-screen renderer and the live preview, and the font the baker baked for
+# the demo, which programs of their own may use too.
 if(TRELLIS_BUILD_TOOLS)
     trellis_install_program(trellis-fontbake ${CMAKE_INSTALL_BINDIR})
     trellis_install_program(trellis-render ${CMAKE_INSTALL_BINDIR})
+    trellis_install_program(trellis-preview ${CMAKE_INSTALL_BINDIR})
     install(FILES ${TRELLIS_RUN_DIR}/verdana.glf DESTINATION ${TRELLIS_DATA_DIR})
 endif()

@@ -1,13 +1,13 @@
 // trellis-render: the options, and the frame drawn as the demo draws it.
 #include "RenderCommand.h"
 
+#include "InterfaceOptions.h"
 #include "OffscreenContext.h"
 #include "trellis/Version.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiRoot.h"
 
-#include <CLI/CLI.hpp>
 #include <GL/gl.h>
 #include <charconv>
 #include <cstdio>
@@ -69,14 +69,7 @@ int parseRenderOptions(int argc, char** argv, RenderOptions& options) {
     app.add_option("--skin", options.files.skin, "The skin file")
         ->type_name("FILE")
         ->capture_default_str();
-    app.add_option("--skin-name", options.files.skinNames,
-                   "A skin of the skin file to merge; repeat it to merge several in order "
-                   "(\"--skin-name default --skin-name test\" shows the demo's skin change)")
-        ->type_name("NAME")
-        ->capture_default_str();
-    app.add_option("--font", options.files.font, "The texture font file")
-        ->type_name("FILE")
-        ->capture_default_str();
+    addSkinNameAndFontOptions(app, options.files);
     std::string size = "1024x768", pointer;
     app.add_option("--size", size, "The image size in pixels")
         ->type_name("WxH")
@@ -100,14 +93,9 @@ int parseRenderOptions(int argc, char** argv, RenderOptions& options) {
         ->needs(pointerOption);
     app.add_flag("--debug-lines", options.debugLines,
                  "Draw the demo's debug lines: hovered class, focus name, pointer position");
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        // Help and version end the run with 0; a wrong command line with 2, as is usual.
-        return app.exit(error) == 0 ? 0 : 2;
-    }
-    if (options.files.skinNames.empty())
-        options.files.skinNames.push_back("default");
+    const int status = parseToolCommandLine(app, argc, argv, options.files);
+    if (status >= 0)
+        return status;
     sizeError(size, options.width, options.height);
     options.pointerGiven = !pointer.empty();
     if (options.pointerGiven)

@@ -7,6 +7,7 @@
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/style/SkinStore.h"
 
+#include <algorithm>
 #include <cstring>
 #include <tinyxml.h>
 
@@ -52,6 +53,23 @@ bool loadSkin(const char* skinName, const char* fileName) {
         checkSkinContent(fileName, *skin);
     mergeSections(skinStore, *skin);
     return true;
+}
+
+std::vector<std::string> skinNames(const char* fileName) {
+    std::vector<std::string> names;
+    if (!fileName)
+        return names;
+    TiXmlDocument document(fileName);
+    if (!loadXmlFile(document))
+        return names;
+    // The skins findSkin looks at: a later skin of a name already seen is never found.
+    for (const TiXmlElement* skin = document.FirstChildElement(); skin;
+         skin = skin->NextSiblingElement("skin")) {
+        const char* name = skin->Attribute("name");
+        if (name && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    }
+    return names;
 }
 
 }  // namespace trellis
