@@ -20,6 +20,7 @@
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ChildList.h"
 #include "trellis/gui/Clipboard.h"
+#include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/FlatRect.h"
@@ -43,6 +44,9 @@
 #include "trellis/skin/SkinOutline.h"
 
 #include "trellis/dialogue/DialogueLoader.h"
+
+#include "trellis/render/DebugLines.h"
+#include "trellis/render/Renderer.h"
 
 #include "trellis/shell/GuiShell.h"
 #include "trellis/shell/Host.h"

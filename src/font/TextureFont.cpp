@@ -23,15 +23,6 @@ namespace {
 constexpr unsigned char kLineFeed = 10;
 constexpr unsigned char kTab = 9;
 
-// The record of a text byte taken as a signed 8-bit code, or null when the font has none.
-// Such a byte draws nothing and does not move the pen, in measuring and drawing alike.
-const GlyphRecord* glyphFor(unsigned char byte) {
-    const int code = static_cast<signed char>(byte);
-    if (code < firstChar || code > lastChar)
-        return nullptr;
-    return &glyphTable[code - firstChar];
-}
-
 // The next tab stop after pen; a pen on a stop moves a whole tab on.
 float nextTabStop(float pen, float tabWidth) {
     return tabWidth * (std::trunc(pen / tabWidth) + 1.0f);
@@ -52,11 +43,23 @@ template <typename LineEnd> void walkLines(const char* text, float size, LineEnd
             pen = 0;
         } else if (*p == kTab) {
             pen = nextTabStop(pen, tabWidth);
-        } else if (const GlyphRecord* glyph = glyphFor(*p)) {
+        } else if (const GlyphRecord* glyph = glyphOf(*p)) {
             pen += glyph->glyphWidth * scale;
         }
     }
     lineEnd(pen);
+}
+
+// Draws one glyph quad inside glBegin(GL_QUADS), each vertex after its texture coordinate.
+void emitImmediateGlyph(void*, const GlyphQuad& g) {
+    glTexCoord2f(g.s0, g.t0);
+    glVertex3f(g.x0, g.y0, 0);
+    glTexCoord2f(g.s0, g.t1);
+    glVertex3f(g.x0, g.y1, 0);
+    glTexCoord2f(g.s1, g.t1);
+    glVertex3f(g.x1, g.y1, 0);
+    glTexCoord2f(g.s1, g.t0);
+    glVertex3f(g.x1, g.y0, 0);
 }
 
 void uploadTexture(const FontFileContents& font) {
@@ -89,6 +92,13 @@ bool refuseFontFile(const char* fileName, const std::string& why) {
 }
 
 }  // namespace
+
+const GlyphRecord* glyphOf(unsigned char byte) {
+    const int code = static_cast<signed char>(byte);
+    if (!fontLoaded || code < firstChar || code > lastChar)
+        return nullptr;
+    return &glyphTable[code - firstChar];
+}
 
 bool loadTextureFont(FILE* file) {
     FontFileContents font;
@@ -142,14 +152,10 @@ float measureTextWidth(const char* text) {
     return widest;
 }
 
-void drawText(const char* text, float x, float y, float size, bool alignRight) {
+bool layoutText(const char* text, float x, float y, float size, bool alignRight, GlyphEmitter emit,
+                void* context) {
     if (!fontLoaded)
-        return;
-    glEnable(GL_TEXTURE_2D);
-    glAlphaFunc(GL_GEQUAL, 0.1f);
-    glEnable(GL_ALPHA_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        return false;
     if (size != 0)
         currentTextSize = size;
     else
@@ -159,10 +165,7 @@ void drawText(const char* text, float x, float y, float size, bool alignRight) {
     const float scale = unitScale(size), tabWidth = 2.0f * size;
     if (alignRight)
         x -= measureTextWidth(text);
-
     const float lineStart = x;
-    glBindTexture(GL_TEXTURE_2D, textureName);
-    glBegin(GL_QUADS);
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
         if (*p == kLineFeed) {
             x = lineStart;
@@ -170,19 +173,27 @@ void drawText(const char* text, float x, float y, float size, bool alignRight) {
         } else if (*p == kTab) {
             // Drawn tab stops count from x = 0 of the current coordinates, not from lineStart.
             x = nextTabStop(x, tabWidth);
-        } else if (const GlyphRecord* glyph = glyphFor(*p)) {
+        } else if (const GlyphRecord* glyph = glyphOf(*p)) {
             const float w = glyph->glyphWidth * scale;
-            glTexCoord2f(glyph->texLeft, glyph->texTop);
-            glVertex3f(x, y, 0);
-            glTexCoord2f(glyph->texLeft, glyph->texBottom);
-            glVertex3f(x, y + size, 0);
-            glTexCoord2f(glyph->texRight, glyph->texBottom);
-            glVertex3f(x + w, y + size, 0);
-            glTexCoord2f(glyph->texRight, glyph->texTop);
-            glVertex3f(x + w, y, 0);
+            emit(context, {glyph->texLeft, glyph->texTop, glyph->texRight, glyph->texBottom, x, y,
+                           x + w, y + size});
             x += w;
         }
     }
+    return true;
+}
+
+void drawText(const char* text, float x, float y, float size, bool alignRight) {
+    if (!fontLoaded)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glAlphaFunc(GL_GEQUAL, 0.1f);
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    glBegin(GL_QUADS);
+    layoutText(text, x, y, size, alignRight, emitImmediateGlyph, nullptr);
     glEnd();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);

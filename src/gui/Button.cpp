@@ -1,10 +1,12 @@
 // Buttons: the pressed state, the bevel and the mouse events.
 #include "trellis/gui/Button.h"
 
+#include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <GL/gl.h>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -28,25 +30,61 @@ void Button::setPressed(bool down) {
     pressed = down;
 }
 
+namespace {
+
+constexpr int kBevelVertices = 8;  // four lines
+
+// The bevel of a w x h button: the top and left lines in the first colour, the bottom and right
+// lines in the second, one pixel p in from the edges where the lines would double.
+void bevelVertices(float w, float h, float p, const Color& first, const Color& second,
+                   RecordedVertex (&out)[kBevelVertices]) {
+    const RecordedVertex lines[kBevelVertices] = {
+        {w - p, p, 0, 0, first},  {0, p, 0, 0, first},  {0, p, 0, 0, first},
+        {0, h, 0, 0, first},      {p, h, 0, 0, second}, {w - p, h, 0, 0, second},
+        {w - p, h, 0, 0, second}, {w, 0, 0, 0, second}};
+    for (int i = 0; i < kBevelVertices; ++i)
+        out[i] = lines[i];
+}
+
+// Light over dark at rest, swapped while pressed.
+void bevelOf(const Button& b, RecordedVertex (&out)[kBevelVertices]) {
+    const Color light = scaleColor(b.bgColor, 1.4f), dark = scaleColor(b.bgColor, 0.6f);
+    bevelVertices(b.width, b.height, pixelSize, b.pressed ? dark : light, b.pressed ? light : dark,
+                  out);
+}
+
+}  // namespace
+
 void Button::draw() {
     TextElement::draw();
     if (texture)
         return;
-    const float p = pixelSize, w = width, h = height;
-    const Color light = scaleColor(bgColor, 1.4f);
-    const Color dark = scaleColor(bgColor, 0.6f);
+    RecordedVertex bevel[kBevelVertices];
+    bevelOf(*this, bevel);
     glBegin(GL_LINES);
-    glColor4ubv(pressed ? dark.rgba : light.rgba);
-    glVertex2f(w - p, p);
-    glVertex2f(0, p);
-    glVertex2f(0, p);
-    glVertex2f(0, h);
-    glColor4ubv(pressed ? light.rgba : dark.rgba);
-    glVertex2f(p, h);
-    glVertex2f(w - p, h);
-    glVertex2f(w - p, h);
-    glVertex2f(w, 0);
+    for (int i = 0; i < kBevelVertices; ++i) {
+        if (i == 0 || bevel[i].color != bevel[i - 1].color)
+            glColor4ubv(bevel[i].color.rgba);
+        glVertex2f(bevel[i].x, bevel[i].y);
+    }
     glEnd();
+}
+
+bool Button::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(Button))
+        return false;
+    recordQuad(out);
+    recordText(out);
+    recordBevel(out);
+    return true;
+}
+
+void Button::recordBevel(DrawRecorder& out) {
+    if (texture)
+        return;
+    RecordedVertex bevel[kBevelVertices];
+    bevelOf(*this, bevel);
+    out.lines(bevel, kBevelVertices);
 }
 
 void Button::onMouseDown(int button) {

@@ -3,6 +3,7 @@
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/InputRouting.h"
@@ -21,6 +22,25 @@ namespace {
 // Matrix-stack entries drawTree may use before it switches to undoing its translations by
 // hand: OpenGL guarantees 32 model-view entries, and callers keep some for themselves.
 constexpr int kMatrixPushDepth = 24;
+
+constexpr int kBorderVertices = 16;  // four quads
+
+// The bevelled frame of width b around a w x h rectangle, as four mitred quads (right, left,
+// top, bottom edges), shading from color at the rectangle's edge to its darker or lighter shade
+// at the outer edge; every vertex takes the texture coordinate (s, t).
+void borderVertices(float w, float h, float b, const Color& color, float s, float t,
+                    RecordedVertex (&out)[kBorderVertices]) {
+    const Color n = color, d = scaleColor(color, 0.6f), l = scaleColor(color, 1.4f);
+    const RecordedVertex corners[kBorderVertices] = {
+        {w, 0, s, t, n},        {w, h, s, t, n},   {w + b, h + b, s, t, d},
+        {w + b, -b, s, t, d},   {-b, -b, s, t, l}, {-b, h + b, s, t, l},
+        {0, h, s, t, n},        {0, 0, s, t, n},   {w + b, -b, s, t, l},
+        {-b, -b, s, t, l},      {0, 0, s, t, n},   {w, 0, s, t, n},
+        {w, h, s, t, n},        {0, h, s, t, n},   {-b, h + b, s, t, d},
+        {w + b, h + b, s, t, d}};
+    for (int i = 0; i < kBorderVertices; ++i)
+        out[i] = corners[i];
+}
 
 }  // namespace
 
@@ -164,39 +184,38 @@ void GuiElement::drawChildren(int depth) {
 }
 
 void GuiElement::drawBorder(const Color& color, float borderWidthUnits) {
-    const float b = snapToPixel(borderWidthUnits);
-    const Color dark = scaleColor(color, 0.6f);
-    const Color light = scaleColor(color, 1.4f);
-    const float w = width, h = height;
+    RecordedVertex frame[kBorderVertices];
+    borderVertices(width, height, snapToPixel(borderWidthUnits), color, 0, 0, frame);
     glBegin(GL_QUADS);
-    // Right edge.
-    glColor4ubv(color.rgba);
-    glVertex2f(w, 0);
-    glVertex2f(w, h);
-    glColor4ubv(dark.rgba);
-    glVertex2f(w + b, h + b);
-    glVertex2f(w + b, -b);
-    // Left edge.
-    glColor4ubv(light.rgba);
-    glVertex2f(-b, -b);
-    glVertex2f(-b, h + b);
-    glColor4ubv(color.rgba);
-    glVertex2f(0, h);
-    glVertex2f(0, 0);
-    // Top edge.
-    glColor4ubv(light.rgba);
-    glVertex2f(w + b, -b);
-    glVertex2f(-b, -b);
-    glColor4ubv(color.rgba);
-    glVertex2f(0, 0);
-    glVertex2f(w, 0);
-    // Bottom edge.
-    glVertex2f(w, h);
-    glVertex2f(0, h);
-    glColor4ubv(dark.rgba);
-    glVertex2f(-b, h + b);
-    glVertex2f(w + b, h + b);
+    for (int i = 0; i < kBorderVertices; ++i) {
+        if (i == 0 || frame[i].color != frame[i - 1].color)
+            glColor4ubv(frame[i].color.rgba);
+        glVertex2f(frame[i].x, frame[i].y);
+    }
     glEnd();
+}
+
+bool GuiElement::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(GuiElement))
+        return false;
+    recordQuad(out);
+    return true;
+}
+
+void GuiElement::recordQuad(DrawRecorder& out) {
+    const RecordedVertex quad[4] = {{0, 0, u0, v0, bgColor},
+                                    {0, height, u0, v1, bgColor},
+                                    {width, height, u1, v1, bgColor},
+                                    {width, 0, u1, v0, bgColor}};
+    out.quads(quad, 4, texture != 0);
+}
+
+void GuiElement::recordBorder(DrawRecorder& out, const Color& color, float borderWidthUnits) {
+    // Drawn right after the quad: a textured quad leaves texturing on, and every vertex of the
+    // frame takes the quad's last texture coordinate.
+    RecordedVertex frame[kBorderVertices];
+    borderVertices(width, height, snapToPixel(borderWidthUnits), color, u1, v0, frame);
+    out.quads(frame, kBorderVertices, texture != 0);
 }
 
 // ============================================================================================

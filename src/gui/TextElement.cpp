@@ -3,11 +3,13 @@
 
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -31,17 +33,42 @@ TextElement::TextElement(const char* name, GuiElement* parent, const char* text,
     applySkinColor(skinSectionsOf(skinStore, *this), "fontColor", fontColor);
 }
 
-void TextElement::draw() {
-    GuiElement::draw();
+bool TextElement::textCorner(float& dx, float& dy) const {
     if (text.empty())
-        return;
-    glColor4ubv(fontColor.rgba);
+        return false;
     float textWidth = 0, textHeight = 0;
     measureText(text.c_str(), fontSize, textWidth, textHeight);
     const float inset = fontSize * 0.25f;
-    const float dx = alignedTextOffset(hAlign, width - textWidth, inset);
-    const float dy = alignedTextOffset(vAlign, height - textHeight, inset);
-    drawText(text.c_str(), snapToPixel(dx), snapToPixel(dy), fontSize, false);
+    dx = snapToPixel(alignedTextOffset(hAlign, width - textWidth, inset));
+    dy = snapToPixel(alignedTextOffset(vAlign, height - textHeight, inset));
+    return true;
+}
+
+void TextElement::draw() {
+    GuiElement::draw();
+    float dx, dy;
+    if (!textCorner(dx, dy))
+        return;
+    glColor4ubv(fontColor.rgba);
+    drawText(text.c_str(), dx, dy, fontSize, false);
+}
+
+bool TextElement::record(DrawRecorder& out) {
+    return recordTextLook(typeid(TextElement), out);
+}
+
+bool TextElement::recordTextLook(const std::type_info& type, DrawRecorder& out) {
+    if (typeid(*this) != type)
+        return false;
+    recordQuad(out);
+    recordText(out);
+    return true;
+}
+
+void TextElement::recordText(DrawRecorder& out) {
+    float dx, dy;
+    if (textCorner(dx, dy))
+        out.text(text.c_str(), dx, dy, fontSize, fontColor);
 }
 
 void TextElement::applySkin(SkinStore& store) {

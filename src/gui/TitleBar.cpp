@@ -2,9 +2,12 @@
 #include "trellis/gui/TitleBar.h"
 
 #include "trellis/gui/Button.h"
+#include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Window.h"
+
+#include <typeinfo>
 
 namespace trellis {
 
@@ -23,6 +26,10 @@ void TitleBar::setRect(float newX, float newY, float newWidth, float newHeight) 
     GuiElement::setRect(newX, newY, newWidth, newHeight);
     if (closeButton)
         closeButton->setPosition(width + pixelSize - height, closeButton->y);
+}
+
+bool TitleBar::record(DrawRecorder& out) {
+    return recordTextLook(typeid(TitleBar), out);
 }
 
 void TitleBar::removeChild(GuiElement* child) {

@@ -3,7 +3,7 @@
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Button.h"
-#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -41,6 +42,15 @@ void Window::draw() {
         drawBorder(borderColor, borderWidth);
 }
 
+bool Window::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(Window))
+        return false;
+    recordQuad(out);
+    if (border)
+        recordBorder(out, borderColor, borderWidth);
+    return true;
+}
+
 void Window::setRect(float newX, float newY, float newWidth, float newHeight) {
     GuiElement::setRect(newX, newY, newWidth, newHeight);
     if (titleBar)
@@ -56,7 +66,7 @@ void Window::loadAttributes(const AttributeSource& element) {
         titleBar = new TitleBar(this, title);
     movable = optInAttribute(element, "movable");
     closable = optInAttribute(element, "closable");
-    bindCallback(textAttribute(element, "onClose"), closeCallback);
+    readCallbackAttribute(element, "onClose", closeCallback);
     if (closable && titleBar && titleBar->closeButton)
         titleBar->closeButton->clickCallbacks[0] = Callback{closeFromButton, this};
 }

@@ -5,6 +5,8 @@
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/render/DebugLines.h"
+#include "trellis/render/Renderer.h"
 #include "trellis/skin/SkinFile.h"
 
 #include <GL/gl.h>
@@ -12,22 +14,8 @@
 
 namespace trellis {
 
-namespace {
-
-constexpr float kDebugTextSize = 2.0f;
-constexpr float kDebugRightEdge = 132.0f;
-
-}  // namespace
-
 void drawDebugLines() {
-    glColor3f(1, 1, 1);
-    if (hoveredElement)
-        drawText(hoveredElement->skinClass, kDebugRightEdge, 91, kDebugTextSize, true);
-    if (focusElement)
-        drawText(focusElement->name.c_str(), kDebugRightEdge, 94, kDebugTextSize, true);
-    char pointerLine[128];
-    std::snprintf(pointerLine, sizeof pointerLine, "%.3f / %.3f", pointerX, pointerY);
-    drawText(pointerLine, kDebugRightEdge, 97, kDebugTextSize, true);
+    drawDebugLinesNow();
 }
 
 bool initGui() {
@@ -44,8 +32,7 @@ bool initGui() {
 
 void drawFrame() {
     beginScreenProjection();
-    rootElement->drawTree();
-    drawDebugLines();
+    renderTree(rootElement, true);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

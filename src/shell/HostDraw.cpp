@@ -3,6 +3,7 @@
 #include "HostState.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/render/Renderer.h"
 #include "trellis/shell/GuiShell.h"
 
 #define GL_GLEXT_PROTOTYPES
@@ -157,6 +158,8 @@ void useInterfaceState(int version) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glShadeModel(GL_SMOOTH);
     glLineWidth(1);
+    // The batched renderer orders its drawing by depth over the whole range.
+    glDepthRange(0, 1);
 }
 
 }  // namespace
@@ -171,9 +174,7 @@ void drawInterface(bool debugLines) {
     // viewport[3] pixels, however large the framebuffer is now.
     glViewport(0, 0, width, height);
     loadScreenProjection(100.0 * width / viewport[3], 100.0 * height / viewport[3]);
-    rootElement->drawTree();
-    if (debugLines)
-        drawDebugLines();
+    renderTree(rootElement, debugLines);
     restoreHostState(saved);
 }
 

@@ -30,9 +30,28 @@ bool loadTextureFontFile(const char* fileName = kFontFileName);
 // Forgets any held glyph table; the font is unloaded until the next successful load.
 void releaseGlyphTable();
 
+// The glyph record drawn for a text byte (taken as a signed 8-bit code), or null when the font
+// has none: such a byte draws nothing and does not move the pen.
+const GlyphRecord* glyphOf(unsigned char byte);
+
 // Draws text with its top-left corner at (x, y), or its right edge at x when alignRight.
 // size 0 means the current text size; a non-zero size becomes the current text size.
 void drawText(const char* text, float x, float y, float size, bool alignRight);
+
+// One glyph of laid-out text: its texture rectangle and its corners in screen units.
+struct GlyphQuad {
+    float s0, t0, s1, t1;  // texture left, top, right, bottom
+    float x0, y0, x1, y1;  // left, top, right, bottom
+};
+
+// Called for each glyph of laid-out text, in drawing order.
+using GlyphEmitter = void (*)(void* context, const GlyphQuad& glyph);
+
+// Lays text out exactly as drawText draws it, with the same side effect on the current text
+// size, handing each glyph quad to emit(context, quad); false, with nothing done, when no font
+// is loaded. Makes no GL call.
+bool layoutText(const char* text, float x, float y, float size, bool alignRight, GlyphEmitter emit,
+                void* context);
 
 // The width of the longest line and the height of all lines of text at size (0: current).
 // Leaves width and height untouched when no font is loaded.

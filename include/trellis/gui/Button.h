@@ -12,14 +12,18 @@ public:
     Button(const char* name, GuiElement* parent, const char* text, float x, float y, float width,
            float height);
 
-    void draw() override;                   // text element, then the one-pixel bevel
-    void onMouseDown(int button) override;  // left: pressed look; any: mouseDownCallback
-    void onMouseUp(int button) override;    // left: resting look
-    void onMouseEnter() override;           // pressed again if the left button went down here
-    void onMouseLeave() override;           // back to rest
-    virtual void setPressed(bool down);     // moves one pixel right and down when pressed
+    void draw() override;                     // text element, then the one-pixel bevel
+    bool record(DrawRecorder& out) override;  // a plain Button: quad, text and bevel
+    void onMouseDown(int button) override;    // left: pressed look; any: mouseDownCallback
+    void onMouseUp(int button) override;      // left: resting look
+    void onMouseEnter() override;             // pressed again if the left button went down here
+    void onMouseLeave() override;             // back to rest
+    virtual void setPressed(bool down);       // moves one pixel right and down when pressed
 
     bool pressed = false;  // shown pressed
+
+protected:
+    void recordBevel(DrawRecorder& out);  // the bevel lines, as draw() draws them
 };
 
 }  // namespace trellis

@@ -13,6 +13,7 @@
 namespace trellis {
 
 class AttributeSource;
+class DrawRecorder;
 
 constexpr int kClickCallbackCount = 10;  // one click slot per mouse button number 0..9
 
@@ -59,6 +60,11 @@ public:
 
     void drawTree();  // this element and its visible descendants, oldest sibling first
 
+    // Describes draw() to a batching renderer (DrawRecorder.h): true when it did, false to have
+    // drawTree() draw this element and its subtree instead. GuiElement's does so only for a
+    // plain GuiElement.
+    virtual bool record(DrawRecorder& out);
+
     std::string name;                      // registry key and skin section name
     const char* skinClass = "global";      // skin class section: global, button, title, window
     ChildList children;                    // newest first; owned (deleted with this element)
@@ -71,6 +77,10 @@ public:
     bool visible = true;                   // invisible elements hide their subtree
     Callback mouseDownCallback;            // fired on every mouse-button press
     Callback clickCallbacks[kClickCallbackCount];  // fired by onClick, per button number
+
+protected:
+    void recordQuad(DrawRecorder& out);  // the quad, as draw() draws it
+    void recordBorder(DrawRecorder& out, const Color& color, float borderWidth);  // drawBorder's
 
 private:
     void drawTreeAtDepth(int depth);

@@ -11,6 +11,7 @@ public:
     GuiRoot();               // "GuiRoot", no parent, 10 x 2 units at the origin
     ~GuiRoot() override;     // the tree goes with it; rootElement becomes null if it was this
     void draw() override {}  // the root has no look of its own
+    bool record(DrawRecorder& out) override;  // nothing to describe, whatever the subclass
 };
 
 extern GuiElement* rootElement;  // the one GuiRoot, null until start-up creates it

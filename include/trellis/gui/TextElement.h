@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -30,12 +31,22 @@ public:
     void draw() override;  // the quad, then the aligned text
     void loadAttributes(const AttributeSource& element) override;  // adds fontSize and fontColor
     void applySkin(SkinStore& store) override;                     // adds fontColor and fontSize
+    bool record(DrawRecorder& out) override;  // a plain TextElement: the quad and the text
 
     Color fontColor{{0, 0, 0, 255}};       // text colour
     float fontSize;                        // line height, screen units
     std::string text;                      // the text shown
     TextAlign hAlign = TextAlign::Start;   // horizontal placement
     TextAlign vAlign = TextAlign::Center;  // vertical placement
+
+protected:
+    void recordText(DrawRecorder& out);  // the text, as draw() draws it after the quad
+    // Records the quad and the text when this element's dynamic type is exactly type.
+    bool recordTextLook(const std::type_info& type, DrawRecorder& out);
+
+private:
+    // The snapped top-left corner of the aligned text; false for an empty text.
+    bool textCorner(float& dx, float& dy) const;
 };
 
 }  // namespace trellis

@@ -13,7 +13,8 @@ public:
     // Skins as "window"; a non-null title builds the title bar.
     Window(const char* name, GuiElement* parent, const char* title);
 
-    void draw() override;  // the quad, then the frame when border is set
+    void draw() override;                     // the quad, then the frame when border is set
+    bool record(DrawRecorder& out) override;  // a plain Window: the quad and the frame
     void setRect(float x, float y, float width, float height) override;  // title bar follows width
     // Adds border, borderColor, title, movable, closable and onClose.
     void loadAttributes(const AttributeSource& element) override;
@@ -32,9 +33,9 @@ public:
     TitleBar* titleBar = nullptr;             // the caption child, or null; owned as a child
     Color borderColor{{172, 172, 172, 255}};  // frame colour; only the dialogue sets it
     bool border = true;                       // whether the frame is drawn
-    bool movable = false;                     // dragging the title bar moves the window
-    bool closable = false;                    // the title bar's close button closes the window
-    Callback closeCallback;                   // fired when the window closes
+    bool movable = false;   // dragging the title bar moves the window
+    bool closable = false;  // the title bar's close button closes the window
+    Callback closeCallback;  // fired when the window closes
 };
 
 }  // namespace trellis

@@ -1,0 +1,65 @@
+// Renderer: how the interface is drawn. The batched renderer (the default) records the whole
+// frame into a few vertex arrays and draws them with a handful of draw calls, leaves out what lies
+// wholly outside the viewport, and draws an unchanged frame again from a saved copy of its
+// pixels; its frames are identical, pixel for pixel, to the immediate renderer's, which issues
+// one glBegin/glEnd per quad, text and bevel and stays as the reference.
+//
+// Depth buffer: the batched renderer orders its drawing with the depth buffer. It clears the
+// depth buffer where it draws (the whole viewport) and leaves there depth values just below the
+// far plane; after a frame drawn again from its saved copy, or repaired in a few places, the
+// depth buffer holds what it held before, save the repaired places. The immediate renderer
+// leaves the depth buffer alone. A framebuffer with fewer than 16 depth bits, a frame started
+// with blending, alpha or depth testing on, a shader program bound, matrices other than the
+// screen projection, or another texture bound than the font's, is drawn by the immediate
+// renderer.
+//
+// Elements of classes other than the built-in ones are drawn by their own draw() in their
+// place (see DrawRecorder.h); if such a draw() leaves GL state changed that later drawing would
+// see, the rest of that frame is drawn by the immediate renderer. Frames with such elements are
+// never reused.
+#pragma once
+
+#include <cstddef>
+
+namespace trellis {
+
+class GuiElement;
+
+// The two ways of drawing the interface.
+enum class Renderer {
+    Batched,    // vertex arrays in few draw calls, culling and reuse; the default
+    Immediate,  // one glBegin/glEnd per primitive: the reference
+};
+
+// Chooses the renderer for the frames that follow. The environment variable TRELLIS_RENDERER
+// set to "immediate" (or "batched") chooses it before the first call.
+void setRenderer(Renderer renderer);
+Renderer currentRenderer();  // the renderer in use
+
+// How the last frame was drawn.
+struct RenderStats {
+    enum class Path {
+        Immediate,  // by the immediate renderer
+        Drawn,      // recorded (or reused unchanged) and drawn in batches
+        Copied,     // unchanged: its saved pixels put back
+        Repaired,   // saved pixels put back, the changed places drawn again
+    };
+    Path path = Path::Immediate;
+    size_t drawCalls = 0;   // draw calls and hand-overs
+    size_t primitives = 0;  // primitives recorded (after culling)
+    size_t culled = 0;      // primitives left out as wholly outside the viewport
+    long repairedArea = 0;  // pixels drawn again in a repair
+};
+RenderStats lastRenderStats();  // of the last renderTree
+
+// Draws the tree under root (root included) and, when debugLines, the three debug lines, with
+// the chosen renderer. Requires the screen-unit projection and an identity model-view matrix,
+// as drawFrame sets them; leaves the matrices as it found them.
+void renderTree(GuiElement* root, bool debugLines);
+
+// Forgets the saved frame and the snapshot, so that the next frame is recorded and drawn in
+// full (for example after the framebuffer's content was changed behind the interface's back,
+// or the GL context changed).
+void forgetRenderedFrame();
+
+}  // namespace trellis

@@ -1,0 +1,66 @@
+// Batcher: draws a recorded frame with a few vertex-array draw calls and the same pixels as the
+// immediate path. Within each stretch between hand-overs, all unblended primitives go first,
+// one call per state, in any order: each carries a depth that falls with painter's order and
+// the depth test (LESS) keeps the latest one at every pixel. Then all glyphs go in one call, in
+// painter's order, blended, depth-tested but not writing depth: a glyph behind a later
+// unblended primitive is rejected, and one in front blends onto exactly the colour the
+// immediate path has there. Elements that draw by themselves get their draw() in their place.
+#pragma once
+
+#include "DrawList.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace trellis {
+
+// Turns a DrawList into batches and issues them.
+class Batcher {
+public:
+    // Draws the frame's primitives that meet only (all of them when only is null, then under a
+    // scissor of only's box) and its hand-overs. Returns the index of the mark after which the
+    // rest of the frame must be drawn by the immediate path, because an element's draw() left
+    // GL state behind that later drawing would see, or -1.
+    long draw(const DrawList& list, const PixelBox* only);
+
+    size_t drawCalls = 0;  // draw calls of the last draw
+
+    // Leaves the state the immediate path leaves at the end of a frame: no blending or alpha
+    // test, its texturing, colour and texture coordinate. Parts the frame did not set are put
+    // back as the last draw found them when restore is set, else left as GL holds them.
+    void leaveEndState(const ImmediateState& end, bool restore) const;
+
+private:
+    struct Batch {
+        DrawState state;
+        uint32_t first, count;  // range in sorted
+    };
+    // The primitives between two hand-overs or depth clears, and what ends the stretch.
+    struct Stretch {
+        uint32_t firstBatch, endBatch;
+        long handOver;    // mark drawn by its own draw() after the stretch, or -1
+        bool clearDepth;  // the depth buffer starts over after the stretch
+    };
+    void prepare(const DrawList& list, const PixelBox* only);
+    void batchStretch(const DrawList& list, uint32_t begin, uint32_t end, const PixelBox* only);
+    void beginBatches();
+    void endBatches();
+    void setState(DrawState state);
+    bool handOver(const ElementMark& mark);  // false: draw() left state behind
+
+    std::vector<DrawVertex> sorted;
+    std::vector<Batch> batches;
+    std::vector<Stretch> stretches;
+    std::vector<uint32_t> byState[kDrawStateCount];
+    int current = -1;  // the DrawState set, or -1
+    // Saved around the batches.
+    int savedArrayBuffer = 0, savedClientTexture = 0, savedDepthFunc = 0;
+    unsigned char savedDepthMask = 1;
+    double savedClearDepth = 1;
+    // What the frame started with, then what the last hand-over's draw() left: used where the
+    // recorder could not know the state.
+    float leftColor[4] = {1, 1, 1, 1}, leftTexCoord[4] = {};
+    bool leftTexturing = false;
+};
+
+}  // namespace trellis

@@ -1,0 +1,58 @@
+// FrameSnapshot: everything a frame's drawing reads (every drawn field of every visible element
+// in painter's order, the debug lines, the pixel grid, the font and the GL state the frame starts
+// from), kept from one frame to the next and compared, so that an unchanged frame is known
+// without trusting any change notification: the fields are public and may change at any time.
+#pragma once
+
+#include "TreeRecorder.h"
+
+#include "trellis/style/Color.h"
+
+#include <cstdint>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+namespace trellis {
+
+class GuiElement;
+
+// What changed since the last compare.
+struct FrameChanges {
+    bool any = true;                // something changed (always true for the first frame)
+    bool structure = true;          // the sequence of drawn elements, a global, or an element that
+                                    // cannot be compared (not a built-in class) changed
+    std::vector<uint32_t> changed;  // otherwise: indices (in painter's order, the debug lines
+                                    // last) of the entries that changed
+};
+
+// One walk per frame.
+class FrameSnapshot {
+public:
+    // Walks root's tree as drawing does, compares with the last walk and keeps the new state.
+    const FrameChanges& compare(GuiElement* root, bool debugLines, const RecordStart& start);
+    void forget();  // the next compare reports everything changed
+
+private:
+    struct Entry {
+        const GuiElement* element;
+        const std::type_info* type;
+        float x, y, width, height, u0, v0, u1, v1, fontSize;
+        unsigned int texture;
+        Color bg, font, border;
+        int flags;  // pressed, border, alignments
+        std::string text;
+    };
+    void walk(GuiElement* e);
+    void compareEntry(const Entry& now, const std::string& text);
+
+    std::vector<Entry> entries;
+    std::vector<float> globals;
+    std::vector<float> newGlobals;
+    const void* glyphs = nullptr;  // the font's glyph table
+    size_t at = 0;
+    FrameChanges changes;
+    bool valid = false;
+};
+
+}  // namespace trellis

@@ -1,0 +1,27 @@
+// GlStateProbe: what the batched path reads of the GL state: whether a frame can be batched
+// exactly from the state it starts in, and whether an element's own draw() left state behind.
+#pragma once
+
+#include "TreeRecorder.h"
+
+#include <vector>
+
+namespace trellis {
+
+// Reads the state a frame starts from into start; false when the frame must be drawn by the
+// immediate path (blending, alpha test or depth test on, a shader program bound, matrices other
+// than the screen projection, another texture bound than the font's, too few depth bits).
+bool readRecordStart(RecordStart& start);
+
+// The state an element's draw() may change and the batched drawing after it relies on.
+class GlStateProbe {
+public:
+    void read();  // reads it now
+    bool operator==(const GlStateProbe& other) const { return values == other.values; }
+    bool operator!=(const GlStateProbe& other) const { return values != other.values; }
+
+private:
+    std::vector<float> values;
+};
+
+}  // namespace trellis

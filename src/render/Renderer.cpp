@@ -1,0 +1,195 @@
+// The choice of renderer, and the batched renderer's frame: snapshot, record, then draw in
+// batches, put back the saved copy, or repair the changed places of it.
+#include "trellis/render/Renderer.h"
+
+#include "Batcher.h"
+#include "FrameCopy.h"
+#include "FrameSnapshot.h"
+#include "GlStateProbe.h"
+#include "TreeRecorder.h"
+
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/render/DebugLines.h"
+
+#include <GL/gl.h>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace trellis {
+
+namespace {
+
+// Below this many primitives drawing a frame costs less than saving and putting back its
+// pixels (two blits of the viewport on llvmpipe).
+constexpr size_t kCopyWorthPrimitives = 300;
+// A repair redraws at most this share of the viewport; more is drawn in full.
+constexpr long kRepairShareDivisor = 4;
+// Frames drawn in full in a row, after which the copy is no longer saved (everything changes
+// every frame: saving would only cost).
+constexpr int kChangingFrames = 3;
+
+Renderer initialRenderer() {
+    const char* chosen = std::getenv("TRELLIS_RENDERER");
+    return chosen && std::strcmp(chosen, "immediate") == 0 ? Renderer::Immediate
+                                                           : Renderer::Batched;
+}
+
+Renderer chosenRenderer = initialRenderer();
+RenderStats stats;
+
+// The batched renderer's state kept from frame to frame.
+struct Batched {
+    TreeRecorder recorder;
+    Batcher batcher;
+    FrameSnapshot snapshot;
+    FrameCopy copy;
+    DrawList list, previous;  // this frame's and the last frame's recording
+    bool recorded = false;    // list holds the last frame
+    int changingFrames = 0;   // frames drawn in full in a row
+};
+Batched& batched() {
+    static Batched state;
+    return state;
+}
+
+void drawImmediately(GuiElement* root, bool debugLines) {
+    if (root)
+        root->drawTree();
+    if (debugLines)
+        drawDebugLinesNow();
+}
+
+// After an element drawn by itself left GL state behind: the rest of the frame as the immediate
+// path draws it, each element at its translation (one drawn by itself with its subtree).
+void drawRestImmediately(const DrawList& list, size_t afterMark) {
+    for (size_t m = afterMark + 1; m < list.marks.size(); ++m) {
+        const ElementMark& mark = list.marks[m];
+        glPushMatrix();
+        glLoadIdentity();
+        if (!mark.element) {
+            drawDebugLinesNow();
+        } else if (mark.handOver) {
+            glTranslatef(mark.parentX, mark.parentY, 0);
+            mark.element->drawTree();
+        } else {
+            glTranslatef(mark.tx, mark.ty, 0);
+            mark.element->draw();
+        }
+        glPopMatrix();
+    }
+}
+
+// The union of the places that changed: each changed entry's box last frame and now.
+PixelBox changedBox(const FrameChanges& changes, const DrawList& before, const DrawList& now) {
+    PixelBox box;
+    for (uint32_t i : changes.changed) {
+        box.unite(before.marks[i].box);
+        box.unite(now.marks[i].box);
+    }
+    return box;
+}
+
+void renderBatched(GuiElement* root, bool debugLines) {
+    Batched& b = batched();
+    RecordStart start;
+    if (!readRecordStart(start)) {
+        b.snapshot.forget();
+        drawImmediately(root, debugLines);
+        stats.path = RenderStats::Path::Immediate;
+        return;
+    }
+    const FrameChanges& changes = b.snapshot.compare(root, debugLines, start);
+    const bool rerecord = changes.any || !b.recorded || b.list.handOvers;
+    if (rerecord) {
+        std::swap(b.list, b.previous);
+        b.recorder.recordFrame(root, debugLines, start, b.list);
+        b.recorded = true;
+    }
+    DrawList& list = b.list;
+    stats.primitives = list.primitives.size();
+    stats.culled = b.recorder.culled;
+    const bool copyable = FrameCopy::possible() && list.coversViewport();
+    const bool held = copyable && b.copy.holds(start.viewport);
+    const PixelBox viewportBox{start.viewport[0], start.viewport[1],
+                               start.viewport[0] + start.viewport[2],
+                               start.viewport[1] + start.viewport[3]};
+    if (!changes.any && held) {
+        b.copy.restore();
+        b.batcher.leaveEndState(list.end, false);
+        currentTextSize = list.endTextSize;
+        stats.path = RenderStats::Path::Copied;
+        stats.drawCalls = 0;
+        b.changingFrames = 0;
+        return;
+    }
+    if (changes.any && !changes.structure && held && b.previous.coversViewport()) {
+        const PixelBox box = changedBox(changes, b.previous, list).meet(viewportBox);
+        if (box.area() * kRepairShareDivisor <= viewportBox.area()) {
+            b.copy.restore();
+            if (!box.empty()) {
+                b.batcher.draw(list, &box);
+                b.copy.saveRegion(box);
+            } else {
+                b.batcher.leaveEndState(list.end, false);
+            }
+            stats.path = RenderStats::Path::Repaired;
+            stats.drawCalls = b.batcher.drawCalls;
+            stats.repairedArea = box.area();
+            b.changingFrames = 0;
+            return;
+        }
+    }
+    const long leaked = b.batcher.draw(list, nullptr);
+    currentTextSize = list.endTextSize;
+    stats.path = RenderStats::Path::Drawn;
+    stats.drawCalls = b.batcher.drawCalls;
+    if (leaked >= 0) {
+        drawRestImmediately(list, size_t(leaked));
+        b.snapshot.forget();
+        b.copy.forget();
+        return;
+    }
+    // Keep the pixels for the frames to come, if they are worth keeping.
+    b.changingFrames = changes.any ? b.changingFrames + 1 : 0;
+    if (copyable && list.primitives.size() >= kCopyWorthPrimitives &&
+        b.changingFrames < kChangingFrames)
+        b.copy.save(start.viewport);
+    else
+        b.copy.forget();
+}
+
+}  // namespace
+
+void setRenderer(Renderer renderer) {
+    chosenRenderer = renderer;
+    forgetRenderedFrame();
+}
+
+Renderer currentRenderer() {
+    return chosenRenderer;
+}
+
+RenderStats lastRenderStats() {
+    return stats;
+}
+
+void renderTree(GuiElement* root, bool debugLines) {
+    stats = RenderStats();
+    if (chosenRenderer == Renderer::Immediate) {
+        drawImmediately(root, debugLines);
+        return;
+    }
+    renderBatched(root, debugLines);
+}
+
+void forgetRenderedFrame() {
+    Batched& b = batched();
+    b.snapshot.forget();
+    b.copy.forget();
+    b.recorded = false;
+    b.changingFrames = 0;
+}
+
+}  // namespace trellis

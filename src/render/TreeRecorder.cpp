@@ -1,0 +1,306 @@
+// The tree walk and the recording of quads, lines and glyphs as clip-space vertices.
+#include "TreeRecorder.h"
+
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/render/DebugLines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace trellis {
+
+namespace {
+
+// As GuiElement::drawTreeAtDepth: past this depth a translation is undone by its opposite.
+constexpr int kMatrixPushDepth = 24;
+
+// The floats glColor4ubv makes of each byte.
+struct ByteColors {
+    float value[256];
+    ByteColors() {
+        for (int i = 0; i < 256; ++i)
+            value[i] = float(i) / 255.0f;
+    }
+};
+const ByteColors byteColors;
+
+void toFloats(const Color& c, float (&out)[4]) {
+    for (int i = 0; i < 4; ++i)
+        out[i] = byteColors.value[c.rgba[i]];
+}
+
+// Window pixel bounds, kept within a range where int conversion is safe (NaN widens).
+constexpr float kPixelLimit = 1e7f;
+int lowPixel(float v) {
+    return v > -kPixelLimit ? int(std::floor(std::min(v, kPixelLimit))) - 1 : -int(kPixelLimit);
+}
+int highPixel(float v) {
+    return v < kPixelLimit ? int(std::ceil(std::max(v, -kPixelLimit))) + 1 : int(kPixelLimit);
+}
+
+}  // namespace
+
+void TreeRecorder::recordFrame(GuiElement* root, bool debugLines, const RecordStart& from,
+                               DrawList& out) {
+    start = from;
+    list = &out;
+    out.clear();
+    out.viewportWidth = start.viewport[2];
+    out.viewportHeight = start.viewport[3];
+    viewportBox = {start.viewport[0], start.viewport[1], start.viewport[0] + start.viewport[2],
+                   start.viewport[1] + start.viewport[3]};
+    culled = 0;
+    pieces = 0;
+    // Until the frame sets them, colour, texture coordinate and texturing are as GL holds them.
+    knownColor = knownTexCoord = knownTexturing = false;
+    setTranslation(0, 0);
+    if (root)
+        recordTree(root, 0);
+    if (debugLines) {
+        // drawFrame has popped the tree's matrices: identity model-view.
+        setTranslation(0, 0);
+        markElement(nullptr);
+        DebugLine lines[kMaxDebugLines];
+        char pointerLine[128];
+        const int count = currentDebugLines(lines, pointerLine);
+        const float white[4] = {1, 1, 1, 1};
+        std::memcpy(color, white, sizeof color);
+        knownColor = true;
+        for (int i = 0; i < count; ++i)
+            glyphs(lines[i].text, kDebugRightEdge, lines[i].y, kDebugTextSize, true);
+        closeMark(out.marks.back());
+    }
+    out.end = immediateState();
+    out.endTextSize = currentTextSize;
+}
+
+ImmediateState TreeRecorder::immediateState() const {
+    ImmediateState s;
+    std::memcpy(s.color, color, sizeof color);
+    std::memcpy(s.texCoord, texCoord, sizeof texCoord);
+    s.texturing = texturing;
+    s.knownColor = knownColor;
+    s.knownTexCoord = knownTexCoord;
+    s.knownTexturing = knownTexturing;
+    return s;
+}
+
+void TreeRecorder::closeMark(ElementMark& mark) const {
+    mark.box = {};
+    for (uint32_t p = mark.firstPrimitive; p < list->primitives.size(); ++p)
+        mark.box.unite(list->primitives[p].box);
+}
+
+void TreeRecorder::setTranslation(float x, float y) {
+    tx = x;
+    ty = y;
+    // GL multiplies P * M in single precision; with a translation M the zero terms add nothing.
+    mx = start.projection[0] * tx + start.projection[12];
+    my = start.projection[5] * ty + start.projection[13];
+}
+
+void TreeRecorder::recordTree(GuiElement* e, int depth) {
+    const float atX = e->x, atY = e->y;
+    const float savedX = tx, savedY = ty;
+    // glTranslatef: m12 = m0 * x + m12 with m0 = 1.
+    setTranslation(atX + tx, atY + ty);
+    markElement(e);
+    list->marks.back().parentX = savedX;
+    list->marks.back().parentY = savedY;
+    const size_t at = list->marks.size() - 1;
+    if (!e->record(*this)) {
+        ElementMark& m = list->marks[at];
+        m.handOver = true;
+        ++list->handOvers;
+        m.state = immediateState();
+        // What drawTree() leaves is not known here; the batcher reads it back from GL.
+        knownColor = knownTexCoord = knownTexturing = false;
+    } else {
+        closeMark(list->marks[at]);
+        // An element that draws by itself takes its subtree with it: such a class may clip,
+        // scroll or draw over its children.
+        for (GuiElement* child : e->children.oldestFirst())
+            if (child->visible)
+                recordTree(child, depth + 1);
+    }
+    if (depth < kMatrixPushDepth)
+        setTranslation(savedX, savedY);
+    else
+        setTranslation(-atX + tx, -atY + ty);
+}
+
+void TreeRecorder::markElement(GuiElement* element) {
+    ElementMark m{};
+    m.element = element;
+    m.tx = tx;
+    m.ty = ty;
+    m.firstPrimitive = uint32_t(list->primitives.size());
+    list->marks.push_back(m);
+}
+
+uint32_t TreeRecorder::beginPrimitive(DrawState state, uint32_t count) {
+    // Every piece gets a depth of its own, later pieces nearer; when the depth buffer's range
+    // is used up it is cleared before the next primitive (all earlier drawing is final then).
+    if (pieces + count > start.depthPieces && pieces > 0) {
+        list->depthResets.push_back(uint32_t(list->primitives.size()));
+        pieces = 0;
+    }
+    const uint32_t first = uint32_t(list->vertices.size());
+    list->primitives.push_back({state, first, 0, {}});
+    return first;
+}
+
+void TreeRecorder::vertex(DrawVertex& v, float x, float y, float s, float t,
+                          const float* rgba) const {
+    // The vertex program computes p0 * x + m12 (the other terms are zero): no fused multiply-add
+    // may change it, which the build's -ffp-contract=off for this file ensures.
+    v.x = start.projection[0] * x + mx;
+    v.y = start.projection[5] * y + my;
+    v.z = z;
+    v.s = s;
+    v.t = t;
+    std::memcpy(v.rgba, rgba, sizeof v.rgba);
+}
+
+PixelBox TreeRecorder::boxOf(float minX, float minY, float maxX, float maxY) const {
+    const float halfW = 0.5f * float(start.viewport[2]), halfH = 0.5f * float(start.viewport[3]);
+    return {lowPixel((minX + 1) * halfW) + start.viewport[0],
+            lowPixel((minY + 1) * halfH) + start.viewport[1],
+            highPixel((maxX + 1) * halfW) + start.viewport[0],
+            highPixel((maxY + 1) * halfH) + start.viewport[1]};
+}
+
+void TreeRecorder::finishPrimitive() {
+    DrawPrimitive& p = list->primitives.back();
+    p.count = uint32_t(list->vertices.size()) - p.first;
+    float minX = 0, minY = 0, maxX = 0, maxY = 0;
+    for (uint32_t i = p.first; i < p.first + p.count; ++i) {
+        const DrawVertex& v = list->vertices[i];
+        if (i == p.first || !(v.x >= minX))
+            minX = v.x;
+        if (i == p.first || !(v.x <= maxX))
+            maxX = v.x;
+        if (i == p.first || !(v.y >= minY))
+            minY = v.y;
+        if (i == p.first || !(v.y <= maxY))
+            maxY = v.y;
+    }
+    p.box = boxOf(minX, minY, maxX, maxY);
+    if (p.count == 0 || !p.box.overlaps(viewportBox)) {
+        culled += p.count ? 1 : 0;
+        list->vertices.resize(p.first);
+        list->primitives.pop_back();
+    }
+}
+
+void TreeRecorder::quads(const RecordedVertex* v, int count, bool textured) {
+    texturing = textured;
+    knownTexturing = true;
+    if (count < 4)
+        return;
+    const uint32_t quadCount = uint32_t(count) / 4;
+    const uint32_t first =
+        beginPrimitive(textured ? DrawState::TexturedQuads : DrawState::FlatQuads, quadCount);
+    list->vertices.resize(first + quadCount * 4);
+    float rgba[4];
+    for (uint32_t q = 0; q < quadCount; ++q) {
+        z = 1.0f - float(++pieces) * start.depthStep;
+        for (int i = 0; i < 4; ++i) {
+            const RecordedVertex& r = v[q * 4 + i];
+            toFloats(r.color, rgba);
+            vertex(list->vertices[first + q * 4 + i], r.x, r.y, r.s, r.t, rgba);
+        }
+    }
+    const RecordedVertex& last = v[quadCount * 4 - 1];
+    toFloats(last.color, color);
+    texCoord[0] = last.s;
+    texCoord[1] = last.t;
+    knownColor = knownTexCoord = true;
+    finishPrimitive();
+}
+
+void TreeRecorder::lines(const RecordedVertex* v, int count) {
+    texturing = false;
+    knownTexturing = true;
+    if (count < 2)
+        return;
+    const uint32_t lineCount = uint32_t(count) / 2;
+    const uint32_t first = beginPrimitive(DrawState::Lines, lineCount);
+    list->vertices.resize(first + lineCount * 2);
+    float rgba[4];
+    for (uint32_t l = 0; l < lineCount; ++l) {
+        z = 1.0f - float(++pieces) * start.depthStep;
+        for (int i = 0; i < 2; ++i) {
+            const RecordedVertex& r = v[l * 2 + i];
+            toFloats(r.color, rgba);
+            vertex(list->vertices[first + l * 2 + i], r.x, r.y, 0, 0, rgba);
+        }
+    }
+    toFloats(v[lineCount * 2 - 1].color, color);
+    knownColor = true;
+    finishPrimitive();
+}
+
+void TreeRecorder::text(const char* text, float x, float y, float size, const Color& c) {
+    // The colour is set whether or not a font is loaded.
+    toFloats(c, color);
+    knownColor = true;
+    if (!fontLoaded)
+        return;
+    // Wholly outside the viewport: only the side effects. Tabs are drawn from x = 0 of the
+    // element, not from the line start, so the measured width bounds only texts without them.
+    if (text && !std::strchr(text, '\t')) {
+        float width = 0, height = 0;
+        const float used = size != 0 ? size : currentTextSize;
+        measureText(text, used, width, height);
+        const float x0 = start.projection[0] * x + mx, x1 = start.projection[0] * (x + width) + mx;
+        const float y0 = start.projection[5] * y + my, y1 = start.projection[5] * (y + height) + my;
+        if (!boxOf(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))
+                 .overlaps(viewportBox)) {
+            currentTextSize = used;
+            texturing = false;
+            knownTexturing = true;
+            // The last glyph drawn would have set the texture coordinate.
+            for (size_t i = std::strlen(text); i-- > 0;)
+                if (const GlyphRecord* g = glyphOf(static_cast<unsigned char>(text[i]))) {
+                    texCoord[0] = g->texRight;
+                    texCoord[1] = g->texTop;
+                    knownTexCoord = true;
+                    break;
+                }
+            ++culled;
+            return;
+        }
+    }
+    glyphs(text, x, y, size, false);
+}
+
+void TreeRecorder::glyphs(const char* text, float x, float y, float size, bool alignRight) {
+    texturing = false;
+    knownTexturing = true;
+    beginPrimitive(DrawState::Glyphs, 1);
+    z = 1.0f - float(++pieces) * start.depthStep;
+    layoutText(text, x, y, size, alignRight, emitGlyph, this);
+    if (list->vertices.size() > list->primitives.back().first) {
+        const DrawVertex& last = list->vertices.back();
+        texCoord[0] = last.s;
+        texCoord[1] = last.t;
+        knownTexCoord = true;
+    }
+    finishPrimitive();
+}
+
+void TreeRecorder::emitGlyph(void* self, const GlyphQuad& g) {
+    auto& r = *static_cast<TreeRecorder*>(self);
+    const size_t at = r.list->vertices.size();
+    r.list->vertices.resize(at + 4);
+    DrawVertex* v = r.list->vertices.data() + at;
+    r.vertex(v[0], g.x0, g.y0, g.s0, g.t0, r.color);
+    r.vertex(v[1], g.x0, g.y1, g.s0, g.t1, r.color);
+    r.vertex(v[2], g.x1, g.y1, g.s1, g.t1, r.color);
+    r.vertex(v[3], g.x1, g.y0, g.s1, g.t0, r.color);
+}
+
+}  // namespace trellis

@@ -1,0 +1,61 @@
+// TreeRecorder: walks an element tree as drawTree does and records what each element describes
+// (GuiElement::record) into a DrawList, with clip coordinates that reproduce the immediate
+// path's transform bit for bit and a depth that falls with painter's order.
+#pragma once
+
+#include "DrawList.h"
+
+#include "trellis/gui/DrawRecorder.h"
+
+#include <cstddef>
+
+namespace trellis {
+
+// The immediate path's state where the frame starts, and the depth buffer's resolution.
+struct RecordStart {
+    float projection[16];  // the screen projection as GL holds it (model-view is identity)
+    int viewport[4];       // GL viewport: x, y, width, height
+    float depthStep;       // clip-space depth between two pieces of drawing
+    uint32_t depthPieces;  // pieces that fit between two clears of the depth buffer
+};
+
+// Records frames of an element tree and the debug lines.
+class TreeRecorder final : public DrawRecorder {
+public:
+    // Records root's tree (and the debug lines when asked) as drawFrame draws them.
+    void recordFrame(GuiElement* root, bool debugLines, const RecordStart& start, DrawList& out);
+
+    void quads(const RecordedVertex* vertices, int count, bool textured) override;
+    void lines(const RecordedVertex* vertices, int count) override;
+    void text(const char* text, float x, float y, float size, const Color& color) override;
+
+    size_t culled = 0;  // primitives left out of the last frame as wholly outside the viewport
+
+private:
+    void recordTree(GuiElement* element, int depth);
+    void markElement(GuiElement* element);
+    void closeMark(ElementMark& mark) const;  // its box: what it recorded since it began
+    ImmediateState immediateState() const;    // the tracked state, for a hand-over
+    void glyphs(const char* text, float x, float y, float size, bool alignRight);
+    void setTranslation(float x, float y);
+    uint32_t beginPrimitive(DrawState state, uint32_t pieces);
+    void vertex(DrawVertex& v, float x, float y, float s, float t, const float* rgba) const;
+    void finishPrimitive();
+    PixelBox boxOf(float minX, float minY, float maxX, float maxY) const;  // clip to pixels
+    static void emitGlyph(void* self, const struct GlyphQuad& glyph);
+
+    RecordStart start{};
+    DrawList* list = nullptr;
+    float tx = 0, ty = 0;  // model-view translation, as glTranslatef accumulates it
+    float mx = 0, my = 0;  // its clip offsets: p0 * tx + p12 as GL multiplies P * M
+    float z = 0;           // depth of the current piece
+    uint32_t pieces = 0;   // pieces since the depth buffer was last cleared
+    PixelBox viewportBox;  // the viewport in window pixels
+    // The immediate path's state as it goes, for hand-overs; unknown after a hand-over.
+    float color[4] = {};
+    float texCoord[2] = {};
+    bool texturing = false;
+    bool knownColor = true, knownTexCoord = true, knownTexturing = true;
+};
+
+}  // namespace trellis

@@ -1,0 +1,305 @@
+// The batched renderer against the immediate path, byte for byte over the whole window: a
+// corpus of scenes (the demo before and after its skin change, every element class in both
+// skins, translucent and textured looks, text, depth, size, off-screen places, elements that draw
+// with raw GL), and reuse: changes made through the public fields show in the very next frame.
+#include "support/GlTest.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/Button.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Window.h"
+#include "trellis/render/DebugLines.h"
+#include "trellis/render/Renderer.h"
+#include "trellis/skin/Reskin.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
+
+#include <GL/gl.h>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+using namespace trellis;
+
+namespace {
+
+const std::string kData =
+    (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string();
+const std::string kSkin = kData + "/defaultSkin.xml";
+const std::string kFont = std::string(TRELLIS_RUN_DIR) + "/verdana.glf";
+
+using Path = RenderStats::Path;
+
+// An element that draws a blended raw-GL triangle by itself, leaving the state as it found it.
+struct RawTriangle : GuiElement {
+    RawTriangle(GuiElement* parent, float x, float y) : GuiElement("", parent, x, y, 12, 9) {}
+    void draw() override {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glDisable(GL_TEXTURE_2D);
+        glBegin(GL_TRIANGLES);
+        glColor4ub(255, 40, 40, 150);
+        glVertex2f(0, 0);
+        glColor4ub(40, 255, 40, 150);
+        glVertex2f(width, height / 2);
+        glColor4ub(40, 40, 255, 150);
+        glVertex2f(0, height);
+        glEnd();
+        glDisable(GL_BLEND);
+    }
+};
+
+// A subclass that draws as its base but leaves blending on and another texture bound: what
+// follows it in the frame sees both.
+struct LeakyButton : Button {
+    LeakyButton(GuiElement* parent, float x, float y) : Button("", parent, "Leaky", x, y, 8, 3) {}
+    void draw() override {
+        Button::draw();
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE);
+    }
+};
+
+}  // namespace
+
+class RendererIdentity : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        ASSERT_TRUE(loadTextureFontFile(kFont.c_str())) << kFont;
+        ASSERT_TRUE(loadSkin("default", kSkin.c_str()));
+        rootElement = new GuiRoot();
+        pointerX = pointerY = 0;
+        setRenderer(Renderer::Batched);
+    }
+    void TearDown() override {
+        delete rootElement;
+        skinStore.clear();
+        releaseGlyphTable();
+        forgetRenderedFrame();
+        GlTest::TearDown();
+    }
+
+    // One frame as drawFrame draws it, batched or by the immediate path itself.
+    std::vector<unsigned char> drawn(bool batched) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        beginScreenProjection();
+        if (batched) {
+            renderTree(rootElement, true);
+        } else {
+            rootElement->drawTree();
+            drawDebugLinesNow();
+        }
+        endFrame();
+        return frame();
+    }
+
+    // The next batched frame equals the immediate path's; returns how it was drawn.
+    Path expectIdentical(const std::string& what) {
+        const auto batched = drawn(true);
+        const RenderStats stats = lastRenderStats();
+        const auto immediate = drawn(false);
+        size_t differ = 0;
+        for (size_t i = 0; i < batched.size(); i += 4)
+            differ += std::equal(&batched[i], &batched[i] + 4, &immediate[i]) ? 0 : 1;
+        EXPECT_EQ(differ, 0u) << what << ": pixels differ";
+        EXPECT_NE(stats.path, Path::Immediate) << what << ": not batched";
+        return stats.path;
+    }
+
+    void demo() { ASSERT_TRUE(loadDialogue((kData + "/testDialogue.xml").c_str())); }
+    // The pointer to the middle of a named element, as the window would report it.
+    void pointAt(const char* name) {
+        float x = 0, y = 0;
+        GuiElement* e = elementRegistry.count(name) ? elementRegistry.at(name) : nullptr;
+        ASSERT_NE(e, nullptr) << name;
+        elementScreenPosition(e, x, y);
+        routePointer(int((x + e->width / 2) / pixelSize), int((y + e->height / 2) / pixelSize));
+    }
+    void switchSkin() {
+        ASSERT_TRUE(loadSkin("test", kSkin.c_str()));
+        reskinTree(rootElement, skinStore);
+    }
+};
+
+// Every scene of the corpus, each checked in both skins.
+TEST_F(RendererIdentity, CorpusMatchesTheImmediatePath) {
+    struct Scene {
+        const char* name;
+        std::function<void(GuiElement*)> build;
+    };
+    const Scene scenes[] = {
+        {"every class, nested",
+         [](GuiElement* root) {
+             auto* w = new Window("w", root, "A window");
+             w->setRect(10, 8, 40, 30);
+             new Button("b", w, "Button", 2, 4, 10, 3);
+             new TextElement("t", w, "Text element", 2, 9, 16, 3);
+             new GuiElement("g", w, 20, 4, 6, 6);
+             auto* plain = new Window("bare", root, nullptr);
+             plain->setRect(60, 8, 20, 10);
+             plain->border = false;
+             auto* framed = new Window("framed", root, nullptr);
+             framed->setRect(60, 24, 20, 10);
+             framed->borderColor = Color{{30, 200, 90, 255}};
+         }},
+        {"translucent colours",
+         [](GuiElement* root) {
+             for (int i = 0; i < 6; ++i) {
+                 auto* b = new Button("", root, "Half seen", 5.0f + 9 * i, 5.0f + 2 * i, 12, 4);
+                 b->bgColor = Color{{200, 80, 40, static_cast<unsigned char>(i * 50)}};
+                 b->fontColor = Color{{20, 40, 250, static_cast<unsigned char>(255 - i * 45)}};
+             }
+         }},
+        {"textured with u and v",
+         [](GuiElement* root) {
+             auto* w = new Window("", root, "Textured");
+             w->setRect(5, 5, 50, 40);
+             w->texture = 1;
+             w->u0 = 0.1f, w->v0 = 0.2f, w->u1 = 0.7f, w->v1 = 0.9f;
+             auto* b = new Button("", w, "Tex", 5, 5, 12, 4);
+             b->texture = 7;
+             b->u1 = 0.5f;
+             auto* t = new TextElement("", w, "after text", 5, 12, 20, 5);
+             t->texture = 1;
+             auto* g = new GuiElement("", root, 70, 5, 30, 30);
+             g->texture = 1;
+         }},
+        {"text sizes, tabs and line feeds",
+         [](GuiElement* root) {
+             const float sizes[] = {0, 1.1f, 2, 3.7f, 6};
+             const TextAlign aligns[] = {TextAlign::Start, TextAlign::Center, TextAlign::End};
+             for (int i = 0; i < 5; ++i) {
+                 auto* t = new TextElement("", root, "Tab\there\tand\nnext line\n\tlast", 3,
+                                           3.0f + 18 * i, 60, 16);
+                 t->fontSize = sizes[i];
+                 t->hAlign = aligns[i % 3];
+                 t->vAlign = aligns[(i + 1) % 3];
+                 t->fontColor = Color{{255, 255, static_cast<unsigned char>(50 * i), 255}};
+             }
+         }},
+        {"a tree 200 levels deep",
+         [](GuiElement* root) {
+             GuiElement* parent = root;
+             for (int level = 0; level < 200; ++level) {
+                 auto* b = new Button("", parent, level % 2 ? "odd" : "even", 0.3f, 0.4f, 6, 2);
+                 b->bgColor = Color{{static_cast<unsigned char>(level), 90, 200, 255}};
+                 parent = b;
+             }
+         }},
+        {"the 10,000-button grid",
+         [](GuiElement* root) {
+             auto* w = new Window("", root, nullptr);
+             w->setRect(0, 0, 133.4f, 100);
+             for (int i = 0; i < 10000; ++i)
+                 new Button("", w, "Button", 0.5f + 3.5f * float(i % 37),
+                            0.5f + 1.3f * float(i / 37), 3, 1);
+         }},
+        {"off screen, partly and at negative places",
+         [](GuiElement* root) {
+             const float places[][2] = {{-5, -3},  {-50, 10}, {130, 50}, {10, 98},
+                                        {200, 10}, {10, 300}, {-3, 90},  {128, -2}};
+             for (auto& at : places) {
+                 auto* w = new Window("", root, "Edge");
+                 w->setRect(at[0], at[1], 12, 8);
+                 new Button("", w, "Inner wide text overflowing", -4, 3, 6, 2);
+             }
+         }},
+        {"raw GL in painter's order",
+         [](GuiElement* root) {
+             auto* w = new Window("", root, "Under");
+             w->setRect(5, 5, 40, 30);
+             auto* raw = new RawTriangle(w, 5, 5);
+             new Button("", raw, "On top", 4, 3, 8, 3);
+             new Button("", w, "Later", 10, 9, 12, 3);
+             new RawTriangle(root, 30, 20);
+         }},
+        {"an element that leaves state behind",
+         [](GuiElement* root) {
+             new Button("", root, "Before", 5, 5, 10, 3);
+             new LeakyButton(root, 8, 6);
+             new Button("", root, "After", 10, 7, 10, 3);
+         }},
+    };
+    for (const Scene& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        scene.build(rootElement);
+        expectIdentical(std::string(scene.name) + ", default skin");
+        switchSkin();
+        expectIdentical(std::string(scene.name) + ", test skin");
+        delete rootElement;
+        skinStore.clear();
+        ASSERT_TRUE(loadSkin("default", kSkin.c_str()));
+        rootElement = new GuiRoot();
+    }
+}
+
+// The demo before and after its skin change, with the pointer over a button and one held.
+TEST_F(RendererIdentity, DemoMatchesTheImmediatePath) {
+    demo();
+    expectIdentical("demo, pointer at the origin");
+    pointAt("applyButton");
+    expectIdentical("demo, pointer over a button");
+    routeMouseButton(0, true);
+    expectIdentical("demo, button held");
+    routeMouseButton(0, false);
+    switchSkin();
+    static_cast<Button*>(elementRegistry.at("skinButton"))->text = "Pushover";
+    pointAt("cancelButton");
+    expectIdentical("demo after the skin change");
+    routeMouseButton(0, true);
+    expectIdentical("demo after the skin change, button held");
+}
+
+// An unchanged frame is drawn again from its saved pixels; every kind of change through the
+// public fields shows in the very next frame, drawn in full or repaired in place.
+TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
+    auto* w = new Window("w", rootElement, "Reuse");
+    w->setRect(0, 0, 133.4f, 100);
+    std::vector<Button*> buttons;
+    for (int i = 0; i < 400; ++i)
+        buttons.push_back(new Button("", w, "Button", 0.5f + 3.5f * float(i % 37),
+                                     3.5f + 1.3f * float(i / 37), 3, 1));
+    expectIdentical("first frame");
+    EXPECT_EQ(expectIdentical("unchanged"), Path::Copied);
+    TextElement* title = w->titleBar;
+    const struct {
+        const char* what;
+        std::function<void()> change;
+    } changes[] = {
+        {"bgColor",
+         [&] {
+             buttons[5]->bgColor = Color{{250, 20, 20, 255}};
+         }},
+        {"fontColor",
+         [&] {
+             buttons[6]->fontColor = Color{{0, 250, 20, 128}};
+         }},
+        {"text", [&] { buttons[7]->text = "Other\ttext"; }},
+        {"fontSize", [&] { buttons[8]->fontSize = 3; }},
+        {"pressed", [&] { buttons[9]->setPressed(true); }},
+        {"geometry", [&] { buttons[10]->setRect(40, 40, 9, 7); }},
+        {"texture and u", [&] { buttons[11]->texture = 1, buttons[11]->u0 = 0.3f; }},
+        {"visibility", [&] { buttons[12]->visible = false; }},
+        {"a parent's place", [&] { title->x += pixelSize * 3; }},
+        {"children", [&] { new Button("", buttons[13], "child", 1, 1, 5, 2); }},
+        {"removal", [&] { delete buttons[14]; }},
+        {"pointer line", [&] { routePointer(300, 200); }},
+        {"re-skin", [&] { switchSkin(); }},
+        {"border", [&] { w->border = false; }},
+        {"alignment", [&] { buttons[20]->hAlign = TextAlign::End; }},
+    };
+    int repaired = 0;
+    for (const auto& c : changes) {
+        c.change();
+        if (expectIdentical(c.what) == Path::Repaired)
+            ++repaired;
+        EXPECT_EQ(expectIdentical(std::string(c.what) + ", then unchanged"), Path::Copied)
+            << c.what;
+    }
+    EXPECT_GE(repaired, 8);
+}
