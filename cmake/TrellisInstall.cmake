@@ -83,6 +83,7 @@ endif()
 # the demo, which programs of their own may use too.
 if(TRELLIS_BUILD_TOOLS)
     trellis_install_program(trellis-fontbake ${CMAKE_INSTALL_BINDIR})
+    trellis_install_program(trellis-lint ${CMAKE_INSTALL_BINDIR})
     trellis_install_program(trellis-render ${CMAKE_INSTALL_BINDIR})
     trellis_install_program(trellis-preview ${CMAKE_INSTALL_BINDIR})
     install(FILES ${TRELLIS_RUN_DIR}/verdana.glf DESTINATION ${TRELLIS_DATA_DIR})

@@ -1,6 +1,7 @@
 // Tests for the font baker: DejaVu Sans baked through its command line and read back.
 #include "FontBake.h"
 #include "support/TempFolder.h"
+#include "trellis/Version.h"
 
 #include <sstream>
 #include <utility>
@@ -34,12 +35,27 @@ TEST(FontBake, BakesDejaVuSansAsReportedAndRefusesTheImpossible) {
     }
     for (int i = 0; i < side * side; ++i)
         ASSERT_TRUE(font.texels[i * 2] == 255 && (mark[i] == 2 || font.texels[i * 2 + 1] == 0));
-    // An unreadable font or an impossible atlas fails with a message naming it, writing nothing.
-    for (auto [option, value] : {std::pair{"--font", "/none.ttf"}, {"--atlas", "100"}}) {
+    // An unreadable font, an impossible atlas, a number with trailing letters and an unknown
+    // option fail with a message naming them, writing nothing.
+    for (auto [option, value] : {std::pair{"--font", "/none.ttf"},
+                                 {"--atlas", "100"},
+                                 {"--pixels", "12px"},
+                                 {"--size", "12"}}) {
         std::ostringstream out, err;
         EXPECT_NE(runFontBake({"--output", folder.path("no.glf"), option, value}, out, err), 0);
         EXPECT_TRUE(err.str().rfind("trellis-fontbake: ", 0) == 0 && err.str().find(value) < 99)
             << err.str();
         EXPECT_FALSE(std::filesystem::exists(folder.path("no.glf")));
     }
+}
+
+// --help lists every option with its default, and --version gives the library's version.
+TEST(FontBake, HelpAndVersion) {
+    std::ostringstream help, version, err;
+    EXPECT_EQ(runFontBake({"--help"}, help, err), 0);
+    for (const char* option : {"--font", "--pixels N=15", "--first C=32", "--last C=126",
+                               "--atlas N=256", "--output PATH=verdana.glf", "--version"})
+        EXPECT_NE(help.str().find(option), std::string::npos) << option << "\n" << help.str();
+    EXPECT_EQ(runFontBake({"--version"}, version, err), 0);
+    EXPECT_EQ(version.str(), std::string("trellis-fontbake ") + TRELLIS_VERSION_STRING + "\n");
 }

@@ -1,5 +1,5 @@
 # What `cmake --install` ships: the public headers and no internal ones, the CMake package and
-# pkg-config file, the font baker, the font and the demo's files; and the installed
+# pkg-config file, the font baker, the linter, the font and the demo's files; and the installed
 # trellis-demo command, started from an unrelated folder, draws exactly what the built demo
 # draws in its run folder, and exits with code 0 when its window is closed.
 source "$(dirname "$0")/harness.sh"
@@ -8,7 +8,7 @@ source "$(dirname "$0")/installed.sh"
 install_build
 for file in include/trellis/gui/Button.h include/trellis/shell/Host.h \
     share/trellis/verdana.glf share/trellis/defaultSkin.xml share/trellis/testDialogue.xml \
-    bin/trellis-fontbake bin/trellis-demo; do
+    bin/trellis-fontbake bin/trellis-lint bin/trellis-demo; do
     [ -e "$PREFIX/$file" ] || fail "$file is not installed"
 done
 [ -n "$(find "$PREFIX" -path '*/cmake/trellis/trellisConfig.cmake')" ] || fail "no CMake package"
@@ -25,6 +25,10 @@ include_flags=$(PKG_CONFIG_PATH="$PKG_DIR" pkg-config --cflags-only-I trellis)
     fail "the installed trellis-fontbake failed"
 cmp -s "$WORK/baked.glf" "$PREFIX/share/trellis/verdana.glf" ||
     fail "the installed baker's font differs from the installed font"
+lint=$("$PREFIX/bin/trellis-lint" --skin "$PREFIX/share/trellis/defaultSkin.xml" \
+    --callback changeSkin "$PREFIX/share/trellis/testDialogue.xml") ||
+    fail "the installed trellis-lint failed on the installed demo files: $lint"
+[ "$lint" = "0 warnings, 0 errors" ] || fail "the installed demo files are not clean: $lint"
 
 start_demo
 built=$(screenshot built)
