@@ -3,6 +3,7 @@
 // button with onClose, and windows without the attributes left as they always were.
 #include "support/RoutedScene.h"
 #include "support/TempFolder.h"
+#include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementRegistry.h"
@@ -118,4 +119,40 @@ TEST_F(WindowScene, TheCloseButtonHidesAClosableWindow) {
     clickAt(790, 210);  // the other window's close button does nothing, as always
     EXPECT_TRUE(fixed->visible);
     EXPECT_EQ(closes, 1);
+}
+
+// Bad values get a line each, where they are, and a sane result.
+TEST_F(WindowScene, ReportsBadValuesOfTheNewAttributes) {
+    DiagnosticCollector collector;
+    const char* dialogue = R"(<textfield name='f1' maxLength='-3' text='tab&#9;bed'/>
+<textfield name='f2' maxLength='2.5' onSubmit='nobody'/>
+<panel name='p' scroll='yes'/>
+<window name='w' title='W' movable='true' closable='0' onClose='nobody' maxLength='4'/>)";
+    ASSERT_TRUE(loadDialogue(folder.write("bad.xml", dialogue).c_str()));
+    std::vector<std::string> lines;
+    for (const Diagnostic& d : collector.diagnostics())
+        lines.push_back(formatDiagnostic(d).substr(formatDiagnostic(d).find(".xml:") + 5));
+    const std::vector<std::string> expected = {
+        "1:1: warning: attribute \"maxLength\" on <textfield name=\"f1\">: \"-3\" is not a whole "
+        "number from 1 to 1000000; the field has no limit",
+        "1:1: warning: attribute \"text\" on <textfield name=\"f1\">: \"tab\\x09bed\" is shown as "
+        "\"tabbed\": characters the font cannot draw are left out, and the text is cut to "
+        "maxLength",
+        "2:1: warning: attribute \"onSubmit\" on <textfield name=\"f2\">: no callback named "
+        "\"nobody\" is registered; the event does nothing",
+        "2:1: warning: attribute \"maxLength\" on <textfield name=\"f2\">: \"2.5\" is not a whole "
+        "number from 1 to 1000000; the field has no limit",
+        "3:1: warning: attribute \"scroll\" on <panel name=\"p\">: \"yes\" counts as off: only "
+        "\"1\" turns it on",
+        "4:1: warning: attribute \"movable\" on <window name=\"w\">: \"true\" counts as off: only "
+        "\"1\" turns it on",
+        "4:1: warning: attribute \"onClose\" on <window name=\"w\">: no callback named \"nobody\" "
+        "is registered; the event does nothing",
+        "4:1: warning: attribute \"maxLength\" has no effect on <window name=\"w\">; ignored",
+    };
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(dynamic_cast<TextField*>(named("f1"))->text, "tabbed");
+    EXPECT_EQ(dynamic_cast<TextField*>(named("f2"))->edit.maxLength(), 0u);
+    EXPECT_FALSE(dynamic_cast<Panel*>(named("p"))->scroll);
+    EXPECT_FALSE(dynamic_cast<Window*>(named("w"))->movable);
 }

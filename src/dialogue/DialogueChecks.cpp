@@ -19,11 +19,12 @@ namespace {
 // does nothing there, while any other name is unknown (a typo, most likely).
 bool isKnownAttribute(const std::string& name) {
     static const std::unordered_set<std::string> known = {
-        "name",       "x",           "y",           "width",        "height",
-        "bgColor",    "u0",          "v0",          "u1",           "v1",
-        "texture",    "onMouseDown", "onLeftClick", "onRightClick", "onMiddleClick",
-        "text",       "fontSize",    "fontColor",   "title",        "border",
-        "borderColor"};
+        "name",        "x",           "y",           "width",        "height",
+        "bgColor",     "u0",          "v0",          "u1",           "v1",
+        "texture",     "onMouseDown", "onLeftClick", "onRightClick", "onMiddleClick",
+        "text",        "fontSize",    "fontColor",   "title",        "border",
+        "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
+        "movable",     "closable",    "onClose"};
     return known.count(name) != 0;
 }
 

@@ -1,9 +1,9 @@
 // Text fields: editing keys, typing, the clipboard, mouse selection and clipped drawing.
 #include "trellis/gui/TextField.h"
 
+#include "diagnostics/DiagnosticText.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
-#include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/Clipboard.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/FlatRect.h"
@@ -28,9 +28,11 @@ constexpr int kKeyA = 'A', kKeyC = 'C', kKeyV = 'V', kKeyX = 'X';
 
 bool fontDrawsCharacter(unsigned int codepoint) {
     // The font's codes are single bytes; tab and line feed are layout, not characters.
-    if (!fontLoaded || codepoint < 32 || codepoint >= 128)
+    if (codepoint < 32 || codepoint >= 127)
         return false;
-    return static_cast<int>(codepoint) >= firstChar && static_cast<int>(codepoint) <= lastChar;
+    // Without a font yet (a dialogue loaded before it), printable ASCII is kept.
+    const int code = static_cast<int>(codepoint);
+    return !fontLoaded || (code >= firstChar && code <= lastChar);
 }
 
 TextField::TextField(const char* name, GuiElement* parent, float x, float y, float width,
@@ -79,15 +81,26 @@ void TextField::setMaxLength(size_t length) {
 
 void TextField::loadAttributes(const AttributeSource& element) {
     TextElement::loadAttributes(element);
-    bindCallback(textAttribute(element, "onChange"), changeCallback);
-    bindCallback(textAttribute(element, "onSubmit"), submitCallback);
+    readCallbackAttribute(element, "onChange", changeCallback);
+    readCallbackAttribute(element, "onSubmit", submitCallback);
     float length = 0;
     // A limit must be a whole number of characters; anything else leaves the field unlimited.
-    if (readNumberAttribute(element, "maxLength", length) && length >= 1 && length <= 1e6f &&
-        length == std::floor(length))
-        edit.setMaxLength(static_cast<size_t>(length));
-    if (const char* given = textAttribute(element, "text"))
+    if (readNumberAttribute(element, "maxLength", length)) {
+        if (length >= 1 && length <= kMaxTextLength && length == std::floor(length))
+            edit.setMaxLength(static_cast<size_t>(length));
+        else
+            element.reportValue("maxLength", quoted(textAttribute(element, "maxLength")) +
+                                                 " is not a whole number from 1 to " +
+                                                 std::to_string(int(kMaxTextLength)) +
+                                                 "; the field has no limit");
+    }
+    if (const char* given = textAttribute(element, "text")) {
         edit.setText(given);
+        if (edit.text() != given)
+            element.reportValue("text", quoted(given) + " is shown as " + quoted(edit.text()) +
+                                            ": characters the font cannot draw are left out, "
+                                            "and the text is cut to maxLength");
+    }
     text = edit.text();
     keepCaretVisible();
 }

@@ -17,9 +17,26 @@ namespace {
 // Every attribute that an element's applySkin looks up, with the kind it parses.
 const std::unordered_map<std::string, StyleKind>& styleAttributes() {
     static const std::unordered_map<std::string, StyleKind> table = {
-        {"bgColor", StyleKind::Color},   {"texture", StyleKind::Unsigned},  {"u0", StyleKind::Real},
-        {"v0", StyleKind::Real},         {"u1", StyleKind::Real},           {"v1", StyleKind::Real},
-        {"fontColor", StyleKind::Color}, {"fontSize", StyleKind::FontSize},
+        {"bgColor", StyleKind::Color},
+        {"texture", StyleKind::Unsigned},
+        {"u0", StyleKind::Real},
+        {"v0", StyleKind::Real},
+        {"u1", StyleKind::Real},
+        {"v1", StyleKind::Real},
+        {"fontColor", StyleKind::Color},
+        {"fontSize", StyleKind::FontSize},
+        // Text fields and scrolling panels.
+        {"caretColor", StyleKind::Color},
+        {"selectionColor", StyleKind::Color},
+        {"frameColor", StyleKind::Color},
+        {"focusColor", StyleKind::Color},
+        {"barColor", StyleKind::Color},
+        {"thumbColor", StyleKind::Color},
+        {"barWidth", StyleKind::Real},
+        // Check boxes and sliders.
+        {"checkColor", StyleKind::Color},
+        {"trackColor", StyleKind::Color},
+        {"fillColor", StyleKind::Color},
     };
     return table;
 }

@@ -53,7 +53,11 @@ private:
     bool editKey(int key, bool shift, bool control);  // one editing key; false if not one
 };
 
-// Whether the loaded texture font draws codepoint as a character of its own.
+// The longest limit a file may set.
+constexpr float kMaxTextLength = 1000000;
+
+// Whether the loaded texture font draws codepoint as a character of its own; without a font,
+// whether it is printable ASCII.
 bool fontDrawsCharacter(unsigned int codepoint);
 
 }  // namespace trellis
