@@ -3,6 +3,8 @@
 // scroll bar's thumb dragged or the track clicked.
 #include "support/RoutedScene.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/TextField.h"
+#include "trellis/render/Renderer.h"
 
 #include <GL/gl.h>
 
@@ -115,4 +117,26 @@ TEST_F(PanelScene, TheBarDragsAndJumps) {
     EXPECT_FLOAT_EQ(panel->childrenScrollY(), px(140));
     dragFromTo(150, 150, 150, 120);  // a drag on the content does not scroll
     EXPECT_FLOAT_EQ(panel->childrenScrollY(), px(140));
+}
+
+// The batched renderer hands panels and text fields over to their own drawing, in place: a
+// scrolled panel with a text field inside draws the same as with the immediate renderer.
+TEST_F(PanelScene, BothRenderersDrawTheSame) {
+    auto* field = new TextField("field", panel, px(10), px(130), px(120), px(30));
+    field->setText("a text wider than its field, scrolled to its end");
+    panel->scrollTo(px(90));
+    focusElement = field;
+    std::vector<unsigned char> frames[2];
+    const Renderer renderers[2] = {Renderer::Immediate, Renderer::Batched};
+    setFrameReuse(false);
+    for (int i = 0; i < 2; ++i) {
+        setRenderer(renderers[i]);
+        beginFrame();
+        renderTree(root, false);
+        endFrame();
+        frames[i] = frame();
+    }
+    setRenderer(Renderer::Immediate);
+    EXPECT_TRUE(frames[0] == frames[1]);
+    EXPECT_EQ(boxOf(frames[1], kBlue).bottom, 200);  // clipped by the batched path too
 }
