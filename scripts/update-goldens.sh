@@ -15,6 +15,7 @@ golden=$TRELLIS_ROOT/tests/golden
 while read -r name options; do
     case "$name" in '' | '#'*) continue ;; esac
     # shellcheck disable=SC2086 # the options are words to split
-    (cd "$build/run" && "$build/tools/trellis-render" testDialogue.xml $options -o "$golden/$name.png")
+    (cd "$build/run" && "$build/tools/trellis-render" testDialogue.xml --callback changeSkin \
+        $options -o "$golden/$name.png")
     echo "wrote tests/golden/$name.png"
 done <"$golden/cases.txt"

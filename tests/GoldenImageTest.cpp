@@ -45,11 +45,13 @@ TEST(GoldenImage, RenderedLooksEqualTheCommittedImages) {
         const std::string actualPath = (out / (c.name + ".png")).string();
         const std::string diffPath = (out / (c.name + "-diff.png")).string();
         std::filesystem::remove(diffPath);
-        const ToolRun run = runTool(TRELLIS_RUN_DIR,
-                                    "'" TRELLIS_RENDER_EXE "' testDialogue.xml " + c.options +
-                                        " -o '" + actualPath + "'",
-                                    (out / (c.name + ".stderr")).string());
+        const ToolRun run =
+            runTool(TRELLIS_RUN_DIR,
+                    "'" TRELLIS_RENDER_EXE "' testDialogue.xml --callback changeSkin " + c.options +
+                        " -o '" + actualPath + "'",
+                    (out / (c.name + ".stderr")).string());
         ASSERT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.errors, "") << "the demo's files draw without diagnostics";
         PngImage expected, actual;
         std::string reason;
         ASSERT_TRUE(

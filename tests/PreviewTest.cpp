@@ -1,6 +1,7 @@
 // Tests for trellis-preview's parts: the file watcher (saves in place and by rename, removals,
 // other files), the skin names a skin file offers, and the session that rebuilds the interface
 // and falls back to the last good files when a save breaks one. GL through EGL, no window.
+#include "DiagnosticPanel.h"
 #include "FileWatcher.h"
 #include "OffscreenContext.h"
 #include "PreviewSession.h"
@@ -90,6 +91,7 @@ protected:
         files.dialogue = folder.path("testDialogue.xml");
         files.skin = folder.path("defaultSkin.xml");
         files.font = folder.path("verdana.glf");
+        files.callbacks = {"changeSkin"};
     }
     void TearDown() override {
         destroyElement(rootElement);
@@ -115,6 +117,7 @@ protected:
 TEST_F(PreviewSessionTest, BrokenSavesKeepTheLastGoodInterface) {
     PreviewSession session(files);
     ASSERT_TRUE(session.reload());
+    EXPECT_TRUE(session.diagnostics().empty()) << diagnosticLine(session.diagnostics().front());
     EXPECT_NE(findElement("applyButton"), nullptr);
     const struct {
         const char* file;

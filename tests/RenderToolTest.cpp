@@ -40,9 +40,10 @@ TEST(RenderTool, ParsesOptionsAndRefusesBadOnes) {
                     o.files.skinNames == std::vector<std::string>{"default"} &&
                     o.files.skin == "defaultSkin.xml" && o.files.font == "verdana.glf";
          }},
-        {{"d.xml", "-o", "o.png", "--skin-name", "default", "--skin-name", "test", "--skin",
-          "s.xml", "--font", "f.glf", "--size", "640x480", "--pointer", "-3,700", "--press",
-          "Right", "--debug-lines"},
+        {{"d.xml",  "-o",      "o.png",  "--skin-name",   "default",    "--skin-name", "test",
+          "--skin", "s.xml",   "--font", "f.glf",         "--size",     "640x480",     "--pointer",
+          "-3,700", "--press", "Right",  "--debug-lines", "--callback", "a",           "--callback",
+          "b"},
          -1,
          [](const RenderOptions& o) {
              return o.files.skinNames == std::vector<std::string>{"default", "test"} &&

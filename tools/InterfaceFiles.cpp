@@ -1,12 +1,16 @@
 // Building an interface from its files in the demo's order.
 #include "InterfaceFiles.h"
 
+#include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/style/SkinStore.h"
 
 namespace trellis {
 
 namespace {
+
+// Stands in for the host program's callbacks: the preview's clicks change nothing.
+void ignoreEvent(void*, CallbackSender*) {}
 
 void mergeSkin(const InterfaceFiles& files, const std::string& name, BuiltInterface& built) {
     if (!loadSkin(name.c_str(), files.skin.c_str()))
@@ -24,6 +28,9 @@ BuiltInterface buildInterface(const InterfaceFiles& files) {
     // store in between, so the order shows in the pixels.
     if (!files.skinNames.empty())
         mergeSkin(files, files.skinNames.front(), built);
+    static int receiver;  // a callback fires only with a receiver
+    for (const std::string& name : files.callbacks)
+        registerCallback(name.c_str(), ignoreEvent, &receiver);
     built.dialogue = loadDialogueFile(files.dialogue.c_str());
     if (!built.dialogue.loaded)
         built.failures.push_back("cannot load the dialogue " + files.dialogue);

@@ -15,6 +15,7 @@ struct InterfaceFiles {
     std::string skin = "defaultSkin.xml";           // the skin file
     std::string font = "verdana.glf";               // the texture font file
     std::vector<std::string> skinNames{"default"};  // merged in this order
+    std::vector<std::string> callbacks;             // names the host program registers
 };
 
 // What building the interface gave: the dialogue's elements, and a sentence for each file or
@@ -24,7 +25,8 @@ struct BuiltInterface {
     std::vector<std::string> failures;
 };
 
-// Needs initHostGui done. Loads the font, merges the first skin, builds the dialogue under the
+// Needs initHostGui done. Loads the font, merges the first skin, registers the callbacks (as
+// callbacks that do nothing, so that the dialogue binds them), builds the dialogue under the
 // root, then merges each later skin and re-skins the tree, as the demo's skin button does.
 // Whatever fails is listed and skipped; the rest is still built.
 BuiltInterface buildInterface(const InterfaceFiles& files);

@@ -3,7 +3,7 @@
 
 namespace trellis {
 
-void addSkinNameAndFontOptions(CLI::App& app, InterfaceFiles& files) {
+void addInterfaceOptions(CLI::App& app, InterfaceFiles& files) {
     app.add_option("--skin-name", files.skinNames,
                    "A skin of the skin file to merge; repeat it to merge several in order "
                    "(\"--skin-name default --skin-name test\" shows the demo's skin change)")
@@ -12,6 +12,10 @@ void addSkinNameAndFontOptions(CLI::App& app, InterfaceFiles& files) {
     app.add_option("--font", files.font, "The texture font file")
         ->type_name("FILE")
         ->capture_default_str();
+    app.add_option("--callback", files.callbacks,
+                   "A callback name the program registers before loading the dialogue (here it "
+                   "does nothing); repeat it for each name")
+        ->type_name("NAME");
 }
 
 int parseToolCommandLine(CLI::App& app, int argc, char** argv, InterfaceFiles& files) {

@@ -7,8 +7,9 @@
 
 namespace trellis {
 
-// Adds --skin-name (repeatable: skins merged in order) and --font to app, filling files.
-void addSkinNameAndFontOptions(CLI::App& app, InterfaceFiles& files);
+// Adds --skin-name (repeatable: skins merged in order), --font and --callback (repeatable) to
+// app, filling files.
+void addInterfaceOptions(CLI::App& app, InterfaceFiles& files);
 
 // Parses the arguments with app. Returns -1 to go on, or the exit status after printing the
 // help or the version (0), or what is wrong with the arguments (2). An empty list of skin

@@ -157,7 +157,7 @@ int parsePreviewOptions(int argc, char** argv, InterfaceFiles& files) {
     app.set_version_flag("--version", std::string(kProgram) + " " + TRELLIS_VERSION_STRING);
     app.add_option("DIALOGUE", files.dialogue, "The dialogue file")->required();
     app.add_option("SKIN", files.skin, "The skin file")->required();
-    addSkinNameAndFontOptions(app, files);
+    addInterfaceOptions(app, files);
     return parseToolCommandLine(app, argc, argv, files);
 }
 

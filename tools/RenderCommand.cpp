@@ -69,7 +69,7 @@ int parseRenderOptions(int argc, char** argv, RenderOptions& options) {
     app.add_option("--skin", options.files.skin, "The skin file")
         ->type_name("FILE")
         ->capture_default_str();
-    addSkinNameAndFontOptions(app, options.files);
+    addInterfaceOptions(app, options.files);
     std::string size = "1024x768", pointer;
     app.add_option("--size", size, "The image size in pixels")
         ->type_name("WxH")

@@ -25,8 +25,8 @@ $(cat "$ERRORS")"
 render() { # NAME OPTION...
     local out="$WORK/$1-render.png"
     shift
-    (cd "$FILES" && "$BUILD/tools/trellis-render" testDialogue.xml "$@" -o "$out") \
-        2>"$WORK/render.txt" || fail "trellis-render failed: $(cat "$WORK/render.txt")"
+    (cd "$FILES" && "$BUILD/tools/trellis-render" testDialogue.xml --callback changeSkin \
+        "$@" -o "$out") 2>"$WORK/render.txt" || fail "trellis-render failed: $(cat "$WORK/render.txt")"
     echo "$out"
 }
 
@@ -40,7 +40,7 @@ expect_same() { # SHOT IMAGE WHAT
 save_by_rename() { cat >"$FILES/.$1.new" && mv "$FILES/.$1.new" "$FILES/$1"; }
 
 (cd "$FILES" && exec "$BUILD/tools/trellis-preview" testDialogue.xml defaultSkin.xml \
-    2>"$ERRORS") &
+    --callback changeSkin 2>"$ERRORS") &
 DEMO_PID=$!
 DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
 [ -n "$DEMO_WINDOW" ] || fail "the preview's window did not appear"

@@ -10,7 +10,7 @@ render() { # NAME OPTION...
     local name=$1 out="$WORK/$1-render.png"
     shift
     (cd "$WORK/run" && env -u DISPLAY "$BUILD/tools/trellis-render" testDialogue.xml \
-        --debug-lines "$@" -o "$out") >/dev/null 2>"$WORK/render.txt" ||
+        --callback changeSkin --debug-lines "$@" -o "$out") >/dev/null 2>"$WORK/render.txt" ||
         fail "trellis-render failed: $(cat "$WORK/render.txt")"
     echo "$out"
 }
