@@ -127,7 +127,8 @@ TEST_F(WindowScene, ReportsBadValuesOfTheNewAttributes) {
     const char* dialogue = R"(<textfield name='f1' maxLength='-3' text='tab&#9;bed'/>
 <textfield name='f2' maxLength='2.5' onSubmit='nobody'/>
 <panel name='p' scroll='yes'/>
-<window name='w' title='W' movable='true' closable='0' onClose='nobody' maxLength='4'/>)";
+<window name='w' title='W' movable='true' closable='0' onClose='nobody' maxLength='4'/>
+<window name='bare' closable='1'/>)";
     ASSERT_TRUE(loadDialogue(folder.write("bad.xml", dialogue).c_str()));
     std::vector<std::string> lines;
     for (const Diagnostic& d : collector.diagnostics())
@@ -149,6 +150,8 @@ TEST_F(WindowScene, ReportsBadValuesOfTheNewAttributes) {
         "4:1: warning: attribute \"onClose\" on <window name=\"w\">: no callback named \"nobody\" "
         "is registered; the event does nothing",
         "4:1: warning: attribute \"maxLength\" has no effect on <window name=\"w\">; ignored",
+        "5:1: warning: attribute \"closable\" on <window name=\"bare\">: has no effect on a window "
+        "without a title bar",
     };
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(dynamic_cast<TextField*>(named("f1"))->text, "tabbed");

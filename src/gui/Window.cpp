@@ -69,6 +69,12 @@ void Window::loadAttributes(const AttributeSource& element) {
     readCallbackAttribute(element, "onClose", closeCallback);
     if (closable && titleBar && titleBar->closeButton)
         titleBar->closeButton->clickCallbacks[0] = Callback{closeFromButton, this};
+    // Both act through the title bar: without one they would quietly do nothing.
+    const char* unusable = !titleBar && movable    ? "movable"
+                           : !titleBar && closable ? "closable"
+                                                   : nullptr;
+    if (unusable)
+        element.reportValue(unusable, "has no effect on a window without a title bar");
 }
 
 void Window::moveWithinParent(float newX, float newY) {
