@@ -141,10 +141,14 @@ TEST_F(PreviewSessionTest, BrokenSavesKeepTheLastGoodInterface) {
         std::filesystem::copy_file(good, folder.path(c.file),
                                    std::filesystem::copy_options::overwrite_existing);
     }
+    // A warning is shown, but the save is good: it shows.
     folder.write("testDialogue.xml", "<button name=\"fresh\" text=\"Fresh\" x=\"1\" y=\"1\" "
-                                     "width=\"9\" height=\"4\"/>");
+                                     "width=\"9\" height=\"4\" widht=\"3\"/>");
     EXPECT_TRUE(session.reload());
     EXPECT_FALSE(hasError(session, ""));
+    ASSERT_EQ(session.diagnostics().size(), 1u);
+    EXPECT_EQ(session.diagnostics()[0].severity, Severity::Warning);
+    EXPECT_EQ(session.diagnostics()[0].line, 1);
     EXPECT_NE(findElement("fresh"), nullptr);
     EXPECT_EQ(findElement("applyButton"), nullptr);
 }

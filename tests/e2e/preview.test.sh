@@ -66,7 +66,8 @@ cp "$FILES/testDialogue.xml" "$WORK/good.xml"
 printf '<window name="broken" x="1" y="1" width="10" height="10">\n<button text="open"\n' |
     save_by_rename testDialogue.xml
 wait_for_lines "did not load; showing the last good interface" 1
-grep -q "error: cannot load the dialogue testDialogue.xml" "$ERRORS" ||
+grep -q "error: cannot load the dialogue testDialogue.xml" "$ERRORS" &&
+    grep -Eq "^testDialogue.xml:2:[0-9]+: error: " "$ERRORS" ||
     fail "no diagnostic for the broken dialogue on standard error: $(cat "$ERRORS")"
 broken=$(screenshot broken)
 # The panel covers the bottom of the window; above it the last good interface is unchanged.
