@@ -6,7 +6,9 @@
 #include "trellis/gui/TextField.h"
 #include "trellis/render/Renderer.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 using namespace trellis;
 
@@ -139,4 +141,19 @@ TEST_F(PanelScene, BothRenderersDrawTheSame) {
     setRenderer(Renderer::Immediate);
     EXPECT_TRUE(frames[0] == frames[1]);
     EXPECT_EQ(boxOf(frames[1], kBlue).bottom, 200);  // clipped by the batched path too
+}
+
+// A context whose window origin is at the upper left (as trellis-render's) rasterises upside
+// down in memory; the clips must turn with it.
+TEST_F(PanelScene, ClipsWithTheWindowOriginAtTheUpperLeft) {
+    const auto upright = drawn();
+    glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    const auto turned = drawn();
+    glClipControl(GL_LOWER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    const size_t row = size_t(kTestWindowWidth) * 4;
+    std::vector<unsigned char> turnedBack(turned.size());
+    for (int y = 0; y < kTestWindowHeight; ++y)
+        std::copy_n(turned.begin() + row * y, row,
+                    turnedBack.begin() + row * (kTestWindowHeight - 1 - y));
+    EXPECT_TRUE(turnedBack == upright);
 }

@@ -102,18 +102,6 @@ TEST(TextEditModel, EditsAsAScriptDescribes) {
     }
 }
 
-TEST(TextEditModel, SelectionIsReadInTextOrder) {
-    TextEditModel model;
-    model.setText("hello world");
-    model.moveTo(6, false);
-    model.moveTo(2, true);
-    EXPECT_EQ(model.selectedText(), "llo ");
-    EXPECT_EQ(model.selectionStart(), 2u);
-    EXPECT_EQ(model.selectionEnd(), 6u);
-    model.moveTo(99, true);  // clamped to the end
-    EXPECT_EQ(model.selectedText(), "world");
-}
-
 TEST(TextEditModel, TheCharacterTestDecidesWhatEnters) {
     // Only digits, as a font with nothing else would allow.
     TextEditModel model([](unsigned int c) { return c >= '0' && c <= '9'; });

@@ -5,10 +5,44 @@
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace trellis {
 
 namespace {
+
+#ifndef GL_CLIP_ORIGIN
+#define GL_CLIP_ORIGIN 0x935C
+#endif
+#ifndef GL_UPPER_LEFT
+#define GL_UPPER_LEFT 0x8CA2
+#endif
+
+// Whether the context can have its window origin at the upper left (glClipControl): asking a
+// context without it would leave a GL error behind.
+bool hasClipControl() {
+    static const bool known = [] {
+        const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+        int major = 0, minor = 0;
+        if (version && std::sscanf(version, "%d.%d", &major, &minor) == 2 &&
+            (major > 4 || (major == 4 && minor >= 5)))
+            return true;
+        const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+        return extensions && std::strstr(extensions, "GL_ARB_clip_control") != nullptr;
+    }();
+    return known;
+}
+
+// Whether window y runs downwards, as glClipControl(GL_UPPER_LEFT, ...) makes it: then the
+// scissor box counts rows from the other end than gluProject does.
+bool upperLeftOrigin() {
+    if (!hasClipControl())
+        return false;
+    GLint origin = 0;
+    glGetIntegerv(GL_CLIP_ORIGIN, &origin);
+    return origin == GL_UPPER_LEFT;
+}
 
 // The window pixel that a point of the current drawing coordinates lands on (y from below).
 void project(double x, double y, const GLdouble* modelView, const GLdouble* projection,
@@ -31,6 +65,10 @@ ScissorClip::ScissorClip(float x, float y, float width, float height) {
     double x0, y0, x1, y1;
     project(x, y, modelView, projection, viewport, x0, y0);
     project(x + width, y + height, modelView, projection, viewport, x1, y1);
+    if (upperLeftOrigin()) {
+        y0 = 2.0 * viewport[1] + viewport[3] - y0;
+        y1 = 2.0 * viewport[1] + viewport[3] - y1;
+    }
     // Element edges lie on whole pixels; rounding keeps a float's last bit from losing one.
     long left = std::lround(std::min(x0, x1)), right = std::lround(std::max(x0, x1));
     long bottom = std::lround(std::min(y0, y1)), top = std::lround(std::max(y0, y1));
