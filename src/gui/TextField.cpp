@@ -101,6 +101,8 @@ void TextField::loadAttributes(const AttributeSource& element) {
                                             ": characters the font cannot draw are left out, "
                                             "and the text is cut to maxLength");
     }
+    // A field from a file shows the start of its text until it is edited.
+    edit.moveHome(false);
     text = edit.text();
     keepCaretVisible();
 }
