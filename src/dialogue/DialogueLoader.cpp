@@ -7,9 +7,13 @@
 #include "style/SkinLookupLog.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/Button.h"
+#include "trellis/gui/CheckBox.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/Image.h"
+#include "trellis/gui/Label.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Slider.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
 #include "trellis/style/SkinStore.h"
@@ -51,6 +55,14 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new TextField(name, parent, 0, 0, 10, 3);
     if (std::strcmp(tag, "panel") == 0)
         return new Panel(name, parent);
+    if (std::strcmp(tag, "label") == 0)
+        return new Label(name, parent, nullptr, 0, 0, 10, 2.5f);
+    if (std::strcmp(tag, "checkbox") == 0)
+        return new CheckBox(name, parent, nullptr, 0, 0, 10, 2.5f);
+    if (std::strcmp(tag, "slider") == 0)
+        return new Slider(name, parent, 0, 0, 10, 2);
+    if (std::strcmp(tag, "image") == 0)
+        return new Image(name, parent, 0, 0, 8, 8);
     return nullptr;
 }
 

@@ -19,6 +19,7 @@ public:
     const char* find(const char* name) const override;
     // Reports what as a warning about attribute name, at the element's place.
     void reportValue(const char* name, const std::string& what) const override;
+    const char* sourcePath() const override { return fileName; }  // the dialogue file
 
     // Whether anyone asked for the attribute name (always false without noting).
     bool wasRead(const std::string& name) const { return read.count(name) != 0; }

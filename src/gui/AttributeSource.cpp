@@ -25,6 +25,10 @@ void reportIfAny(const AttributeSource& element, const char* name, const std::st
 
 void AttributeSource::reportValue(const char*, const std::string&) const {}
 
+const char* AttributeSource::sourcePath() const {
+    return nullptr;
+}
+
 const char* textAttribute(const AttributeSource& element, const char* name) {
     return element.find(name);
 }

@@ -21,6 +21,10 @@ public:
     // only in part; what says how ("\"12abc\" has characters after the number; read as 12").
     // The default tells no one.
     virtual void reportValue(const char* name, const std::string& what) const;
+
+    // The path of the file the attributes come from, as its loader was given it, for paths
+    // written relative to that file; null (the default) when they come from no file.
+    virtual const char* sourcePath() const;
 };
 
 // The attribute's text, or null when absent.

@@ -1,0 +1,39 @@
+// SliderRange: a slider's bounds, step and value, kept sane: the value always in range.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace trellis {
+
+// A value between minimum and maximum, on the steps minimum + k * step (the two ends are always
+// reachable), or anywhere in between when step is 0.
+struct SliderRange {
+    float minimum = 0;  // lower bound, finite
+    float maximum = 1;  // upper bound, finite, not below minimum
+    float step = 0;     // 0: continuous; else finite and above zero
+    float value = 0;    // within [minimum, maximum]
+
+    // v clamped to the bounds and rounded to the nearest step; minimum for NaN.
+    float constrain(float v) const;
+    // How far one arrow key or wheel notch moves: the step, or a twentieth of the range.
+    float keyStep() const;
+    // Where value lies between the bounds, 0 to 1 (0 when they are equal).
+    float fraction() const;
+    // The value at fraction f (clamped to 0 to 1) of the way from minimum to maximum.
+    float valueAtFraction(float f) const;
+};
+
+// One thing wrong with settings a file gave, by attribute ("min", "max", "step", "value").
+struct SliderProblem {
+    const char* attribute;  // the attribute at fault
+    std::string what;       // what was wrong and what is used instead
+};
+
+// given made sane, telling each repair in problems: a non-finite minimum becomes 0 and a
+// non-finite maximum minimum + 1; bounds the wrong way round are swapped; a step that is
+// negative or not finite becomes 0; a value that is NaN becomes the minimum, and one outside
+// the bounds the nearer bound. A value between the bounds is rounded to the step silently.
+SliderRange sanitizeSliderRange(SliderRange given, std::vector<SliderProblem>& problems);
+
+}  // namespace trellis

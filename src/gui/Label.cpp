@@ -1,0 +1,68 @@
+// Labels: several lines of aligned text with no background.
+#include "trellis/gui/Label.h"
+
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/ScreenUnits.h"
+
+#include <GL/gl.h>
+#include <cstring>
+#include <string>
+
+namespace trellis {
+
+Label::Label(const char* name, GuiElement* parent, const char* text, float x, float y, float width,
+             float height)
+    : TextElement(name, parent, text, x, y, width, height) {
+    skinClass = "label";
+    TextElement::applySkin(skinStore);
+}
+
+bool parseAlignText(const char* text, TextAlign& align) {
+    static const struct {
+        const char* text;
+        TextAlign align;
+    } names[] = {
+        {"left", TextAlign::Start}, {"center", TextAlign::Center}, {"right", TextAlign::End}};
+    for (const auto& entry : names) {
+        if (text && std::strcmp(text, entry.text) == 0) {
+            align = entry.align;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Label::loadAttributes(const AttributeSource& element) {
+    TextElement::loadAttributes(element);
+    if (const char* given = textAttribute(element, "text"))
+        text = given;
+    const char* align = textAttribute(element, "align");
+    if (align && !parseAlignText(align, hAlign))
+        element.reportValue("align",
+                            "\"" + std::string(align) + "\" is not left, center or right; ignored");
+}
+
+void Label::draw() {
+    if (text.empty())
+        return;
+    float blockWidth = 0, blockHeight = 0;
+    measureText(text.c_str(), fontSize, blockWidth, blockHeight);
+    // No background, so no inset from the edges: a label's text lines up with what is beside it.
+    const float top = snapToPixel(alignedTextOffset(vAlign, height - blockHeight, 0));
+    glColor4ubv(fontColor.rgba);
+    size_t start = 0;
+    for (int line = 0; start <= text.size(); ++line) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string row = text.substr(start, end - start);
+        float rowWidth = 0, rowHeight = 0;
+        measureText(row.c_str(), fontSize, rowWidth, rowHeight);
+        const float left = snapToPixel(alignedTextOffset(hAlign, width - rowWidth, 0));
+        drawText(row.c_str(), left, top + snapToPixel(line * fontSize), fontSize, false);
+        start = end + 1;
+    }
+}
+
+}  // namespace trellis

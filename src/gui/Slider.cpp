@@ -1,0 +1,181 @@
+// Sliders: drawing the track and thumb, and moving the value by mouse, keys and wheel.
+#include "trellis/gui/Slider.h"
+
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/KeyCodes.h"
+#include "trellis/gui/KeyboardFocus.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/style/SkinValues.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
+
+namespace trellis {
+
+namespace {
+
+// An untextured quad from (left, top) to (right, bottom) inside a glBegin(GL_QUADS).
+void quad(float left, float top, float right, float bottom) {
+    glVertex2f(left, top);
+    glVertex2f(left, bottom);
+    glVertex2f(right, bottom);
+    glVertex2f(right, top);
+}
+
+}  // namespace
+
+Slider::Slider(const char* name, GuiElement* parent, float x, float y, float width, float height)
+    : GuiElement(name, parent, x, y, width, height), focusColor(kDefaultFocusColor) {
+    skinClass = "slider";
+    Slider::applySkin(skinStore);
+}
+
+void Slider::applySkin(SkinStore& store) {
+    GuiElement::applySkin(store);
+    const SkinSections sections = skinSectionsOf(store, *this);
+    applySkinColor(sections, "trackColor", trackColor);
+    applySkinColor(sections, "fillColor", fillColor);
+    applySkinColor(sections, "thumbColor", thumbColor);
+    applySkinColor(sections, "focusColor", focusColor);
+}
+
+void Slider::loadAttributes(const AttributeSource& element) {
+    GuiElement::loadAttributes(element);
+    SliderRange given = range;
+    readNumberAttribute(element, "min", given.minimum);
+    readNumberAttribute(element, "max", given.maximum);
+    readNumberAttribute(element, "step", given.step);
+    readNumberAttribute(element, "value", given.value);
+    std::vector<SliderProblem> problems;
+    range = sanitizeSliderRange(given, problems);
+    for (const SliderProblem& problem : problems)
+        element.reportValue(problem.attribute, problem.what);
+    bindCallback(textAttribute(element, "onChange"), changeCallback);
+}
+
+void Slider::setRange(float minimum, float maximum, float step) {
+    std::vector<SliderProblem> ignored;
+    SliderRange given = range;
+    given.minimum = minimum, given.maximum = maximum, given.step = step;
+    const float before = range.value;
+    range = sanitizeSliderRange(given, ignored);
+    if (range.value != before)
+        changeCallback.fire(this);
+}
+
+bool Slider::setValue(float v) {
+    if (v != v)
+        return false;
+    const float next = range.constrain(v);
+    if (next == range.value)
+        return false;
+    range.value = next;
+    changeCallback.fire(this);
+    return true;
+}
+
+float Slider::thumbWidth() const {
+    return std::min(width, std::max(snapToPixel(height * 0.5f), 3 * pixelSize));
+}
+
+float Slider::thumbCentre() const {
+    const float half = thumbWidth() * 0.5f;
+    return half + range.fraction() * (width - 2 * half);
+}
+
+float Slider::valueAt(float localX) const {
+    const float half = thumbWidth() * 0.5f, travel = width - 2 * half;
+    return range.valueAtFraction(travel > 0 ? (localX - half) / travel : 0.0f);
+}
+
+void Slider::draw() {
+    const float p = pixelSize, w = width, h = height;
+    const float thumb = thumbWidth();
+    const float thumbLeft = snapToPixel(thumbCentre() - thumb * 0.5f);
+    const float centre = thumbLeft + snapToPixel(thumb * 0.5f);
+    const float trackHeight = std::max(snapToPixel(h * 0.25f), 2 * p);
+    const float trackTop = snapToPixel((h - trackHeight) * 0.5f);
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_QUADS);
+    glColor4ubv(fillColor.rgba);
+    quad(0, trackTop, centre, trackTop + trackHeight);
+    glColor4ubv(trackColor.rgba);
+    quad(centre, trackTop, w, trackTop + trackHeight);
+    glColor4ubv(thumbColor.rgba);
+    quad(thumbLeft, 0, thumbLeft + thumb, h);
+    glEnd();
+    // Raised like a button: light along the top and left, dark along the bottom and right.
+    const Color light = scaleColor(thumbColor, 1.4f), dark = scaleColor(thumbColor, 0.6f);
+    const float l = thumbLeft + p * 0.5f, r = thumbLeft + thumb - p * 0.5f;
+    glBegin(GL_LINES);
+    glColor4ubv(light.rgba);
+    glVertex2f(thumbLeft, p * 0.5f);
+    glVertex2f(thumbLeft + thumb, p * 0.5f);
+    glVertex2f(l, 0);
+    glVertex2f(l, h);
+    glColor4ubv(dark.rgba);
+    glVertex2f(thumbLeft + p, h - p * 0.5f);
+    glVertex2f(thumbLeft + thumb, h - p * 0.5f);
+    glVertex2f(r, p);
+    glVertex2f(r, h);
+    glEnd();
+    if (hasKeyboardFocus(this))
+        drawFocusFrame(w, h, focusColor);
+}
+
+void Slider::onMouseDown(int button) {
+    if (button == 0) {
+        float originX = 0, originY = 0;
+        elementScreenPosition(this, originX, originY);
+        const float at = pointerX - originX, centre = thumbCentre();
+        // On the thumb it keeps its hold; on the track the thumb jumps to the pointer first.
+        if (std::abs(at - centre) <= thumbWidth() * 0.5f) {
+            grabOffset = at - centre;
+        } else {
+            grabOffset = 0;
+            setValue(valueAt(at));
+        }
+    }
+    GuiElement::onMouseDown(button);
+}
+
+void Slider::onMouseDrag(float localX, float) {
+    setValue(valueAt(localX - grabOffset));
+}
+
+bool Slider::onKeyDown(int key) {
+    switch (key) {
+    case kKeyLeft:
+    case kKeyDown:
+        setValue(range.value - range.keyStep());
+        return true;
+    case kKeyRight:
+    case kKeyUp:
+        setValue(range.value + range.keyStep());
+        return true;
+    case kKeyHome:
+        setValue(range.minimum);
+        return true;
+    case kKeyEnd:
+        setValue(range.maximum);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Slider::onScroll(float dx, float dy) {
+    const float notches = dy != 0 ? dy : dx;
+    setValue(range.value + notches * range.keyStep());
+    return true;
+}
+
+bool Slider::isFocusable() const {
+    return true;
+}
+
+}  // namespace trellis
