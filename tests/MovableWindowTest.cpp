@@ -135,14 +135,14 @@ TEST_F(WindowScene, ReportsBadValuesOfTheNewAttributes) {
         lines.push_back(formatDiagnostic(d).substr(formatDiagnostic(d).find(".xml:") + 5));
     const std::vector<std::string> expected = {
         "1:1: warning: attribute \"maxLength\" on <textfield name=\"f1\">: \"-3\" is not a whole "
-        "number from 1 to 1000000; the field has no limit",
+        "number from 0 to 1000000; the field has no limit",
         "1:1: warning: attribute \"text\" on <textfield name=\"f1\">: \"tab\\x09bed\" is shown as "
         "\"tabbed\": characters the font cannot draw are left out, and the text is cut to "
         "maxLength",
         "2:1: warning: attribute \"onSubmit\" on <textfield name=\"f2\">: no callback named "
         "\"nobody\" is registered; the event does nothing",
         "2:1: warning: attribute \"maxLength\" on <textfield name=\"f2\">: \"2.5\" is not a whole "
-        "number from 1 to 1000000; the field has no limit",
+        "number from 0 to 1000000; the field has no limit",
         "3:1: warning: attribute \"scroll\" on <panel name=\"p\">: \"yes\" counts as off: only "
         "\"1\" turns it on",
         "4:1: warning: attribute \"movable\" on <window name=\"w\">: \"true\" counts as off: only "

@@ -84,13 +84,13 @@ void TextField::loadAttributes(const AttributeSource& element) {
     readCallbackAttribute(element, "onChange", changeCallback);
     readCallbackAttribute(element, "onSubmit", submitCallback);
     float length = 0;
-    // A limit must be a whole number of characters; anything else leaves the field unlimited.
+    // A limit must be a whole number of characters (0: none); anything else leaves none.
     if (readNumberAttribute(element, "maxLength", length)) {
-        if (length >= 1 && length <= kMaxTextLength && length == std::floor(length))
+        if (length >= 0 && length <= kMaxTextLength && length == std::floor(length))
             edit.setMaxLength(static_cast<size_t>(length));
         else
             element.reportValue("maxLength", quoted(textAttribute(element, "maxLength")) +
-                                                 " is not a whole number from 1 to " +
+                                                 " is not a whole number from 0 to " +
                                                  std::to_string(int(kMaxTextLength)) +
                                                  "; the field has no limit");
     }
