@@ -10,6 +10,12 @@ namespace trellis {
 // minSeconds of CPU time per run.
 void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSeconds);
 
+// "peer/<buttons>": on the peer scene, the batched renderer as it runs, the immediate renderer,
+// the floor, Dear ImGui (when built with it) and an empty frame, in turns; "peer_full/<buttons>":
+// the batched renderer drawing every frame in full; "peer_change/<buttons>": an unchanged frame
+// and one where a button's colour changed, in turns.
+void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeconds);
+
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 

@@ -102,8 +102,8 @@ bool reportErrors(Table& table, const std::map<long, Series>& family, const char
 }
 
 void frameTable(Table& table, const std::map<long, Series>& family) {
-    table.heading("Frame cost: CPU ms per frame, all threads, clear + drawFrame + swap "
-                  "(1024 x 768, Mesa llvmpipe)",
+    table.heading("Frame cost of the immediate renderer: CPU ms per frame, all threads, clear + "
+                  "drawFrame + swap (1024 x 768, Mesa llvmpipe)",
                   {"buttons", "elements", "trellis ms", "floor ms", "ratio", "ratio range", "noise",
                    "draw ratio", "target"});
     for (const auto& [buttons, s] : family) {
@@ -235,6 +235,73 @@ void startupTable(Table& table, const std::map<std::string, std::map<long, Serie
                            " of them in the skin store"});
 }
 
+// The batched renderer beside the immediate renderer, the floor, Dear ImGui and an empty frame,
+// with the targets.
+void peerRows(Table& table, const std::map<long, Series>& peer) {
+    table.heading(
+        "Peer scene: CPU ms per frame, all threads, clear + draw + swap; a window over "
+        "the viewport and N buttons \"Button\" (1024 x 768, Mesa llvmpipe)",
+        {"buttons", "batched", "immediate", "floor", "ImGui 1.86", "empty", "calls", "targets"});
+    for (const auto& [buttons, s] : peer) {
+        if (!s.error.empty())
+            continue;
+        const double batched = medianOf(s, "batched_ms"), immediate = medianOf(s, "immediate_ms");
+        const double imgui = medianOf(s, "imgui_ms");
+        std::string targets = "< ImGui " + verdict(imgui > 0 && batched < imgui);
+        if (buttons >= 1000)
+            targets += ", <= ImGui/2 " + verdict(imgui > 0 && 2 * batched <= imgui) +
+                       ", immediate/batched " + format("%.1f", immediate / batched) + " >= 5 " +
+                       verdict(immediate >= 5 * batched);
+        table.row({std::to_string(buttons), format("%.3f", batched), format("%.3f", immediate),
+                   format("%.3f", medianOf(s, "floor_ms")), imgui > 0 ? format("%.3f", imgui) : "-",
+                   format("%.3f", medianOf(s, "empty_ms")),
+                   format("%.0f", medianOf(s, "draw_calls")), targets});
+    }
+    reportErrors(table, peer, "peer");
+    table.note("batched = the default renderer as it runs: this scene does not change, so from "
+               "the second frame on its saved pixels are put back where that pays (from 600 "
+               "primitives); immediate = one glBegin/glEnd per quad, text and bevel; floor = the "
+               "immediate call stream replayed from flat arrays; empty = clear and swap alone; "
+               "calls = the batched frame's draw calls");
+}
+
+// The batched renderer's full, unchanged and one-change frames.
+void changeRows(Table& table, const std::map<long, Series>& full,
+                const std::map<long, Series>& change) {
+    table.heading(
+        "Batched renderer, frame by frame (same scene, same run)",
+        {"buttons", "full redraw", "unchanged", "one changed", "repaired px", "culled", "-"});
+    for (const auto& [buttons, s] : change) {
+        if (!s.error.empty())
+            continue;
+        const auto f = full.find(buttons);
+        const bool haveFull = f != full.end() && f->second.error.empty();
+        table.row({std::to_string(buttons),
+                   haveFull ? format("%.3f", medianOf(f->second, "full_ms")) : "-",
+                   format("%.3f", medianOf(s, "unchanged_ms")),
+                   format("%.3f", medianOf(s, "changed_ms")),
+                   format("%.0f", medianOf(s, "repaired_px")),
+                   haveFull ? format("%.0f", medianOf(f->second, "culled")) : "-", ""});
+    }
+    reportErrors(table, change, "peer_change");
+    table.note("full redraw = recorded and drawn in full every frame (reuse off); unchanged = "
+               "nothing changed since the last frame; one changed = one button's colour changed "
+               "since the last frame (repaired px = pixels drawn again); culled = primitives "
+               "left out as wholly outside the viewport");
+}
+
+void peerTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
+    static const std::map<long, Series> none;
+    auto familyOf = [&](const char* name) -> const std::map<long, Series>& {
+        auto found = results.find(name);
+        return found == results.end() ? none : found->second;
+    };
+    if (!familyOf("peer").empty())
+        peerRows(table, familyOf("peer"));
+    if (!familyOf("peer_change").empty())
+        changeRows(table, familyOf("peer_full"), familyOf("peer_change"));
+}
+
 }  // namespace
 
 bool TableReporter::ReportContext(const Context&) {
@@ -271,6 +338,7 @@ void TableReporter::Finalize() {
         << "load average (1, 5, 15 min) at start " << loadAtStart << ", at end " << loadAverage()
         << "; medians of up to " << runs << " runs\n";
     Table table(out);
+    peerTable(table, results);
     auto family = [&](const char* name) -> const std::map<long, Series>& { return results[name]; };
     frameTable(table, family("frame"));
     loadTable(table, family("load"));

@@ -1,4 +1,4 @@
-// The frame copy: an RGBA8 renderbuffer and blits to and from it.
+// The frame copy: an RGBA8 texture and blits to and from it.
 #include "FrameCopy.h"
 
 #define GL_GLEXT_PROTOTYPES
@@ -25,14 +25,14 @@ bool FrameCopy::holds(const int (&viewport)[4]) {
         return false;
     if (!ours()) {
         // Another context is current now: its names are not ours.
-        framebuffer = renderbuffer = 0;
+        framebuffer = texture = 0;
         valid = false;
     }
     return valid;
 }
 
 bool FrameCopy::ours() const {
-    if (!glIsFramebuffer(framebuffer) || !glIsRenderbuffer(renderbuffer))
+    if (!glIsFramebuffer(framebuffer) || !glIsTexture(texture))
         return false;
     GLint draw = 0, attached = 0, type = 0;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &draw);
@@ -43,29 +43,34 @@ bool FrameCopy::ours() const {
                                           GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME, &attached);
     const bool complete = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(draw));
-    return type == GL_RENDERBUFFER && GLuint(attached) == renderbuffer && complete;
+    return type == GL_TEXTURE && GLuint(attached) == texture && complete;
 }
 
 void FrameCopy::save(const int (&viewport)[4]) {
     GLint bound = 0;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
     if (framebuffer && !ours())
-        framebuffer = renderbuffer = 0;
+        framebuffer = texture = 0;
     if (!framebuffer || width < viewport[2] || height < viewport[3]) {
         if (!framebuffer) {
             glGenFramebuffers(1, &framebuffer);
-            glGenRenderbuffers(1, &renderbuffer);
+            glGenTextures(1, &texture);
         }
         width = viewport[2];
         height = viewport[3];
         GLint previous = 0;
-        glGetIntegerv(GL_RENDERBUFFER_BINDING, &previous);
-        glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
-        glBindRenderbuffer(GL_RENDERBUFFER, GLuint(previous));
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        // Given as BGRA bytes, the texture takes the layout window framebuffers commonly have,
+        // and a blit between equal layouts is a plain copy (much cheaper on software GL).
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                     nullptr);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glBindTexture(GL_TEXTURE_2D, GLuint(previous));
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-        glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                  renderbuffer);
+        glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture,
+                               0);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(bound));
     }
     target = bound;

@@ -28,8 +28,8 @@ private:
     void blit(bool toCopy, const PixelBox& box);
     bool ours() const;  // the names are this copy's in the current context
 
-    unsigned int framebuffer = 0, renderbuffer = 0;
-    int width = 0, height = 0;  // of the renderbuffer
+    unsigned int framebuffer = 0, texture = 0;
+    int width = 0, height = 0;  // of the texture
     int target = -1;            // the framebuffer copied
     int area[4] = {};           // the viewport copied
     bool valid = false;

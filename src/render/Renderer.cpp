@@ -23,7 +23,7 @@ namespace {
 
 // Below this many primitives drawing a frame costs less than saving and putting back its
 // pixels (two blits of the viewport on llvmpipe).
-constexpr size_t kCopyWorthPrimitives = 300;
+constexpr size_t kCopyWorthPrimitives = 600;
 // A repair redraws at most this share of the viewport; more is drawn in full.
 constexpr long kRepairShareDivisor = 4;
 // Frames drawn in full in a row, after which the copy is no longer saved (everything changes
@@ -37,6 +37,7 @@ Renderer initialRenderer() {
 }
 
 Renderer chosenRenderer = initialRenderer();
+bool frameReuse = true;
 RenderStats stats;
 
 // The batched renderer's state kept from frame to frame.
@@ -100,6 +101,8 @@ void renderBatched(GuiElement* root, bool debugLines) {
         stats.path = RenderStats::Path::Immediate;
         return;
     }
+    if (!frameReuse)
+        b.snapshot.forget();
     const FrameChanges& changes = b.snapshot.compare(root, debugLines, start);
     const bool rerecord = changes.any || !b.recorded || b.list.handOvers;
     if (rerecord) {
@@ -110,7 +113,7 @@ void renderBatched(GuiElement* root, bool debugLines) {
     DrawList& list = b.list;
     stats.primitives = list.primitives.size();
     stats.culled = b.recorder.culled;
-    const bool copyable = FrameCopy::possible() && list.coversViewport();
+    const bool copyable = frameReuse && FrameCopy::possible() && list.coversViewport();
     const bool held = copyable && b.copy.holds(start.viewport);
     const PixelBox viewportBox{start.viewport[0], start.viewport[1],
                                start.viewport[0] + start.viewport[2],
@@ -161,6 +164,11 @@ void renderBatched(GuiElement* root, bool debugLines) {
 }
 
 }  // namespace
+
+void setFrameReuse(bool reuse) {
+    frameReuse = reuse;
+    forgetRenderedFrame();
+}
 
 void setRenderer(Renderer renderer) {
     chosenRenderer = renderer;

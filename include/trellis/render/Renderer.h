@@ -36,6 +36,10 @@ enum class Renderer {
 void setRenderer(Renderer renderer);
 Renderer currentRenderer();  // the renderer in use
 
+// Whether the batched renderer puts back the saved pixels of an unchanged frame and repairs
+// small changes in place (the default); off, it records and draws every frame in full.
+void setFrameReuse(bool reuse);
+
 // How the last frame was drawn.
 struct RenderStats {
     enum class Path {
