@@ -157,3 +157,15 @@ TEST_F(PanelScene, ClipsWithTheWindowOriginAtTheUpperLeft) {
                     turnedBack.begin() + row * (kTestWindowHeight - 1 - y));
     EXPECT_TRUE(turnedBack == upright);
 }
+
+// Tab into a field scrolled out of sight scrolls the panel just far enough to show it.
+TEST_F(PanelScene, TabScrollsTheFocusIntoView) {
+    new TextField("near", panel, px(10), px(10), px(100), px(30));
+    auto* far = new TextField("far", panel, px(10), px(200), px(100), px(30));
+    clickAt(150, 120);
+    tap(kKeyTab);
+    EXPECT_EQ(focusElement, far);
+    EXPECT_FLOAT_EQ(panel->childrenScrollY(), px(130));  // its bottom at the panel's bottom
+    tap(kKeyTab, {kKeyLeftShift});
+    EXPECT_FLOAT_EQ(panel->childrenScrollY(), px(10));  // its top at the panel's top
+}

@@ -4,6 +4,7 @@
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <GL/gl.h>
@@ -37,10 +38,12 @@ bool moveKeyboardFocus(bool forward) {
     const size_t count = order.size();
     if (at == order.end()) {
         focusElement = forward ? order.front() : order.back();
+        scrollIntoView(focusElement);
         return true;
     }
     const size_t index = static_cast<size_t>(at - order.begin());
     focusElement = order[forward ? (index + 1) % count : (index + count - 1) % count];
+    scrollIntoView(focusElement);
     return true;
 }
 

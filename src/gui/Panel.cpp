@@ -117,6 +117,24 @@ void Panel::onMouseDrag(float, float localY) {
     scrollTo((localY - thumbGrab) / travel * maxScroll());
 }
 
+void scrollIntoView(GuiElement* element) {
+    if (!element)
+        return;
+    // The element's top and bottom in the coordinates of the children of each ancestor.
+    float top = element->y, bottom = element->y + element->height;
+    for (GuiElement* holder = element->parent; holder; holder = holder->parent) {
+        if (auto* panel = dynamic_cast<Panel*>(holder); panel && panel->hasScrollBar()) {
+            if (bottom - panel->childrenScrollY() > panel->height)
+                panel->scrollTo(bottom - panel->height);
+            if (top < panel->childrenScrollY())
+                panel->scrollTo(top);
+        }
+        const float shift = holder->y - holder->childrenScrollY();
+        top += shift;
+        bottom += shift;
+    }
+}
+
 bool Panel::onScroll(float, float dy) {
     if (!hasScrollBar())
         return false;

@@ -43,6 +43,10 @@ private:
     float thumbGrab = 0;         // where on the thumb it was grabbed
 };
 
+// Scrolls every scrolling panel that element lies in, the nearest first, just far enough that
+// the element comes into its view (its top, when it is taller than the view).
+void scrollIntoView(GuiElement* element);
+
 // Units scrolled by one notch of the wheel.
 constexpr float kScrollStepUnits = 3.0f;
 
