@@ -124,6 +124,8 @@ const BrokenFile kBrokenFiles[] = {
     {"a DOCTYPE", Loader::Dialogue, "doctype.xml",
      "<!DOCTYPE dialogue SYSTEM 'dialogue.dtd'>\n" + inWindow("<button name='b'/>"),
      "1:1: warning: a DOCTYPE is not read; ignored"},
+    {"a stray end tag", Loader::Dialogue, "stray.xml", "<window name='w'/>\n</button>\n",
+     "2:1: warning: unknown markup \"</button>\"; ignored"},
     {"an end tag that does not match", Loader::Dialogue, "unclosed.xml",
      "<window name='w'>\n  <button name='b'>\n</window>\n",
      "3:1: error: malformed XML (error reading end tag); nothing is loaded"},

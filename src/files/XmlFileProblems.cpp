@@ -105,8 +105,7 @@ void reportUnknownNodes(const char* file, const TiXmlNode& parent) {
                 reportAtNode(file, *node, Severity::Warning, "a DOCTYPE is not read; ignored");
             else
                 reportAtNode(file, *node, Severity::Warning,
-                             "unknown markup <" + markup.substr(0, kExcerptLength) +
-                                 (markup.size() > kExcerptLength ? "...>" : ">") + "; ignored");
+                             "unknown markup " + quoted("<" + markup + ">") + "; ignored");
         }
         reportUnknownNodes(file, *node);
     }

@@ -93,6 +93,7 @@ void pokeElements() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     useFuzzScreenUnits();
+    checkDiagnostics();
     registerCallback("changeSkin", switchSkin, &receiver);
     return 0;
 }

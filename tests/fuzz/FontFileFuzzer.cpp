@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 using namespace trellis;
 
@@ -50,15 +51,20 @@ void measureWith(FontFileContents& font) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FontFileContents parsed;
-    const bool parsedOk = parseFontFile(data, size, parsed);
+    std::string parseProblem;
+    const bool parsedOk = parseFontFile(data, size, parsed, &parseProblem);
+    // A refusal always says why, on one line.
+    check(parsedOk == parseProblem.empty() && parseProblem.find('\n') == std::string::npos);
 
     FontFileContents read;
     bool readOk = false;
+    std::string readProblem;
     if (size > 0) {
         // fmemopen wants a writable buffer even for reading.
         std::vector<unsigned char> copy(data, data + size);
         if (FILE* file = fmemopen(copy.data(), copy.size(), "rb"))
-            readOk = readFontFile(file, read);
+            readOk = readFontFile(file, read, &readProblem);
+        check(readOk == readProblem.empty());
     }
     check(readOk == parsedOk);
     if (!parsedOk)

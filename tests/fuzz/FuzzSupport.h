@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/TreeTeardown.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -46,6 +47,18 @@ public:
 private:
     std::string path;
 };
+
+// Installs a diagnostics handler for the whole run, so that every input also goes through the
+// loaders' reports; traps on one that is not a single line with a place that makes sense.
+inline void checkDiagnostics() {
+    setDiagnosticHandler([](const Diagnostic& diagnostic) {
+        const std::string text = formatDiagnostic(diagnostic);
+        if (diagnostic.line < 0 || diagnostic.column < 0 ||
+            (diagnostic.line == 0) != (diagnostic.column == 0) || diagnostic.message.empty() ||
+            text.find('\n') != std::string::npos)
+            __builtin_trap();
+    });
+}
 
 // Traps unless the routing state holds no element: what an emptied tree must leave.
 inline void checkRoutingCleared() {

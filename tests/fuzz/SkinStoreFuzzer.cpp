@@ -10,6 +10,7 @@
 #include "trellis/gui/Window.h"
 #include "trellis/skin/Reskin.h"
 #include "trellis/skin/SkinFile.h"
+#include "trellis/skin/SkinOutline.h"
 #include "trellis/style/SkinStore.h"
 
 #include <cstring>
@@ -31,6 +32,7 @@ struct Tree {
 Tree& tree() {
     static Tree built = [] {
         useFuzzScreenUnits();
+        checkDiagnostics();
         Tree t{new GuiRoot(), {}};
         Window* window = new Window("okWindow", t.root, "Title");
         new Button("okButton", window, "OK", 1, 4, 10, 3);
@@ -58,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* path = input.write(data, size);
     loadSkin("default", path);
     loadSkin("test", path);
+    outlineSkinFile(path);
     loadSkin("", path);
 
     for (GuiElement* element : t.elements)
