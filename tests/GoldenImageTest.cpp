@@ -72,21 +72,3 @@ TEST(GoldenImage, RenderedLooksEqualTheCommittedImages) {
             EXPECT_NE(compareImages(rendered[i], rendered[j]).pixels, 0)
                 << cases[i].name << " and " << cases[j].name << " look the same";
 }
-
-// The comparison itself: one changed pixel is found, placed and painted; a size change is said.
-TEST(GoldenImage, DifferenceNamesThePixelsThatDiffer) {
-    PngImage expected{4, 3, std::vector<uint8_t>(4 * 3 * 4, 255)};
-    PngImage actual = expected;
-    EXPECT_EQ(compareImages(expected, actual).pixels, 0);
-    actual.rgba[(1 * 4 + 2) * 4 + 1] = 7;  // pixel (2, 1), green
-    const ImageDifference difference = compareImages(expected, actual);
-    EXPECT_EQ(difference.pixels, 1);
-    EXPECT_NE(difference.account.find("(2, 1): expected 255,255,255,255, got 255,7,255,255"),
-              std::string::npos)
-        << difference.account;
-    const uint8_t* painted = &difference.picture.rgba[(1 * 4 + 2) * 4];
-    EXPECT_EQ(std::vector<uint8_t>(painted, painted + 4), (std::vector<uint8_t>{255, 0, 0, 255}));
-    PngImage wider{5, 3, std::vector<uint8_t>(5 * 3 * 4)};
-    EXPECT_TRUE(compareImages(expected, wider).sizesDiffer);
-    EXPECT_NE(compareImages(expected, wider).account.find("4 x 3"), std::string::npos);
-}

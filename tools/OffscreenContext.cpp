@@ -6,6 +6,7 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <cstdio>
 #include <cstring>
 
 namespace trellis {
@@ -21,12 +22,13 @@ bool hasExtension(const char* list, const char* extension) {
     return false;
 }
 
+// Gives error the reason, with EGL's last error code when it has one; false.
 bool failure(std::string& error, const std::string& why) {
-    error = why + " (EGL error 0x" + [] {
-        char code[16];
-        std::snprintf(code, sizeof code, "%04x", unsigned(eglGetError()));
-        return std::string(code);
-    }() + ")";
+    char code[32] = "";
+    const EGLint last = eglGetError();
+    if (last != EGL_SUCCESS)
+        std::snprintf(code, sizeof code, " (EGL error 0x%04x)", unsigned(last));
+    error = why + code;
     return false;
 }
 
