@@ -1,5 +1,6 @@
 # What `cmake --install` ships: the public headers and no internal ones, the CMake package and
-# pkg-config file, the font baker, the linter, the font and the demo's files; and the installed
+# pkg-config file, the font baker, the linter, the renderer (whose picture of the installed demo
+# files is the golden one) and the preview, the font and the demo's files; and the installed
 # trellis-demo command, started from an unrelated folder, draws exactly what the built demo
 # draws in its run folder, and exits with code 0 when its window is closed.
 source "$(dirname "$0")/harness.sh"
@@ -8,7 +9,8 @@ source "$(dirname "$0")/installed.sh"
 install_build
 for file in include/trellis/gui/Button.h include/trellis/shell/Host.h \
     share/trellis/verdana.glf share/trellis/defaultSkin.xml share/trellis/testDialogue.xml \
-    bin/trellis-fontbake bin/trellis-lint bin/trellis-demo; do
+    bin/trellis-fontbake bin/trellis-lint bin/trellis-render bin/trellis-preview \
+    bin/trellis-demo; do
     [ -e "$PREFIX/$file" ] || fail "$file is not installed"
 done
 [ -n "$(find "$PREFIX" -path '*/cmake/trellis/trellisConfig.cmake')" ] || fail "no CMake package"
@@ -29,6 +31,12 @@ lint=$("$PREFIX/bin/trellis-lint" --skin "$PREFIX/share/trellis/defaultSkin.xml"
     --callback changeSkin "$PREFIX/share/trellis/testDialogue.xml") ||
     fail "the installed trellis-lint failed on the installed demo files: $lint"
 [ "$lint" = "0 warnings, 0 errors" ] || fail "the installed demo files are not clean: $lint"
+(cd "$PREFIX/share/trellis" && env -u DISPLAY "$PREFIX/bin/trellis-render" testDialogue.xml \
+    --callback changeSkin --debug-lines -o "$WORK/rendered.png") ||
+    fail "the installed trellis-render failed on the installed demo files"
+[ "$(differing_pixels "$WORK/rendered.png" "$SOURCE/tests/golden/default.png")" = 0 ] ||
+    fail "the installed trellis-render's picture differs from tests/golden/default.png"
+"$PREFIX/bin/trellis-preview" --version >/dev/null || fail "the installed trellis-preview failed"
 
 start_demo
 built=$(screenshot built)
