@@ -5,13 +5,15 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
+#include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
-#include <GL/gl.h>
 #include <algorithm>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -43,57 +45,58 @@ float CheckBox::boxSize() const {
 }
 
 void CheckBox::draw() {
-    const float p = pixelSize, side = boxSize();
-    const float top = snapToPixel((height - side) * 0.5f);
-    glDisable(GL_TEXTURE_2D);
-    glPushMatrix();
-    glTranslatef(0, top, 0);
-    glColor4ubv(bgColor.rgba);
-    glBegin(GL_QUADS);
-    glVertex2f(0, 0);
-    glVertex2f(0, side);
-    glVertex2f(side, side);
-    glVertex2f(side, 0);
+    ImmediateRecorder now;
+    describe(now);
+}
+
+bool CheckBox::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(CheckBox))
+        return false;
+    describe(out);
+    return true;
+}
+
+void CheckBox::describe(DrawRecorder& out) {
+    const float p = pixelSize, s = boxSize();
+    const float top = snapToPixel((height - s) * 0.5f), bottom = top + s;
+    RecordedVertex quads[12];
+    rectVertices(0, top, s, bottom, bgColor, quads);
+    int count = 4;
     if (checked) {
         // A tick of two strokes, a sixth of the box thick: down to the bottom third, then up
         // to the top-right corner.
-        const float s = side, t = std::max(side / 6, p);
-        glColor4ubv(checkColor.rgba);
-        glVertex2f(s * 0.2f, s * 0.5f);
-        glVertex2f(s * 0.42f, s * 0.78f);
-        glVertex2f(s * 0.42f, s * 0.78f - t);
-        glVertex2f(s * 0.2f + t * 0.7f, s * 0.5f - t * 0.7f);
-        glVertex2f(s * 0.42f, s * 0.78f - t);
-        glVertex2f(s * 0.42f, s * 0.78f);
-        glVertex2f(s * 0.82f, s * 0.24f + t * 0.3f);
-        glVertex2f(s * 0.82f - t * 0.7f, s * 0.24f - t * 0.5f);
+        const float t = std::max(s / 6, p), c = top + s * 0.78f;
+        const RecordedVertex tick[8] = {
+            {s * 0.2f, top + s * 0.5f, 0, 0, checkColor},
+            {s * 0.42f, c, 0, 0, checkColor},
+            {s * 0.42f, c - t, 0, 0, checkColor},
+            {s * 0.2f + t * 0.7f, top + s * 0.5f - t * 0.7f, 0, 0, checkColor},
+            {s * 0.42f, c - t, 0, 0, checkColor},
+            {s * 0.42f, c, 0, 0, checkColor},
+            {s * 0.82f, top + s * 0.24f + t * 0.3f, 0, 0, checkColor},
+            {s * 0.82f - t * 0.7f, top + s * 0.24f - t * 0.5f, 0, 0, checkColor}};
+        std::copy(tick, tick + 8, quads + 4);
+        count = 12;
     }
-    glEnd();
-    // Bevelled in: dark along the top and left, light along the bottom and right.
+    out.quads(quads, count, false);
+    // Bevelled in: dark along the top and left, light along the bottom and right, on the pixel
+    // centres inside the box.
     const Color dark = scaleColor(bgColor, 0.6f), light = scaleColor(bgColor, 1.4f);
-    glBegin(GL_LINES);
-    glColor4ubv(dark.rgba);
-    glVertex2f(0, p * 0.5f);
-    glVertex2f(side, p * 0.5f);
-    glVertex2f(p * 0.5f, 0);
-    glVertex2f(p * 0.5f, side);
-    glColor4ubv(light.rgba);
-    glVertex2f(p, side - p * 0.5f);
-    glVertex2f(side, side - p * 0.5f);
-    glVertex2f(side - p * 0.5f, p);
-    glVertex2f(side - p * 0.5f, side);
-    glEnd();
-    glPopMatrix();
+    const float half = p * 0.5f;
+    RecordedVertex bevel[8];
+    lineVertices(0, top + half, s, top + half, dark, bevel);
+    lineVertices(half, top, half, bottom, dark, bevel + 2);
+    lineVertices(p, bottom - half, s, bottom - half, light, bevel + 4);
+    lineVertices(s - half, top + p, s - half, bottom, light, bevel + 6);
+    out.lines(bevel, 8);
     if (!text.empty()) {
         float textWidth = 0, textHeight = 0;
         measureText(text.c_str(), fontSize, textWidth, textHeight);
-        const float gap = snapToPixel(fontSize * 0.4f);
-        glColor4ubv(fontColor.rgba);
-        drawText(text.c_str(), side + gap, snapToPixel((height - textHeight) * 0.5f), fontSize,
-                 false);
+        out.text(text.c_str(), s + snapToPixel(fontSize * 0.4f),
+                 snapToPixel((height - textHeight) * 0.5f), fontSize, fontColor);
     }
     if (hasKeyboardFocus(this))
-        drawFocusFrame(width, height, focusColor);
+        recordFocusFrame(out, width, height, focusColor);
 }
 
 void CheckBox::setChecked(bool state) {

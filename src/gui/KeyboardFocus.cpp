@@ -3,11 +3,12 @@
 
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 
 namespace trellis {
@@ -51,23 +52,20 @@ bool hasKeyboardFocus(const GuiElement* element) {
     return element && element == focusElement && element->isFocusable();
 }
 
-void drawFocusFrame(float width, float height, const Color& color) {
-    const float p = pixelSize, w = width, h = height;
-    glDisable(GL_TEXTURE_2D);
-    glColor4ubv(color.rgba);
+void recordFocusFrame(DrawRecorder& out, float width, float height, const Color& color) {
     // Four bars on whole pixels, so that the ring is exactly one pixel wide on every side.
-    glBegin(GL_QUADS);
-    const float bars[4][4] = {{-2 * p, -2 * p, w + 2 * p, -p},
-                              {-2 * p, h + p, w + 2 * p, h + 2 * p},
-                              {-2 * p, -p, -p, h + p},
-                              {w + p, -p, w + 2 * p, h + p}};
-    for (const auto& bar : bars) {
-        glVertex2f(bar[0], bar[1]);
-        glVertex2f(bar[0], bar[3]);
-        glVertex2f(bar[2], bar[3]);
-        glVertex2f(bar[2], bar[1]);
-    }
-    glEnd();
+    const float p = pixelSize, w = width, h = height;
+    RecordedVertex bars[16];
+    rectVertices(-2 * p, -2 * p, w + 2 * p, -p, color, bars);
+    rectVertices(-2 * p, h + p, w + 2 * p, h + 2 * p, color, bars + 4);
+    rectVertices(-2 * p, -p, -p, h + p, color, bars + 8);
+    rectVertices(w + p, -p, w + 2 * p, h + p, color, bars + 12);
+    out.quads(bars, 16, false);
+}
+
+void drawFocusFrame(float width, float height, const Color& color) {
+    ImmediateRecorder now;
+    recordFocusFrame(now, width, height, color);
 }
 
 }  // namespace trellis

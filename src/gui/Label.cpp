@@ -3,11 +3,12 @@
 
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/ScreenUnits.h"
 
-#include <GL/gl.h>
 #include <cstring>
 #include <string>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -44,13 +45,24 @@ void Label::loadAttributes(const AttributeSource& element) {
 }
 
 void Label::draw() {
+    ImmediateRecorder now;
+    describe(now);
+}
+
+bool Label::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(Label))
+        return false;
+    describe(out);
+    return true;
+}
+
+void Label::describe(DrawRecorder& out) {
     if (text.empty())
         return;
     float blockWidth = 0, blockHeight = 0;
     measureText(text.c_str(), fontSize, blockWidth, blockHeight);
     // No background, so no inset from the edges: a label's text lines up with what is beside it.
     const float top = snapToPixel(alignedTextOffset(vAlign, height - blockHeight, 0));
-    glColor4ubv(fontColor.rgba);
     size_t start = 0;
     for (int line = 0; start <= text.size(); ++line) {
         size_t end = text.find('\n', start);
@@ -60,7 +72,7 @@ void Label::draw() {
         float rowWidth = 0, rowHeight = 0;
         measureText(row.c_str(), fontSize, rowWidth, rowHeight);
         const float left = snapToPixel(alignedTextOffset(hAlign, width - rowWidth, 0));
-        drawText(row.c_str(), left, top + snapToPixel(line * fontSize), fontSize, false);
+        out.text(row.c_str(), left, top + snapToPixel(line * fontSize), fontSize, fontColor);
         start = end + 1;
     }
 }

@@ -4,29 +4,19 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
+#include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <typeinfo>
 
 namespace trellis {
-
-namespace {
-
-// An untextured quad from (left, top) to (right, bottom) inside a glBegin(GL_QUADS).
-void quad(float left, float top, float right, float bottom) {
-    glVertex2f(left, top);
-    glVertex2f(left, bottom);
-    glVertex2f(right, bottom);
-    glVertex2f(right, top);
-}
-
-}  // namespace
 
 Slider::Slider(const char* name, GuiElement* parent, float x, float y, float width, float height)
     : GuiElement(name, parent, x, y, width, height), focusColor(kDefaultFocusColor) {
@@ -93,38 +83,41 @@ float Slider::valueAt(float localX) const {
 }
 
 void Slider::draw() {
+    ImmediateRecorder now;
+    describe(now);
+}
+
+bool Slider::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(Slider))
+        return false;
+    describe(out);
+    return true;
+}
+
+void Slider::describe(DrawRecorder& out) {
     const float p = pixelSize, w = width, h = height;
     const float thumb = thumbWidth();
     const float thumbLeft = snapToPixel(thumbCentre() - thumb * 0.5f);
     const float centre = thumbLeft + snapToPixel(thumb * 0.5f);
     const float trackHeight = std::max(snapToPixel(h * 0.25f), 2 * p);
     const float trackTop = snapToPixel((h - trackHeight) * 0.5f);
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_QUADS);
-    glColor4ubv(fillColor.rgba);
-    quad(0, trackTop, centre, trackTop + trackHeight);
-    glColor4ubv(trackColor.rgba);
-    quad(centre, trackTop, w, trackTop + trackHeight);
-    glColor4ubv(thumbColor.rgba);
-    quad(thumbLeft, 0, thumbLeft + thumb, h);
-    glEnd();
-    // Raised like a button: light along the top and left, dark along the bottom and right.
+    RecordedVertex quads[12];
+    rectVertices(0, trackTop, centre, trackTop + trackHeight, fillColor, quads);
+    rectVertices(centre, trackTop, w, trackTop + trackHeight, trackColor, quads + 4);
+    rectVertices(thumbLeft, 0, thumbLeft + thumb, h, thumbColor, quads + 8);
+    out.quads(quads, 12, false);
+    // Raised like a button: light along the top and left, dark along the bottom and right, on
+    // the pixel centres inside the thumb.
     const Color light = scaleColor(thumbColor, 1.4f), dark = scaleColor(thumbColor, 0.6f);
-    const float l = thumbLeft + p * 0.5f, r = thumbLeft + thumb - p * 0.5f;
-    glBegin(GL_LINES);
-    glColor4ubv(light.rgba);
-    glVertex2f(thumbLeft, p * 0.5f);
-    glVertex2f(thumbLeft + thumb, p * 0.5f);
-    glVertex2f(l, 0);
-    glVertex2f(l, h);
-    glColor4ubv(dark.rgba);
-    glVertex2f(thumbLeft + p, h - p * 0.5f);
-    glVertex2f(thumbLeft + thumb, h - p * 0.5f);
-    glVertex2f(r, p);
-    glVertex2f(r, h);
-    glEnd();
+    const float half = p * 0.5f, right = thumbLeft + thumb;
+    RecordedVertex bevel[8];
+    lineVertices(thumbLeft, half, right, half, light, bevel);
+    lineVertices(thumbLeft + half, 0, thumbLeft + half, h, light, bevel + 2);
+    lineVertices(thumbLeft + p, h - half, right, h - half, dark, bevel + 4);
+    lineVertices(right - half, p, right - half, h, dark, bevel + 6);
+    out.lines(bevel, 8);
     if (hasKeyboardFocus(this))
-        drawFocusFrame(w, h, focusColor);
+        recordFocusFrame(out, w, h, focusColor);
 }
 
 void Slider::onMouseDown(int button) {

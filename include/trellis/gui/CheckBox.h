@@ -15,6 +15,7 @@ public:
              float height);
 
     void draw() override;  // the box, the mark when checked, the caption, the focus frame
+    bool record(DrawRecorder& out) override;  // what draw draws, for a plain CheckBox
     void loadAttributes(const AttributeSource& element) override;  // adds checked, onChange
     void applySkin(SkinStore& store) override;                     // adds checkColor and focusColor
     void onClick(int button) override;  // left: toggles; then the click callbacks
@@ -32,6 +33,9 @@ public:
     Color checkColor{{0, 0, 0, 255}};  // the check mark's colour
     Color focusColor;                  // the focus frame's colour
     Callback changeCallback;           // fired at every toggle
+
+private:
+    void describe(DrawRecorder& out);  // the look, for draw and record alike
 };
 
 }  // namespace trellis

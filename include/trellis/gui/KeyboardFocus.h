@@ -7,6 +7,7 @@
 
 namespace trellis {
 
+class DrawRecorder;
 class GuiElement;
 
 // The focus frame's colour when no skin gives "focusColor": amber.
@@ -25,8 +26,11 @@ bool moveKeyboardFocus(bool forward);
 // Whether element is the focus element and takes the focus: it then shows the focus frame.
 bool hasKeyboardFocus(const GuiElement* element);
 
-// Draws the focus frame of an element width x height (element-local coordinates): an
+// Describes the focus frame of an element width x height (element-local coordinates): an
 // untextured ring one pixel wide around the element's rectangle, one pixel away from it.
+void recordFocusFrame(DrawRecorder& out, float width, float height, const Color& color);
+
+// Draws that frame at once.
 void drawFocusFrame(float width, float height, const Color& color);
 
 }  // namespace trellis

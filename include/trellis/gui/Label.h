@@ -13,8 +13,12 @@ public:
     Label(const char* name, GuiElement* parent, const char* text, float x, float y, float width,
           float height);
 
-    void draw() override;  // only the text: each line placed by hAlign
+    void draw() override;                     // only the text: each line placed by hAlign
+    bool record(DrawRecorder& out) override;  // what draw draws, for a plain Label
     void loadAttributes(const AttributeSource& element) override;  // adds "align"
+
+private:
+    void describe(DrawRecorder& out);  // the look, for draw and record alike
 };
 
 // The alignment an "align" text names ("left", "center", "right"); false (align untouched) for

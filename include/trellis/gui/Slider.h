@@ -15,7 +15,8 @@ public:
     // A slider from 0 to 1 at 0, continuous, skinned as "slider".
     Slider(const char* name, GuiElement* parent, float x, float y, float width, float height);
 
-    void draw() override;  // track, filled part, bevelled thumb, focus frame
+    void draw() override;                     // track, filled part, bevelled thumb, focus frame
+    bool record(DrawRecorder& out) override;  // what draw draws, for a plain Slider
     // Adds min, max, value, step and onChange; values that make no sense are reported and
     // replaced as sanitizeSliderRange says.
     void loadAttributes(const AttributeSource& element) override;
@@ -46,7 +47,8 @@ public:
     Callback changeCallback;                 // fired at every change of value
 
 private:
-    float grabOffset = 0;  // pointer x less the thumb centre when the thumb was grabbed
+    void describe(DrawRecorder& out);  // the look, for draw and record alike
+    float grabOffset = 0;              // pointer x less the thumb centre when the thumb was grabbed
 };
 
 }  // namespace trellis

@@ -1,0 +1,45 @@
+// Drawing recorded primitives at once.
+#include "trellis/gui/ImmediateRecorder.h"
+
+#include "trellis/font/TextureFont.h"
+
+#include <GL/gl.h>
+
+namespace trellis {
+
+namespace {
+
+// The vertices between glBegin(mode) and glEnd, the colour set only where it changes.
+void emit(unsigned int mode, const RecordedVertex* vertices, int count, bool textured) {
+    glBegin(mode);
+    for (int i = 0; i < count; ++i) {
+        if (i == 0 || vertices[i].color != vertices[i - 1].color)
+            glColor4ubv(vertices[i].color.rgba);
+        if (textured)
+            glTexCoord2f(vertices[i].s, vertices[i].t);
+        glVertex2f(vertices[i].x, vertices[i].y);
+    }
+    glEnd();
+}
+
+}  // namespace
+
+void ImmediateRecorder::quads(const RecordedVertex* vertices, int count, bool textured) {
+    if (textured)
+        glEnable(GL_TEXTURE_2D);
+    else
+        glDisable(GL_TEXTURE_2D);
+    emit(GL_QUADS, vertices, count, textured);
+}
+
+void ImmediateRecorder::lines(const RecordedVertex* vertices, int count) {
+    glDisable(GL_TEXTURE_2D);
+    emit(GL_LINES, vertices, count, false);
+}
+
+void ImmediateRecorder::text(const char* text, float x, float y, float size, const Color& color) {
+    glColor4ubv(color.rgba);
+    drawText(text, x, y, size, false);
+}
+
+}  // namespace trellis

@@ -1,0 +1,20 @@
+// Vertices of rectangles and lines.
+#include "trellis/gui/RecordedShapes.h"
+
+namespace trellis {
+
+void rectVertices(float left, float top, float right, float bottom, const Color& colour,
+                  RecordedVertex* out) {
+    out[0] = {left, top, 0, 0, colour};
+    out[1] = {left, bottom, 0, 0, colour};
+    out[2] = {right, bottom, 0, 0, colour};
+    out[3] = {right, top, 0, 0, colour};
+}
+
+void lineVertices(float x0, float y0, float x1, float y1, const Color& colour,
+                  RecordedVertex* out) {
+    out[0] = {x0, y0, 0, 0, colour};
+    out[1] = {x1, y1, 0, 0, colour};
+}
+
+}  // namespace trellis
