@@ -266,7 +266,8 @@ TEST_F(LoaderDiagnostics, ReportsWhereTheXmlReaderGaveUpSilently) {
                      "the rest of the file is ignored");
 }
 
-// The demo's files and the embedding example's, loaded as their programs load them, are clean.
+// The demo's files, the element gallery and the embedding example's files, loaded as their
+// programs load them, are clean.
 TEST_F(LoaderDiagnostics, ShippedFilesAreClean) {
     static int receiver;
     for (const char* name : {"changeSkin", "spin", "colour", "reload"})
@@ -282,7 +283,8 @@ TEST_F(LoaderDiagnostics, ShippedFilesAreClean) {
             EXPECT_TRUE(loadSkin(skin.c_str(), skinFile.c_str())) << skinFile << " " << skin;
     }
     for (const std::string& dialogue :
-         {source + "/data/testDialogue.xml", source + "/examples/embed/data/embedDialogue.xml"})
+         {source + "/data/testDialogue.xml", source + "/data/gallery.xml",
+          source + "/examples/embed/data/embedDialogue.xml"})
         load(Loader::Dialogue, dialogue);
     for (const Diagnostic& d : collector.diagnostics())
         ADD_FAILURE() << formatDiagnostic(d);
