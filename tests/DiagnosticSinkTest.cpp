@@ -1,6 +1,7 @@
-// Tests for the diagnostics channel: the compiler-style text, silence without a handler, and
-// collectors that nest, forward and put the previous handler back.
+// Tests for the diagnostics channel: the compiler-style text, user text quoted on one line,
+// silence without a handler, and collectors that nest, forward and put the previous handler back.
 #include "trellis/diagnostics/DiagnosticSink.h"
+#include "diagnostics/DiagnosticText.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,24 @@ TEST(DiagnosticSink, FormatsLikeACompiler) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatDiagnostic(c.diagnostic), c.text);
+}
+
+TEST(DiagnosticSink, QuotesUserTextOnOneLine) {
+    const std::string ascii(31, 'x');  // then 20 three-byte characters: byte 60 is inside one
+    std::string utf8 = ascii;
+    for (int i = 0; i < 20; ++i)
+        utf8 += "\xe2\x82\xac";
+    const struct {
+        std::string text, quoted;
+    } cases[] = {
+        {"ok", "\"ok\""},
+        {"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {"line\nbreak\ttab\x7f", "\"line\\x0abreak\\x09tab\\x7f\""},
+        {std::string(70, 'a'), "\"" + std::string(60, 'a') + "...\""},
+        {utf8, "\"" + utf8.substr(0, 31 + 27) + "...\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(quoted(c.text), c.quoted);
 }
 
 TEST(DiagnosticSink, NestedCollectorsForwardAndRestore) {

@@ -13,7 +13,11 @@ constexpr size_t kQuotedLength = 60;  // bytes of user text shown before it is c
 
 std::string quoted(const std::string& text) {
     std::string result = "\"";
-    const size_t shown = text.size() > kQuotedLength ? kQuotedLength : text.size();
+    size_t shown = text.size() > kQuotedLength ? kQuotedLength : text.size();
+    // A cut falls between characters, not inside a UTF-8 one.
+    while (shown < text.size() && shown > 0 &&
+           (static_cast<unsigned char>(text[shown]) & 0xc0) == 0x80)
+        --shown;
     for (size_t i = 0; i < shown; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c == '"' || c == '\\') {
