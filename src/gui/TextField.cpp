@@ -15,6 +15,7 @@
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 
 namespace trellis {
@@ -120,11 +121,16 @@ void TextField::applySkin(SkinStore& store) {
 // Geometry of the text
 // ============================================================================================
 
-std::vector<float> TextField::caretOffsets() {
+const std::vector<float>& TextField::caretOffsets() {
+    // Measured again only when the text or the size changed: drawing needs them every frame.
+    if (offsetsSize == fontSize && offsetsText == edit.text() && !offsets.empty())
+        return offsets;
+    offsetsText = edit.text();
+    offsetsSize = fontSize;
     // The font has no kerning, so a prefix is as wide as its characters together.
-    std::vector<float> offsets(1, 0.0f);
+    offsets.assign(1, 0.0f);
     char one[2] = {0, 0};
-    for (char c : edit.text()) {
+    for (char c : offsetsText) {
         one[0] = c;
         float w = 0, h = 0;
         measureText(one, fontSize, w, h);
@@ -134,7 +140,7 @@ std::vector<float> TextField::caretOffsets() {
 }
 
 size_t TextField::positionAt(float localX) {
-    const std::vector<float> offsets = caretOffsets();
+    const std::vector<float>& offsets = caretOffsets();
     const float target = localX - inset() + scrollX;
     size_t best = 0;
     for (size_t i = 1; i < offsets.size(); ++i)
@@ -144,7 +150,7 @@ size_t TextField::positionAt(float localX) {
 }
 
 void TextField::keepCaretVisible() {
-    const std::vector<float> offsets = caretOffsets();
+    const std::vector<float>& offsets = caretOffsets();
     const float room = std::max(0.0f, width - 2 * inset());
     const float caretX = offsets[edit.caret()];
     // Whole pixels keep the glyphs on the pixel grid while they scroll.
@@ -174,7 +180,7 @@ void TextField::draw() {
     {
         const float pad = inset();
         ScissorClip clip(p, p, w - 2 * p, h - 2 * p);
-        const std::vector<float> offsets = caretOffsets();
+        const std::vector<float>& offsets = caretOffsets();
         const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
         const float left = pad - scrollX;
         if (edit.hasSelection()) {
@@ -184,7 +190,14 @@ void TextField::draw() {
         }
         if (!text.empty()) {
             glColor4ubv(fontColor.rgba);
-            drawText(text.c_str(), left, textY, fontSize, false);
+            // Only the characters in view: a long text costs no more than a short one.
+            const float viewLeft = -left, viewRight = w - left;  // in the text's coordinates
+            const auto first = std::upper_bound(offsets.begin(), offsets.end(), viewLeft);
+            const auto last = std::lower_bound(first, offsets.end(), viewRight);
+            const size_t from = first == offsets.begin() ? 0 : size_t(first - offsets.begin()) - 1;
+            const size_t count = size_t(last - offsets.begin()) - from;
+            drawText(text.substr(from, count).c_str(), left + offsets[from], textY, fontSize,
+                     false);
         }
         if (focusElement == this) {
             const float caretX = snapToPixel(left + offsets[edit.caret()]);

@@ -45,9 +45,12 @@ public:
     float scrollX = 0;                           // how far the text is scrolled left
 
 private:
+    std::vector<float> offsets;                       // caretOffsets' last answer
+    std::string offsetsText;                          // the text it was measured for
+    float offsetsSize = -1;                           // at this font size
     float inset() const;                              // the room between the frame and the text
     void adoptOutsideText();                          // takes up a text the application assigned
-    std::vector<float> caretOffsets();                // x of each text position, unscrolled
+    const std::vector<float>& caretOffsets();         // x of each text position, unscrolled
     void keepCaretVisible();                          // scrolls so that the caret is inside
     void afterEdit(const std::string& before);        // mirrors, scrolls and fires changeCallback
     bool editKey(int key, bool shift, bool control);  // one editing key; false if not one
