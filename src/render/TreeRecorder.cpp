@@ -110,7 +110,11 @@ void TreeRecorder::recordTree(GuiElement* e, int depth) {
     list->marks.back().parentX = savedX;
     list->marks.back().parentY = savedY;
     const size_t at = list->marks.size() - 1;
-    if (!e->record(*this)) {
+    // An element that clips or scrolls its children is drawn with them by drawTree, whatever
+    // it can record of itself.
+    float left, top, right, bottom;
+    const bool holdsChildren = e->childClip(left, top, right, bottom) || e->childrenScrollY() != 0;
+    if (holdsChildren || !e->record(*this)) {
         ElementMark& m = list->marks[at];
         m.handOver = true;
         ++list->handOvers;

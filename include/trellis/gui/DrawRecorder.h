@@ -12,6 +12,9 @@
 // GL state as it found it, the current colour, texturing and texture coordinate excepted; if it
 // does not, the renderer draws the rest of that frame by the immediate path.
 //
+// An element whose childClip or childrenScrollY says it clips or scrolls its children is always
+// drawn by drawTree; a class that draws in drawOverChildren must return false from record.
+//
 // The built-in classes describe themselves only when the element's dynamic type is their own:
 // a subclass may override draw, so it is handed over unless it overrides record too. A subclass
 // that adds to its base's look can call the base's record helpers (recordQuad, recordBorder,
