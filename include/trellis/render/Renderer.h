@@ -5,9 +5,9 @@
 // one glBegin/glEnd per quad, text and bevel and stays as the reference.
 //
 // Depth buffer: the batched renderer orders its drawing with the depth buffer. It clears the
-// depth buffer where it draws (the whole viewport) and leaves there depth values just below the
-// far plane; after a frame drawn again from its saved copy, or repaired in a few places, the
-// depth buffer holds what it held before, save the repaired places. The immediate renderer
+// whole depth buffer and leaves depth values just below the far plane where it drew; after a
+// frame put back from its saved copy, or repaired in a few places, the depth buffer holds what
+// it held before, save the repaired places, which it cleared and drew again. The immediate renderer
 // leaves the depth buffer alone. A framebuffer with fewer than 16 depth bits, a frame started
 // with blending, alpha or depth testing on, a shader program bound, matrices other than the
 // screen projection, or another texture bound than the font's, is drawn by the immediate

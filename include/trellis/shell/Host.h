@@ -129,7 +129,8 @@ bool interfaceTookLastEvent();
 // matrix mode, viewport, current colour, client state, current program) and restores it after;
 // draws with the GL defaults the interface assumes, so the pixels equal drawFrame's. Does
 // nothing before initHostGui or without a current context. Uses up to 24 model-view stack
-// entries above the host's.
+// entries above the host's. The batched renderer (Renderer.h) clears the depth buffer where it
+// draws and leaves its own depth values there; the immediate renderer leaves depth alone.
 void drawInterface(bool debugLines = false);
 
 }  // namespace trellis
