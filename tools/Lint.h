@@ -19,7 +19,8 @@ struct LintRequest {
 
 // Loads the skin file (every skin it offers) and each dialogue, with no window and no GL, and
 // gives what the loaders reported, plus a warning for each skin section that, with dialogues
-// given, matches no skin class and no element name in them. Each diagnostic appears once, in
+// given and all of them loaded, matches no skin class and no element name in them (a dialogue
+// that did not load would make every name look unused). Each diagnostic appears once, in
 // the order of the files (the skin file first) and then of lines and columns.
 std::vector<Diagnostic> lintFiles(const LintRequest& request);
 
