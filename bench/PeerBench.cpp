@@ -190,10 +190,13 @@ void changeBenchmark(benchmark::State& state) {
 }  // namespace
 
 void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeconds) {
-    for (auto [name, function] :
-         {std::pair{"peer", peerBenchmark}, std::pair{"peer_full", fullBenchmark},
-          std::pair{"peer_change", changeBenchmark}}) {
-        auto* family = benchmark::RegisterBenchmark(name, function);
+    const struct {
+        const char* name;
+        void (*function)(benchmark::State&);
+    } families[] = {
+        {"peer", peerBenchmark}, {"peer_full", fullBenchmark}, {"peer_change", changeBenchmark}};
+    for (const auto& f : families) {
+        auto* family = benchmark::RegisterBenchmark(f.name, f.function);
         for (int buttons : buttonCounts)
             family->Arg(buttons);
         family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
