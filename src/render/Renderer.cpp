@@ -82,10 +82,14 @@ void drawRestImmediately(const DrawList& list, size_t afterMark) {
     }
 }
 
-// The union of the places that changed: each changed entry's box last frame and now.
-PixelBox changedBox(const FrameChanges& changes, const DrawList& before, const DrawList& now) {
+// The union of the places that changed: each changed entry's box last frame and now (all of
+// the viewport should the recordings not match the snapshot's entries).
+PixelBox changedBox(const FrameChanges& changes, const DrawList& before, const DrawList& now,
+                    const PixelBox& viewport) {
     PixelBox box;
     for (uint32_t i : changes.changed) {
+        if (i >= before.marks.size() || i >= now.marks.size())
+            return viewport;
         box.unite(before.marks[i].box);
         box.unite(now.marks[i].box);
     }
@@ -128,7 +132,7 @@ void renderBatched(GuiElement* root, bool debugLines) {
         return;
     }
     if (changes.any && !changes.structure && held && b.previous.coversViewport()) {
-        const PixelBox box = changedBox(changes, b.previous, list).meet(viewportBox);
+        const PixelBox box = changedBox(changes, b.previous, list, viewportBox).meet(viewportBox);
         if (box.area() * kRepairShareDivisor <= viewportBox.area()) {
             b.copy.restore();
             if (!box.empty()) {
