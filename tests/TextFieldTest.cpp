@@ -2,8 +2,11 @@
 // length limit, onChange and onSubmit counts, mouse selection, and sideways scrolling that
 // keeps the caret in view and the text inside the field.
 #include "trellis/gui/TextField.h"
+#include "trellis/shell/Host.h"
+
 #include "support/RoutedScene.h"
 #include "trellis/gui/Clipboard.h"
+#include <GLFW/glfw3.h>
 
 using namespace trellis;
 
@@ -164,4 +167,20 @@ TEST_F(TextFieldScene, TakesUpATextTheApplicationAssigned) {
     EXPECT_EQ(field->text, "abcd");
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(field->edit.caret(), 4u);
+}
+
+// A host on GLFW copies to and pastes from the window system's clipboard.
+TEST_F(TextFieldScene, UsesTheWindowClipboardOfAGlfwHost) {
+    ASSERT_TRUE(initHostGui(kTestWindowWidth, kTestWindowHeight));
+    clickAt(150, 115);
+    type("copied");
+    tap('A', {kKeyLeftControl});
+    tap('C', {kKeyLeftControl});
+    const char* held = glfwGetClipboardString(window);
+    EXPECT_STREQ(held ? held : "(none)", "copied");
+    glfwSetClipboardString(window, " and pasted");
+    tap(kKeyEnd);
+    tap('V', {kKeyLeftControl});
+    EXPECT_EQ(field->text, "copied and pasted");
+    setClipboardHooks(nullptr, nullptr);
 }
