@@ -1,6 +1,8 @@
 // The font baker's command line: reading options, writing the font file, reporting metrics.
 #include "FontBake.h"
 
+#include "CommandLine.h"
+
 #include "trellis/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -65,20 +67,10 @@ int runFontBake(const std::vector<std::string>& args, std::ostream& out, std::os
     CLI::App app("Bakes a TrueType/OpenType font into a texture font file.", kProgram);
     BakeOptions options;
     addOptions(app, options);
-    // CLI11 reads arguments last to first.
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
-    try {
-        app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return 0;
-    } catch (const CLI::CallForVersion& version) {
-        out << version.what() << '\n';
-        return 0;
-    } catch (const CLI::ParseError& error) {
-        err << kProgram << ": " << error.what() << " (see --help)\n";
-        return 1;
-    }
+    // A wrong command line has always ended the baker with status 1.
+    const int status = parseCommandLine(app, args, out, err, 1);
+    if (status != kCommandLineGoesOn)
+        return status;
     BakedFont baked;
     std::string error;
     if (!bakeFont(options, baked, error) ||

@@ -1,6 +1,10 @@
 // The shared options of trellis-render and trellis-preview.
 #include "InterfaceOptions.h"
 
+#include "CommandLine.h"
+
+#include <iostream>
+
 namespace trellis {
 
 void addInterfaceOptions(CLI::App& app, InterfaceFiles& files) {
@@ -19,12 +23,10 @@ void addInterfaceOptions(CLI::App& app, InterfaceFiles& files) {
 }
 
 int parseToolCommandLine(CLI::App& app, int argc, char** argv, InterfaceFiles& files) {
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        // Help and version end the run with 0; a wrong command line with 2, as is usual.
-        return app.exit(error) == 0 ? 0 : 2;
-    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int status = parseCommandLine(app, args, std::cout, std::cerr, 2);
+    if (status != kCommandLineGoesOn)
+        return status;
     if (files.skinNames.empty())
         files.skinNames.push_back("default");
     return -1;

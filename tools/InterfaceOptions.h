@@ -11,9 +11,9 @@ namespace trellis {
 // app, filling files.
 void addInterfaceOptions(CLI::App& app, InterfaceFiles& files);
 
-// Parses the arguments with app. Returns -1 to go on, or the exit status after printing the
-// help or the version (0), or what is wrong with the arguments (2). An empty list of skin
-// names becomes the demo's "default".
+// Parses the arguments with app. Returns kCommandLineGoesOn to go on, or the exit status after
+// printing the help or the version (0), or what is wrong with the arguments (2). An empty list
+// of skin names becomes the demo's "default".
 int parseToolCommandLine(CLI::App& app, int argc, char** argv, InterfaceFiles& files);
 
 }  // namespace trellis

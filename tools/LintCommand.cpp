@@ -1,6 +1,8 @@
 // trellis-lint's command line: options, the diagnostics in compiler form, the count, the status.
 #include "Lint.h"
 
+#include "CommandLine.h"
+
 #include "trellis/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -37,23 +39,12 @@ int runLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         ->allow_extra_args(false);
     app.add_flag("--werror", werror, "Fail (exit status 1) on warnings too");
     app.add_option("FILE", request.dialogues, "Dialogue files to check")->type_name("FILE");
-    // CLI11 reads arguments last to first.
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
-    try {
-        app.parse(reversed);
+    const int status = parseCommandLine(app, args, out, err, kUsageError, [&request] {
         if (request.skinFile.empty() && request.dialogues.empty())
             throw CLI::ValidationError("nothing to check: give dialogue files, --skin, or both");
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return 0;
-    } catch (const CLI::CallForVersion& version) {
-        out << version.what() << '\n';
-        return 0;
-    } catch (const CLI::ParseError& error) {
-        err << kProgram << ": " << error.what() << "\n"
-            << "Run with --help for more information.\n";
-        return kUsageError;
-    }
+    });
+    if (status != kCommandLineGoesOn)
+        return status;
     size_t errors = 0, warnings = 0;
     for (const Diagnostic& diagnostic : lintFiles(request)) {
         out << formatDiagnostic(diagnostic) << '\n';
