@@ -496,6 +496,16 @@ TEST_F(HostApi, DestroyAndReloadByName) {
     EXPECT_EQ(findElement("syncButton"), nullptr);
     EXPECT_EQ(main->children.size(), 6u);  // title bar and five buttons
     destroyElement(nullptr);
+
+    // Parts destroyed before the dialogue, alone or with the root, are not destroyed twice.
+    destroyElement(main);
+    destroyDialogue(loaded);
+    EXPECT_EQ(elementRegistry.size(), 1u);
+    loaded = loadDialogueFile(kDemoDialogue.c_str());
+    destroyElement(rootElement);
+    destroyDialogue(loaded);
+    EXPECT_EQ(rootElement, nullptr);
+    EXPECT_TRUE(elementRegistry.empty());
 }
 
 // ---- Resizing --------------------------------------------------------------------------------

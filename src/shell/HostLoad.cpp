@@ -6,6 +6,8 @@
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
+#include <unordered_set>
+#include <vector>
 
 namespace trellis {
 
@@ -45,8 +47,23 @@ void destroyElement(GuiElement* element) {
 }
 
 void destroyDialogue(LoadedDialogue& dialogue) {
+    // The host may have destroyed some of the elements already, alone or with an ancestor or
+    // the root: only those still in the tree are destroyed, and none is touched before that
+    // is known.
+    std::unordered_set<const GuiElement*> inTree;
+    std::vector<const GuiElement*> pending;
+    if (rootElement)
+        pending.push_back(rootElement);
+    while (!pending.empty()) {
+        const GuiElement* element = pending.back();
+        pending.pop_back();
+        inTree.insert(element);
+        for (const GuiElement* child : element->children)
+            pending.push_back(child);
+    }
     for (GuiElement* element : dialogue.elements)
-        destroyElement(element);
+        if (inTree.count(element))
+            destroyElement(element);
     dialogue = LoadedDialogue();
 }
 

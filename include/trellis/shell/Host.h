@@ -64,7 +64,9 @@ GuiElement* findElement(const char* name);
 // the root destroys the whole interface (rootElement becomes null). Null does nothing.
 void destroyElement(GuiElement* element);
 
-// Destroys every top-level element the load built, and empties the result (loaded false).
+// Destroys every top-level element the load built that is still in the tree under the root
+// (those the program destroyed already, alone or with an ancestor, are skipped), and empties
+// the result (loaded false).
 void destroyDialogue(LoadedDialogue& dialogue);
 
 // ---- Events from the host's window ---------------------------------------------------------
