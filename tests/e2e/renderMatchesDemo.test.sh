@@ -15,15 +15,20 @@ render() { # NAME OPTION...
     echo "$out"
 }
 
-# The screenshot NAME and trellis-render's image with OPTIONS must be the same picture.
+# The screenshot NAME and trellis-render's image with OPTIONS must be the same picture. On a
+# busy machine the demo may not have drawn the last input yet: the screenshot is taken again a
+# few times before a difference counts.
 expect_same() { # NAME OPTION...
-    local name=$1 shot rendered differing
-    shot=$(screenshot "$name")
+    local name=$1 shot rendered differing attempt
     shift
     rendered=$(render "$name" "$@")
-    differing=$(differing_pixels "$shot" "$rendered")
-    [ "$differing" = 0 ] ||
-        fail "$name: $differing pixels differ between the demo window and trellis-render $*"
+    for attempt in 1 2 3 4 5; do
+        shot=$(screenshot "$name")
+        differing=$(differing_pixels "$shot" "$rendered")
+        [ "$differing" = 0 ] && return 0
+        settle
+    done
+    fail "$name: $differing pixels differ between the demo window and trellis-render $*"
 }
 
 start_demo
