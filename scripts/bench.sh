@@ -24,7 +24,7 @@ fi
 
 # Instructions that one --profile run executes inside the profiled function, divided by COUNT.
 instructions() { # KIND SIZE COUNT
-    valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect='profiled*' \
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect='*profiled*' \
         "$bench" --profile="$1:$2:$3" 2>&1 |
         sed -n 's/.*Collected : \([0-9]*\).*/\1/p' | awk -v n="$3" '{ printf "%.0f", $1 / n }'
 }
