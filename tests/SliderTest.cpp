@@ -54,7 +54,7 @@ TEST(SliderRange, SanitizingRepairsEveryBadSettingAndSaysWhich) {
         std::vector<SliderProblem> problems;
         const SliderRange sane = sanitizeSliderRange(c.given, problems);
         const auto fields = [](const SliderRange& r) {
-            return std::vector<float>{r.minimum, r.maximum, r.step, r.value};
+            return std::vector<double>{r.minimum, r.maximum, r.step, r.value};
         };
         EXPECT_EQ(fields(sane), fields(c.expected)) << c.given.minimum << " " << c.given.maximum
                                                     << " " << c.given.step << " " << c.given.value;
@@ -77,9 +77,9 @@ TEST(SliderRange, ConstrainClampsAndRoundsToSteps) {
         EXPECT_EQ(stepped.constrain(v), expected) << v;
     const SliderRange uneven{0, 10, 3, 0};  // 10 is no step, but the end is still reachable
     EXPECT_EQ(std::vector({uneven.constrain(9.9f), uneven.constrain(10), uneven.constrain(8)}),
-              std::vector<float>({9, 10, 9}));
+              std::vector<double>({9, 10, 9}));
     EXPECT_EQ(continuous.constrain(0.123f), 0.123f);
-    EXPECT_EQ(continuous.keyStep(), 0.1f);
+    EXPECT_EQ(continuous.keyStep(), 0.1);
 }
 
 // A 200 x 20 px slider at (100, 100) from 0 to 100: a 10 px thumb travelling 190 px.
@@ -122,7 +122,7 @@ TEST_F(SliderScene, MouseKeysAndWheelChangeTheValueWithinRange) {
     moveTo(50, 110);  // released: no more dragging
     EXPECT_EQ(slider->value(), 100);
     EXPECT_EQ(changes, 2);
-    const std::tuple<char, int, float, int> script[] = {
+    const std::tuple<char, int, double, int> script[] = {
         {'k', kKeyLeft, 95, 3}, {'k', kKeyHome, 0, 4},  {'k', kKeyLeft, 0, 4},
         {'k', kKeyUp, 5, 5},    {'k', kKeyEnd, 100, 6}, {'k', kKeyRight, 100, 6},
         {'w', -2, 90, 7},       {'w', 5, 100, 8},       {'w', 1, 100, 8}};
@@ -152,7 +152,47 @@ TEST_F(SliderScene, StepsRoundDragsAndSizeKeyMoves) {
     EXPECT_EQ(slider->value(), 50);
     EXPECT_EQ(changes, 3);
     slider->setRange(0, 10);  // shrinking the range pulls the value in, and says so
-    EXPECT_EQ(std::pair(slider->value(), changes), std::pair(10.0f, 4));
+    EXPECT_EQ(std::pair(slider->value(), changes), std::pair(10.0, 4));
+}
+
+// Keys and the wheel go to the neighbouring reachable value (min + k * step, or max itself), in
+// ranges where a float has no room for the steps.
+TEST_F(SliderScene, KeysReachEveryStepOfWideAndUnevenRanges) {
+    struct Case {
+        double minimum, maximum, step, start;
+        char op;  // 'k': a key, 'w': wheel notches
+        int what;
+        double expected;
+    };
+    const Case cases[] = {
+        {0, 1e8, 1, 16777216, 'k', kKeyRight, 16777217},
+        {0, 1e8, 1, 16777217, 'k', kKeyLeft, 16777216},
+        {0, 1e8, 1, 99999999, 'k', kKeyUp, 1e8},
+        {1e7, 1e7 + 16, 0.1, 1e7, 'k', kKeyRight, 1e7 + 0.1},
+        {1e7, 1e7 + 16, 0.1, 1e7 + 16, 'k', kKeyLeft, 1e7 + 15.9},
+        {1e7, 1e7 + 16, 0.1, 1e7 + 8, 'w', -2, 1e7 + 7.8},
+        {0, 10, 3, 10, 'k', kKeyLeft, 9},
+        {0, 10, 3, 9, 'k', kKeyRight, 10},
+        {0, 10, 3, 10, 'k', kKeyRight, 10},
+        {0, 10, 3, 0, 'k', kKeyDown, 0},
+        {0, 10, 3, 10, 'w', -1, 9},
+        {0, 10, 3, 10, 'w', -2, 6},
+        {0, 10, 3, 3, 'w', 5, 10},
+    };
+    clickAt(205, 110);  // for the keyboard focus
+    for (const Case& c : cases) {
+        slider->setRange(c.minimum, c.maximum, c.step);
+        slider->setValue(c.start);
+        if (c.op == 'k') {
+            tap(c.what);
+        } else {
+            moveTo(200, 110);
+            onScrollEvent(0, c.what);
+        }
+        EXPECT_DOUBLE_EQ(slider->value(), c.expected)
+            << "[" << c.minimum << ", " << c.maximum << "] step " << c.step << " from " << c.start
+            << ": " << c.op << c.what;
+    }
 }
 
 // Bad numbers in a file are reported and repaired; the slider still works.
@@ -168,11 +208,11 @@ TEST_F(SliderScene, FileValuesAreRepairedAndReported) {
     ASSERT_EQ(built.size(), 3u);
     const auto rangeOf = [](GuiElement* element) {
         const SliderRange& r = static_cast<Slider*>(element)->range;
-        return std::vector<float>{r.minimum, r.maximum, r.step, r.value};
+        return std::vector<double>{r.minimum, r.maximum, r.step, r.value};
     };
-    EXPECT_EQ(rangeOf(built[0]), (std::vector<float>{0, 5, 0, 5}));
-    EXPECT_EQ(rangeOf(built[1]), (std::vector<float>{0, 10, 0, 3}));
-    EXPECT_EQ(rangeOf(built[2]), (std::vector<float>{0, 4, 1, 2}));
+    EXPECT_EQ(rangeOf(built[0]), (std::vector<double>{0, 5, 0, 5}));
+    EXPECT_EQ(rangeOf(built[1]), (std::vector<double>{0, 10, 0, 3}));
+    EXPECT_EQ(rangeOf(built[2]), (std::vector<double>{0, 4, 1, 2}));
     std::string messages;
     for (const Diagnostic& d : collected.diagnostics())
         messages += d.message + "\n";

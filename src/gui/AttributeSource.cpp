@@ -33,13 +33,17 @@ const char* textAttribute(const AttributeSource& element, const char* name) {
     return element.find(name);
 }
 
-bool readNumberAttribute(const AttributeSource& element, const char* name, float& field) {
+bool readNumberAttribute(const AttributeSource& element, const char* name, double& field) {
     const char* text = element.find(name);
     if (text && diagnosticsWanted())
         reportIfAny(element, name, numberProblem(text, "ignored"));
-    double value = 0;
     // The same scan as TinyXML's QueryDoubleAttribute, so files read as they always have.
-    if (!text || std::sscanf(text, "%lf", &value) != 1)
+    return text && std::sscanf(text, "%lf", &field) == 1;
+}
+
+bool readNumberAttribute(const AttributeSource& element, const char* name, float& field) {
+    double value = 0;
+    if (!readNumberAttribute(element, name, value))
         return false;
     field = static_cast<float>(value);
     return true;

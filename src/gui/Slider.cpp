@@ -47,20 +47,20 @@ void Slider::loadAttributes(const AttributeSource& element) {
     bindCallback(textAttribute(element, "onChange"), changeCallback);
 }
 
-void Slider::setRange(float minimum, float maximum, float step) {
+void Slider::setRange(double minimum, double maximum, double step) {
     std::vector<SliderProblem> ignored;
     SliderRange given = range;
     given.minimum = minimum, given.maximum = maximum, given.step = step;
-    const float before = range.value;
+    const double before = range.value;
     range = sanitizeSliderRange(given, ignored);
     if (range.value != before)
         changeCallback.fire(this);
 }
 
-bool Slider::setValue(float v) {
+bool Slider::setValue(double v) {
     if (v != v)
         return false;
-    const float next = range.constrain(v);
+    const double next = range.constrain(v);
     if (next == range.value)
         return false;
     range.value = next;
@@ -74,12 +74,12 @@ float Slider::thumbWidth() const {
 
 float Slider::thumbCentre() const {
     const float half = thumbWidth() * 0.5f;
-    return half + range.fraction() * (width - 2 * half);
+    return half + static_cast<float>(range.fraction()) * (width - 2 * half);
 }
 
-float Slider::valueAt(float localX) const {
+double Slider::valueAt(float localX) const {
     const float half = thumbWidth() * 0.5f, travel = width - 2 * half;
-    return range.valueAtFraction(travel > 0 ? (localX - half) / travel : 0.0f);
+    return range.valueAtFraction(travel > 0 ? (double(localX) - half) / travel : 0.0);
 }
 
 void Slider::draw() {
@@ -144,11 +144,11 @@ bool Slider::onKeyDown(int key) {
     switch (key) {
     case kKeyLeft:
     case kKeyDown:
-        setValue(range.value - range.keyStep());
+        setValue(range.stepsAway(-1));
         return true;
     case kKeyRight:
     case kKeyUp:
-        setValue(range.value + range.keyStep());
+        setValue(range.stepsAway(1));
         return true;
     case kKeyHome:
         setValue(range.minimum);
@@ -163,7 +163,7 @@ bool Slider::onKeyDown(int key) {
 
 bool Slider::onScroll(float dx, float dy) {
     const float notches = dy != 0 ? dy : dx;
-    setValue(range.value + notches * range.keyStep());
+    setValue(range.stepsAway(notches));
     return true;
 }
 

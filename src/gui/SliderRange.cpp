@@ -3,47 +3,83 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 
 namespace trellis {
 
 namespace {
 
-// A float as the file might have written it: shortest that reads back the same.
-std::string numberText(float v) {
+// A number as the file might have written it: the shortest text that reads back the same.
+std::string numberText(double v) {
     std::ostringstream out;
-    out.precision(9);
-    out << v;
+    for (int digits = 1; digits <= 17; ++digits) {
+        out.str("");
+        out.precision(digits);
+        out << v;
+        if (std::strtod(out.str().c_str(), nullptr) == v)
+            break;
+    }
     return out.str();
 }
 
 }  // namespace
 
-float SliderRange::constrain(float v) const {
-    // Double precision, so that bounds near the float limits do not overflow their difference.
-    const double low = minimum, high = maximum;
-    if (std::isnan(v) || v <= low || !(high > low))
+double SliderRange::halfSpan() const {
+    // Halves, so that bounds near the limits of a double do not overflow their difference.
+    return maximum / 2 - minimum / 2;
+}
+
+double SliderRange::stepsFromMinimum(double v) const {
+    return (v / 2 - minimum / 2) / (step / 2);
+}
+
+double SliderRange::constrain(double v) const {
+    if (std::isnan(v) || v <= minimum || !(maximum > minimum))
         return minimum;
-    if (v >= high)
+    if (v >= maximum)
         return maximum;
     double at = v;
     if (step > 0)
-        at = low + std::round((at - low) / step) * double(step);
-    return static_cast<float>(std::clamp(at, low, high));
+        at = minimum + std::round(stepsFromMinimum(v)) * step;
+    return std::clamp(at, minimum, maximum);
 }
 
-float SliderRange::keyStep() const {
-    return step > 0 ? step : static_cast<float>((double(maximum) - minimum) / 20);
+double SliderRange::keyStep() const {
+    return step > 0 ? step : halfSpan() / 10;
 }
 
-float SliderRange::fraction() const {
-    const double span = double(maximum) - minimum;
-    return span > 0 ? static_cast<float>((double(value) - minimum) / span) : 0.0f;
+double SliderRange::stepsAway(double presses) const {
+    if (!(step > 0))
+        return constrain(value + presses * keyStep());
+    const double whole = std::round(presses);
+    if (std::isnan(whole) || whole == 0)
+        return value;
+    const double direction = whole > 0 ? 1 : -1;
+    const auto stepAt = [this](double index) { return minimum + index * step; };
+    const auto beyond = [&](double v) { return direction > 0 ? v > value : v < value; };
+    // The nearest step may lie on either side of the value, or be the value: at most two more
+    // tries reach the first one beyond it.
+    double index = std::round(stepsFromMinimum(value));
+    for (int tries = 0; tries < 2 && !beyond(stepAt(index)); ++tries)
+        index += direction;
+    // Steps too fine for a double to tell apart from the value leave it where it is.
+    if (!beyond(stepAt(index)))
+        return value;
+    // Past the last step lies maximum itself, which is reachable too; before the first, minimum.
+    return std::clamp(stepAt(index + (whole - direction)), minimum, maximum);
 }
 
-float SliderRange::valueAtFraction(float f) const {
-    const double along = std::clamp(double(f), 0.0, 1.0);
-    return constrain(static_cast<float>(minimum + along * (double(maximum) - minimum)));
+double SliderRange::fraction() const {
+    const double half = halfSpan();
+    return half > 0 ? (value / 2 - minimum / 2) / half : 0.0;
+}
+
+double SliderRange::valueAtFraction(double f) const {
+    const double along = std::clamp(f, 0.0, 1.0) * halfSpan();
+    // Twice the half way along, unless that overflows in the widest ranges.
+    const double twice = along * 2;
+    return constrain(std::isfinite(twice) ? minimum + twice : minimum + along + along);
 }
 
 SliderRange sanitizeSliderRange(SliderRange given, std::vector<SliderProblem>& problems) {
@@ -74,7 +110,7 @@ SliderRange sanitizeSliderRange(SliderRange given, std::vector<SliderProblem>& p
             {"value", "nan is no number; min (" + numberText(sane.minimum) + ") is used"});
         sane.value = sane.minimum;
     } else if (sane.value < sane.minimum || sane.value > sane.maximum) {
-        const float kept = sane.value < sane.minimum ? sane.minimum : sane.maximum;
+        const double kept = sane.value < sane.minimum ? sane.minimum : sane.maximum;
         problems.push_back({"value", numberText(sane.value) + " lies outside the range [" +
                                          numberText(sane.minimum) + ", " +
                                          numberText(sane.maximum) + "]; " + numberText(kept) +

@@ -34,6 +34,8 @@ const char* textAttribute(const AttributeSource& element, const char* name);
 // untouched) when the attribute is absent or does not start with a number. Trailing characters
 // and a text without a number are reported.
 bool readNumberAttribute(const AttributeSource& element, const char* name, float& field);
+// The same, kept in double precision.
+bool readNumberAttribute(const AttributeSource& element, const char* name, double& field);
 
 // A colour text; false (field untouched) when absent. A present text always replaces the field;
 // one that is not eight hexadecimal digits is reported.

@@ -30,14 +30,14 @@ public:
 
     // Takes minimum, maximum and step from settings (made sane as sanitizeSliderRange does)
     // and brings the value into them, firing changeCallback if it changed.
-    void setRange(float minimum, float maximum, float step = 0);
+    void setRange(double minimum, double maximum, double step = 0);
     // Moves to v, clamped to the range and rounded to the step; fires changeCallback only
     // when the value changes. A NaN is ignored. True when the value changed.
-    bool setValue(float v);
-    float value() const { return range.value; }  // the current value
-    float thumbWidth() const;                    // the thumb's width, local units
-    float thumbCentre() const;                   // local x of the thumb's centre
-    float valueAt(float x) const;                // the value whose thumb centre is at local x
+    bool setValue(double v);
+    double value() const { return range.value; }  // the current value
+    float thumbWidth() const;                     // the thumb's width, local units
+    float thumbCentre() const;                    // local x of the thumb's centre
+    double valueAt(float x) const;                // the value whose thumb centre is at local x
 
     SliderRange range;                       // bounds, step and value; always sane
     Color trackColor{{90, 90, 90, 255}};     // the track

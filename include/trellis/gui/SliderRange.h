@@ -7,21 +7,30 @@
 namespace trellis {
 
 // A value between minimum and maximum, on the steps minimum + k * step (the two ends are always
-// reachable), or anywhere in between when step is 0.
+// reachable), or anywhere in between when step is 0. Doubles, so that a wide range still has
+// room for every step (a float has none between 16,777,216 and the next even number).
 struct SliderRange {
-    float minimum = 0;  // lower bound, finite
-    float maximum = 1;  // upper bound, finite, not below minimum
-    float step = 0;     // 0: continuous; else finite and above zero
-    float value = 0;    // within [minimum, maximum]
+    double minimum = 0;  // lower bound, finite
+    double maximum = 1;  // upper bound, finite, not below minimum
+    double step = 0;     // 0: continuous; else finite and above zero
+    double value = 0;    // within [minimum, maximum]
 
     // v clamped to the bounds and rounded to the nearest step; minimum for NaN.
-    float constrain(float v) const;
+    double constrain(double v) const;
     // How far one arrow key or wheel notch moves: the step, or a twentieth of the range.
-    float keyStep() const;
+    double keyStep() const;
+    // The value that many key presses away (negative: towards minimum; rounded to whole presses
+    // when there is a step): with a step, each press goes to the neighbouring reachable value,
+    // the steps and maximum itself; without, each moves by keyStep. Stays within the bounds.
+    double stepsAway(double presses) const;
     // Where value lies between the bounds, 0 to 1 (0 when they are equal).
-    float fraction() const;
+    double fraction() const;
     // The value at fraction f (clamped to 0 to 1) of the way from minimum to maximum.
-    float valueAtFraction(float f) const;
+    double valueAtFraction(double f) const;
+
+private:
+    double halfSpan() const;                  // half of maximum - minimum, without overflow
+    double stepsFromMinimum(double v) const;  // (v - minimum) / step, without overflow
 };
 
 // One thing wrong with settings a file gave, by attribute ("min", "max", "step", "value").
