@@ -36,6 +36,10 @@ void registerDialogueBenchmarks(const DialogueSizes& sizes);
 // unknown kind.
 bool profileDialogue(const char* kind, int elements, int runs);
 
+// "editing/<bytes>": a character typed in the middle of a text field holding that many
+// characters, and a step of a drag selecting in it.
+void registerEditingBenchmarks(const std::vector<int>& bytes);
+
 // "startup": process start to the first frame drawn, and "demo_memory": the demo's peak
 // resident memory, each over the given number of runs.
 void registerStartupBenchmarks(int runs);

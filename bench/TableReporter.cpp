@@ -200,6 +200,23 @@ void findTable(Table& table, const std::map<std::string, std::map<long, Series>>
                "deep: a chain of levels, the pointer inside the deepest");
 }
 
+void editingTable(Table& table, const std::map<long, Series>& family) {
+    if (family.empty())
+        return;
+    table.heading("Text field editing: wall us per event, in the middle of the text",
+                  {"bytes", "typed char", "drag step", "noise", "-"});
+    for (const auto& [bytes, s] : family) {
+        if (!s.error.empty())
+            continue;
+        table.row({std::to_string(bytes), format("%.2f", medianOf(s, "type_us")),
+                   format("%.2f", medianOf(s, "drag_us")),
+                   format("%.0f%%", spreadPercent(s.seconds)), ""});
+    }
+    reportErrors(table, family, "editing");
+    table.note("typed char = onChar('x') with the caret in the middle (then Backspace, untimed); "
+               "drag step = onMouseDrag selecting from the middle to one side of the field");
+}
+
 void startupTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
     table.heading("Start-up and memory", {"measure", "", "median", "noise", "detail"});
     auto first = [&](const char* family) -> const Series* {
@@ -345,6 +362,7 @@ void TableReporter::Finalize() {
     scalingTable(table, family("load_scaling"));
     reskinTable(table, family("reskin"));
     findTable(table, results);
+    editingTable(table, family("editing"));
     startupTable(table, results);
     out << std::flush;
 }

@@ -34,6 +34,7 @@
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/Label.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/PrefixWidths.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/gui/ScreenUnits.h"

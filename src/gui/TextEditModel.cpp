@@ -78,20 +78,31 @@ std::string TextEditModel::accepted(const std::string& utf8) const {
     return kept;
 }
 
-void TextEditModel::setText(const std::string& utf8) {
-    value = accepted(utf8);
+void TextEditModel::replace(size_t start, size_t removed, const std::string& piece) {
+    value.replace(start, removed, piece);
+    last = {start, removed, piece.size()};
+    ++changes;
+}
+
+void TextEditModel::cutToLimit() {
     if (limit && value.size() > limit)
-        value.resize(limit);
+        replace(limit, value.size() - limit, {});
+}
+
+void TextEditModel::setText(const std::string& utf8) {
+    std::string kept = accepted(utf8);
+    if (limit && kept.size() > limit)
+        kept.resize(limit);
+    if (kept != value)
+        replace(0, value.size(), kept);
     caretAt = anchorAt = value.size();
 }
 
 void TextEditModel::setMaxLength(size_t length) {
     limit = length;
-    if (limit && value.size() > limit) {
-        value.resize(limit);
-        caretAt = std::min(caretAt, limit);
-        anchorAt = std::min(anchorAt, limit);
-    }
+    cutToLimit();
+    caretAt = std::min(caretAt, value.size());
+    anchorAt = std::min(anchorAt, value.size());
 }
 
 bool TextEditModel::insert(const std::string& utf8) {
@@ -104,10 +115,12 @@ bool TextEditModel::insert(const std::string& utf8) {
     }
     if (piece.empty())
         return false;
-    const std::string before = value;
-    value.replace(start, selected, piece);
     caretAt = anchorAt = start + piece.size();
-    return value != before;
+    // Typing over a selection with the same characters leaves the text as it was.
+    if (value.compare(start, selected, piece) == 0)
+        return false;
+    replace(start, selected, piece);
+    return true;
 }
 
 bool TextEditModel::typeCharacter(unsigned int codepoint) {
@@ -120,7 +133,7 @@ bool TextEditModel::deleteSelection() {
     if (!hasSelection())
         return false;
     const size_t start = selectionStart();
-    value.erase(start, selectionEnd() - start);
+    replace(start, selectionEnd() - start, {});
     caretAt = anchorAt = start;
     return true;
 }
@@ -130,7 +143,7 @@ bool TextEditModel::backspace() {
         return deleteSelection();
     if (caretAt == 0)
         return false;
-    value.erase(--caretAt, 1);
+    replace(--caretAt, 1, {});
     anchorAt = caretAt;
     return true;
 }
@@ -140,7 +153,7 @@ bool TextEditModel::deleteForward() {
         return deleteSelection();
     if (caretAt >= value.size())
         return false;
-    value.erase(caretAt, 1);
+    replace(caretAt, 1, {});
     return true;
 }
 

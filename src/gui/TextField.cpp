@@ -25,6 +25,19 @@ namespace {
 // Letter keys carry their upper-case ASCII code.
 constexpr int kKeyA = 'A', kKeyC = 'C', kKeyV = 'V', kKeyX = 'X';
 
+// The width of each character a field can hold, measured alone at size; the others count 0.
+PrefixWidths::WidthTable characterWidths(float size) {
+    PrefixWidths::WidthTable widths{};
+    char one[2] = {0, 0};
+    for (int code = 32; code < 127; ++code) {
+        one[0] = static_cast<char>(code);
+        float w = 0, h = 0;
+        measureText(one, size, w, h);
+        widths[code] = w;
+    }
+    return widths;
+}
+
 }  // namespace
 
 bool fontDrawsCharacter(unsigned int codepoint) {
@@ -59,23 +72,30 @@ void TextField::adoptOutsideText() {
     text = edit.text();
 }
 
-void TextField::afterEdit(const std::string& before) {
-    text = edit.text();
+void TextField::afterEdit(size_t revisionBefore) {
+    // text held the model's text at revisionBefore: one change is copied over, not the whole.
+    const size_t revision = edit.revision();
+    const TextEditModel::Change& change = edit.lastChange();
+    if (revision == revisionBefore + 1 &&
+        text.size() + change.inserted == edit.text().size() + change.removed)
+        text.replace(change.start, change.removed, edit.text(), change.start, change.inserted);
+    else if (revision != revisionBefore)
+        text = edit.text();
     keepCaretVisible();
-    if (text != before)
+    if (revision != revisionBefore)
         changeCallback.fire(this);
 }
 
 void TextField::setText(const std::string& newText) {
     adoptOutsideText();
-    const std::string before = edit.text();
+    const size_t before = edit.revision();
     edit.setText(newText);
     afterEdit(before);
 }
 
 void TextField::setMaxLength(size_t length) {
     adoptOutsideText();
-    const std::string before = edit.text();
+    const size_t before = edit.revision();
     edit.setMaxLength(length);
     afterEdit(before);
 }
@@ -121,45 +141,38 @@ void TextField::applySkin(SkinStore& store) {
 // Geometry of the text
 // ============================================================================================
 
-const std::vector<float>& TextField::caretOffsets() {
-    // Measured again only when the text or the size changed: drawing needs them every frame.
-    if (offsetsSize == fontSize && offsetsText == edit.text() && !offsets.empty())
+const PrefixWidths& TextField::caretOffsets() {
+    // Measured again only when the text, the size or the font changed, and after one edit only
+    // where the text changed: drawing needs them every frame, and a long text must not make
+    // each key dearer. The font has no kerning, so a prefix is as wide as its characters.
+    const PrefixWidths::WidthTable widths = characterWidths(fontSize);
+    const bool sameWidths = offsets.measures(edit.text()) && widths == offsets.widthTable();
+    if (sameWidths && offsetsRevision == edit.revision())
         return offsets;
-    offsetsText = edit.text();
-    offsetsSize = fontSize;
-    // The font has no kerning, so a prefix is as wide as its characters together.
-    offsets.assign(1, 0.0f);
-    char one[2] = {0, 0};
-    for (char c : offsetsText) {
-        one[0] = c;
-        float w = 0, h = 0;
-        measureText(one, fontSize, w, h);
-        offsets.push_back(offsets.back() + w);
-    }
+    const TextEditModel::Change& change = edit.lastChange();
+    if (sameWidths && edit.revision() == offsetsRevision + 1)
+        offsets.replace(change.start, change.removed, change.inserted);
+    else
+        offsets.reset(edit.text(), widths);
+    offsetsRevision = edit.revision();
     return offsets;
 }
 
 size_t TextField::positionAt(float localX) {
-    const std::vector<float>& offsets = caretOffsets();
-    const float target = localX - inset() + scrollX;
-    size_t best = 0;
-    for (size_t i = 1; i < offsets.size(); ++i)
-        if (std::fabs(offsets[i] - target) < std::fabs(offsets[best] - target))
-            best = i;
-    return best;
+    return caretOffsets().nearest(localX - inset() + scrollX);
 }
 
 void TextField::keepCaretVisible() {
-    const std::vector<float>& offsets = caretOffsets();
+    const PrefixWidths& offsets = caretOffsets();
     const float room = std::max(0.0f, width - 2 * inset());
-    const float caretX = offsets[edit.caret()];
+    const float caretX = offsets.offset(edit.caret());
     // Whole pixels keep the glyphs on the pixel grid while they scroll.
     if (caretX - scrollX > room)
         scrollX = snapToPixel(caretX - room + pixelSize);
     if (caretX < scrollX)
         scrollX = snapToPixel(caretX);
     // Never scrolled further than the text needs, so deleting at the end pulls text back in.
-    const float most = std::max(0.0f, snapToPixel(offsets.back() - room + pixelSize));
+    const float most = std::max(0.0f, snapToPixel(offsets.total() - room + pixelSize));
     scrollX = std::max(0.0f, std::min(scrollX, most));
 }
 
@@ -180,27 +193,27 @@ void TextField::draw() {
     {
         const float pad = inset();
         ScissorClip clip(p, p, w - 2 * p, h - 2 * p);
-        const std::vector<float>& offsets = caretOffsets();
+        const PrefixWidths& offsets = caretOffsets();
         const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
         const float left = pad - scrollX;
         if (edit.hasSelection()) {
             glColor4ubv(selectionColor.rgba);
-            drawFlatRect(left + offsets[edit.selectionStart()], textY,
-                         left + offsets[edit.selectionEnd()], textY + fontSize);
+            drawFlatRect(left + offsets.offset(edit.selectionStart()), textY,
+                         left + offsets.offset(edit.selectionEnd()), textY + fontSize);
         }
         if (!text.empty()) {
             glColor4ubv(fontColor.rgba);
             // Only the characters in view: a long text costs no more than a short one.
             const float viewLeft = -left, viewRight = w - left;  // in the text's coordinates
-            const auto first = std::upper_bound(offsets.begin(), offsets.end(), viewLeft);
-            const auto last = std::lower_bound(first, offsets.end(), viewRight);
-            const size_t from = first == offsets.begin() ? 0 : size_t(first - offsets.begin()) - 1;
-            const size_t count = size_t(last - offsets.begin()) - from;
-            drawText(text.substr(from, count).c_str(), left + offsets[from], textY, fontSize,
+            const size_t first = offsets.firstAbove(viewLeft);
+            const size_t last = std::max(first, offsets.firstAtOrAbove(viewRight));
+            const size_t from = first == 0 ? 0 : first - 1;
+            const size_t count = last - from;
+            drawText(text.substr(from, count).c_str(), left + offsets.offset(from), textY, fontSize,
                      false);
         }
         if (focusElement == this) {
-            const float caretX = snapToPixel(left + offsets[edit.caret()]);
+            const float caretX = snapToPixel(left + offsets.offset(edit.caret()));
             glColor4ubv(caretColor.rgba);
             drawFlatRect(caretX, textY, caretX + p, textY + fontSize);
         }
@@ -231,7 +244,7 @@ void TextField::onMouseDrag(float localX, float) {
 
 bool TextField::onChar(unsigned int codepoint) {
     adoptOutsideText();
-    const std::string before = edit.text();
+    const size_t before = edit.revision();
     edit.typeCharacter(codepoint);
     afterEdit(before);
     return true;
@@ -289,7 +302,7 @@ bool TextField::onKeyDown(int key) {
         submitCallback.fire(this);
         return true;
     }
-    const std::string before = edit.text();
+    const size_t before = edit.revision();
     editKey(key, (heldModifiers & kModShift) != 0, (heldModifiers & kModControl) != 0);
     afterEdit(before);
     // Letters and the like arrive again as characters; the keys themselves are ours too, so

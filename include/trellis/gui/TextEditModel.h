@@ -29,6 +29,15 @@ public:
     std::string selectedText() const;                          // the selected characters
     size_t maxLength() const { return limit; }                 // 0: no limit
 
+    // One change of the text: removed characters from start were replaced by inserted ones.
+    struct Change {
+        size_t start = 0, removed = 0, inserted = 0;
+    };
+    // Counts the changes of the text: every call that changes it adds one; the others none.
+    size_t revision() const { return changes; }
+    // The change that made the current revision, so that a view of the text can follow it.
+    const Change& lastChange() const { return last; }
+
     // Replaces the text by the accepted characters of utf8, cut to the limit; caret at the end,
     // nothing selected.
     void setText(const std::string& utf8);
@@ -71,11 +80,15 @@ public:
 
 private:
     std::string accepted(const std::string& utf8) const;  // the characters that may enter
+    void replace(size_t start, size_t removed, const std::string& piece);  // one change, counted
+    void cutToLimit();  // drops what lies past the limit
 
     CharacterTest accepts;
     std::string value;
     size_t caretAt = 0, anchorAt = 0;
     size_t limit = 0;
+    size_t changes = 0;
+    Change last;
 };
 
 // The code points of a UTF-8 text, calling each(codepoint) in order; a malformed byte counts

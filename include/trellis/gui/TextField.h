@@ -2,10 +2,9 @@
 // caret stays in view, with copy, cut and paste through the clipboard.
 #pragma once
 
+#include "trellis/gui/PrefixWidths.h"
 #include "trellis/gui/TextEditModel.h"
 #include "trellis/gui/TextElement.h"
-
-#include <vector>
 
 namespace trellis {
 
@@ -45,14 +44,13 @@ public:
     float scrollX = 0;                           // how far the text is scrolled left
 
 private:
-    std::vector<float> offsets;                       // caretOffsets' last answer
-    std::string offsetsText;                          // the text it was measured for
-    float offsetsSize = -1;                           // at this font size
+    PrefixWidths offsets;                             // caretOffsets' last answer
+    size_t offsetsRevision = 0;                       // the text's revision it was measured for
     float inset() const;                              // the room between the frame and the text
     void adoptOutsideText();                          // takes up a text the application assigned
-    const std::vector<float>& caretOffsets();         // x of each text position, unscrolled
+    const PrefixWidths& caretOffsets();               // x of each text position, unscrolled
     void keepCaretVisible();                          // scrolls so that the caret is inside
-    void afterEdit(const std::string& before);        // mirrors, scrolls and fires changeCallback
+    void afterEdit(size_t revisionBefore);            // mirrors, scrolls and fires changeCallback
     bool editKey(int key, bool shift, bool control);  // one editing key; false if not one
 };
 
