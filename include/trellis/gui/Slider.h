@@ -24,8 +24,8 @@ public:
     applySkin(SkinStore& store) override;   // adds trackColor, fillColor, thumbColor, focusColor
     void onMouseDown(int button) override;  // left: grabs the thumb, or jumps to the pointer
     void onMouseDrag(float x, float y) override;  // moves the grabbed thumb
-    bool onKeyDown(int key) override;  // Left/Down and Right/Up by one key step, Home, End
-    bool onScroll(float dx, float dy) override;  // one key step per notch
+    bool onKeyDown(int key) override;  // Left/Down, Right/Up: one key step (stepsAway); Home, End
+    bool onScroll(float dx, float dy) override;  // one key step per notch (stepsAway)
     bool isFocusable() const override;           // true
 
     // Takes minimum, maximum and step from settings (made sane as sanitizeSliderRange does)
