@@ -2,6 +2,7 @@
 // sections against the dialogues' elements.
 #include "Lint.h"
 
+#include "diagnostics/NameSuggestion.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
@@ -49,6 +50,17 @@ bool loadDialogues(const std::vector<std::string>& files, TreeNames& found) {
     return all;
 }
 
+// The hint naming the skin class or element name that a section's name most likely meant.
+std::string sectionHint(const std::string& section, const TreeNames& found) {
+    NameSuggestion suggestion(section);
+    for (const std::string& name : skinClassNames())
+        suggestion.consider(name);
+    for (const auto* names : {&found.classes, &found.names})
+        for (const std::string& name : *names)
+            suggestion.consider(name);
+    return suggestion.hint();
+}
+
 // Warns about each skin section that no element of the dialogues would consult.
 void checkSections(const std::string& skinFile, const std::vector<SkinOutline>& skins,
                    const TreeNames& found) {
@@ -56,11 +68,14 @@ void checkSections(const std::string& skinFile, const std::vector<SkinOutline>& 
         for (const SkinFilePlace& section : skin.sections)
             if (!isSkinClassName(section.name) && !found.classes.count(section.name) &&
                 !found.names.count(section.name))
-                reportDiagnostic(
-                    Diagnostic{skinFile, section.line, section.column, Severity::Warning,
-                               "section <" + section.name + "> in skin \"" + skin.skin.name +
-                                   "\" matches no skin class and no element name in the dialogue; "
-                                   "never applied"});
+                reportDiagnostic(Diagnostic{skinFile, section.line, section.column,
+                                            Severity::Warning,
+                                            "section <" + section.name + "> in skin \"" +
+                                                skin.skin.name +
+                                                "\" matches no skin class and no element name in "
+                                                "the dialogue" +
+                                                sectionHint(section.name, found) +
+                                                "; never applied"});
 }
 
 // Each diagnostic once, grouped by file in the order of files (then of first mention for any

@@ -2,6 +2,7 @@
 #include "trellis/skin/SkinOutline.h"
 
 #include "diagnostics/DiagnosticText.h"
+#include "diagnostics/NameSuggestion.h"
 #include "files/XmlFile.h"
 #include "files/XmlReport.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
@@ -22,9 +23,11 @@ bool outlineSkin(const char* file, const TiXmlElement& element, bool first,
                  const std::vector<SkinOutline>& earlier, SkinOutline& outline) {
     const char* name = element.Attribute("name");
     if (!first && element.ValueStr() != "skin") {
+        NameSuggestion suggestion(element.ValueStr());
+        suggestion.consider("skin");
         reportAtNode(file, element, Severity::Warning,
-                     "top-level " + describeElement(element) +
-                         " is not a skin; ignored with everything inside it");
+                     "top-level " + describeElement(element) + " is not a skin" +
+                         suggestion.hint() + "; ignored with everything inside it");
         return false;
     }
     if (!name) {
