@@ -60,6 +60,15 @@ TEST(SkinStoreTest, ChoosesTheSkinElementAndMergesItsSections) {
         loadSkin("d", path.c_str());
         loadSkin("s", path.c_str());
         EXPECT_EQ(skinStore, expected) << path;
+        // Every skin from one reading merges as loading each of its names in turn does.
+        skinStore.clear();
+        for (const std::string& name : skinNames(path.c_str()))
+            loadSkin(name.c_str(), path.c_str());
+        const SkinStore eachInTurn = skinStore;
+        skinStore.clear();
+        const std::vector<SkinOutline> outline = loadEverySkin(path.c_str());
+        EXPECT_EQ(skinStore, eachInTurn) << path;
+        EXPECT_EQ(outline.size(), skinNames(path.c_str()).size()) << path;
     }
 }
 
