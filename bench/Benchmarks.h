@@ -20,7 +20,7 @@ void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeco
 bool profileFrames(const char* kind, int buttons, int frames);
 
 // "load/<elements>", "load_scaling/<elements>", "reskin/<elements>", "find/flat/<siblings>",
-// "find/deep/<levels>" and "memory/<elements>".
+// "find/deep/<levels>", "memory/<elements>" and "skins/<skins>".
 struct DialogueSizes {
     std::vector<int> load;    // dialogue elements per loaded file
     int scalingElements;      // loaded beside ten loads of a tenth of it
@@ -29,6 +29,7 @@ struct DialogueSizes {
     int flatSiblings;         // children of the root in the flat pointer search
     int depth;                // levels in the deep pointer search
     int memoryElements;       // dialogue elements measured for bytes per element
+    std::vector<int> skins;   // skins in the skin file that every skin is loaded from
 };
 void registerDialogueBenchmarks(const DialogueSizes& sizes);
 

@@ -78,6 +78,21 @@ const std::string& dialogueFile(int elements) {
     return path;
 }
 
+// A skin file of count skins, three sections each, as a theme collection might hold.
+const std::string& skinsFile(int count) {
+    static std::map<int, std::string> files;
+    std::string& path = files[count];
+    if (path.empty()) {
+        std::ostringstream out;
+        for (int i = 0; i < count; ++i)
+            out << "<skin name='skin" << i << "'>\n  <button bgColor='5a5a8cff' fontSize='2'/>\n"
+                << "  <label fontColor='ffffffff'/>\n  <global fontSize='2.1'/>\n</skin>\n";
+        path = benchFile("skins" + std::to_string(count) + ".xml");
+        writeTextFile(path, out.str());
+    }
+    return path;
+}
+
 // A fresh interface built from the dialogue of that size, kept while the same size is asked for.
 GuiElement* loadedTree(int elements) {
     static GuiElement* root = nullptr;
@@ -180,6 +195,16 @@ void reskinBenchmark(benchmark::State& state) {
     for (auto _ : state)
         reskinTree(root, skinStore);
     state.counters["elements"] = double(countTree(root));
+}
+
+// Every skin of a file merged from one reading, as trellis-lint --skin loads them: the cost
+// per skin stays flat as the file grows.
+void skinsBenchmark(benchmark::State& state) {
+    const std::string& file = skinsFile(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadEverySkin(file.c_str()));
+    skinStore = SkinStore();
+    state.counters["skins"] = double(state.range(0));
 }
 
 // Children of one parent side by side in a grid, and the pointer where none of them is: the
@@ -292,6 +317,10 @@ void registerDialogueBenchmarks(const DialogueSizes& sizes) {
         ->Repetitions(sizes.scalingRuns)
         ->Unit(benchmark::kMillisecond)
         ->UseManualTime();
+    auto* skins = benchmark::RegisterBenchmark("skins", skinsBenchmark);
+    for (int count : sizes.skins)
+        skins->Arg(count);
+    skins->Unit(benchmark::kMillisecond);
     auto* reskin = benchmark::RegisterBenchmark("reskin", reskinBenchmark);
     for (int elements : sizes.reskin)
         reskin->Arg(elements);

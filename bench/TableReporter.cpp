@@ -177,6 +177,25 @@ void reskinTable(Table& table, const std::map<long, Series>& family) {
     table.note("us/element counts every element of the tree: title bars and close buttons too");
 }
 
+void skinsTable(Table& table, const std::map<long, Series>& family) {
+    table.heading("Skin file: loadEverySkin of a file of N skins (trellis-lint --skin), CPU",
+                  {"skins", "ms", "us/skin", "noise"});
+    double perSkin[2] = {0, 0};
+    for (const auto& [skins, s] : family) {
+        if (!s.error.empty())
+            continue;
+        const double seconds = median(s.seconds);
+        table.row({std::to_string(skins), format("%.2f", seconds * 1e3),
+                   format("%.3f", seconds * 1e6 / double(skins)),
+                   format("%.0f%%", spreadPercent(s.seconds))});
+        perSkin[skins >= 10000] = seconds / double(skins);
+    }
+    reportErrors(table, family, "skins");
+    if (perSkin[0] > 0 && perSkin[1] > 0)
+        table.note("per skin, 10000 / 1000 = " + format("%.2f", perSkin[1] / perSkin[0]) +
+                   " (linear: about 1)");
+}
+
 void findTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
     table.heading("Pointer search: findElementAt from the root, CPU per call",
                   {"tree", "size", "per call", "per element", "noise"});
@@ -361,6 +380,7 @@ void TableReporter::Finalize() {
     loadTable(table, family("load"));
     scalingTable(table, family("load_scaling"));
     reskinTable(table, family("reskin"));
+    skinsTable(table, family("skins"));
     findTable(table, results);
     editingTable(table, family("editing"));
     startupTable(table, results);

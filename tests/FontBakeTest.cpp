@@ -3,7 +3,10 @@
 #include "support/TempFolder.h"
 #include "trellis/Version.h"
 
+#include <csignal>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <utility>
 
 using namespace trellis;
@@ -58,4 +61,51 @@ TEST(FontBake, HelpAndVersion) {
         EXPECT_NE(help.str().find(option), std::string::npos) << option << "\n" << help.str();
     EXPECT_EQ(runFontBake({"--version"}, version, err), 0);
     EXPECT_EQ(version.str(), std::string("trellis-fontbake ") + TRELLIS_VERSION_STRING + "\n");
+}
+
+// A write that fails (a file-size limit stands in for a full disk, and /dev/full is one) exits
+// with 1 and leaves what was there: the old font whole, the device node, no half-written file.
+// The output may not be the font it reads.
+TEST(FontBake, AFailedWriteLeavesTheOldFileWhole) {
+    TempFolder folder;
+    const std::string path = folder.write("font.glf", "the old font");
+    const auto bake = [](const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        const int status = runFontBake(args, out, err);
+        return std::pair(status, err.str());
+    };
+    rlimit previous;
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit small{4096, previous.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto [limited, limitedErr] = bake({"--output", path});
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(limited, 1);
+    EXPECT_NE(limitedErr.find("cannot write '" + path + "'"), std::string::npos) << limitedErr;
+    std::stringstream kept;
+    kept << std::ifstream(path).rdbuf();
+    EXPECT_EQ(kept.str(), "the old font");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root()), {}), 1);
+
+    const auto [full, fullErr] = bake({"--output", "/dev/full"});
+    EXPECT_EQ(full, 1);
+    EXPECT_NE(fullErr.find("/dev/full"), std::string::npos) << fullErr;
+    struct stat device;
+    ASSERT_EQ(stat("/dev/full", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
+
+    const std::string ttf = folder.path("copy.ttf");
+    std::filesystem::copy_file(BakeOptions().fontPath, ttf);
+    const auto [same, sameErr] = bake({"--font", ttf, "--output", ttf});
+    EXPECT_EQ(same, 1);
+    EXPECT_EQ(std::filesystem::file_size(ttf), std::filesystem::file_size(BakeOptions().fontPath))
+        << sameErr;
+    // Written whole, through a link, and to a device that takes it.
+    std::filesystem::create_symlink(path, folder.path("link.glf"));
+    EXPECT_EQ(bake({"--output", folder.path("link.glf")}).first, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path("link.glf")));
+    EXPECT_GT(std::filesystem::file_size(path), 4096u);
+    EXPECT_EQ(bake({"--output", "/dev/null"}).first, 0);
 }

@@ -86,15 +86,55 @@ TEST(LintTool, PrintsDiagnosticsInFileOrderAndACount) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "skin.xml:3:3: warning: section <okButon> in skin \"default\" matches no skin class "
-              "and no element name in the dialogue; never applied\n"
+              "and no element name in the dialogue (did you mean `okButton`?); never applied\n"
               "dialogue.xml:2:3: warning: attribute \"bgColor\" on <button name=\"okButton\">: "
               "\"fff\" is not eight hexadecimal digits (RRGGBBAA); read as 00000fff\n"
-              "dialogue.xml:3:3: warning: unknown tag <buton name=\"typo\">; skipped with "
-              "everything inside it\n"
+              "dialogue.xml:3:3: warning: unknown tag <buton name=\"typo\"> (did you mean "
+              "`button`?); skipped with everything inside it\n"
               "3 warnings, 0 errors\n");
     // Without the callback given, its binding is reported too.
     EXPECT_NE(lint(folder, {"dialogue.xml"}).out.find("no callback named \"go\""),
               std::string::npos);
+}
+
+// Valid files pass --werror: a slider without a value starts at its min, and a colour may be
+// written #RRGGBB or #RRGGBBAA. Typos get the name most likely meant: tags, attributes, skin
+// sections and skins, style attributes and callback names.
+TEST(LintTool, ValidFilesPassAndTyposGetTheNameMeant) {
+    TempFolder folder;
+    folder.write("valid.xml", "<window name='w' title='T' bgColor='#e08030'>\n"
+                              "  <slider name='s' min='10' max='20'/>\n"
+                              "  <label name='l' text='L' fontColor='#e0803080'/>\n"
+                              "</window>\n");
+    folder.write("skin.xml", "<skin name='default'>\n  <button fontColor='#102030'/>\n</skin>\n");
+    const LintRun valid = lint(folder, {"--werror", "--skin", "skin.xml", "valid.xml"});
+    EXPECT_EQ(valid.out, "0 warnings, 0 errors\n");
+    EXPECT_EQ(valid.status, 0);
+    folder.write("typos.xml", "<window name='okWindow' title='T'>\n"
+                              "  <lable name='caption' text='a'/>\n"
+                              "  <button name='ok' widht='3' onLeftClick='chngeSkin'/>\n"
+                              "</window>\n");
+    folder.write("typoskin.xml", "<skin name='default'>\n"
+                                 "  <label fontColour='ffffffff'/>\n"
+                                 "  <okWindw bgColor='102030ff'/>\n"
+                                 "</skin>\n"
+                                 "<skn name='other'/>\n");
+    const LintRun typos = lint(folder, {"--skin", "typoskin.xml", "--callback", "changeSkin",
+                                        "--callback", "quit", "typos.xml"});
+    for (const char* hint : {"typoskin.xml:2:3: warning: unknown style attribute \"fontColour\" "
+                             "on <label> in skin \"default\" (did you mean `fontColor`?)",
+                             "typoskin.xml:3:3: warning: section <okWindw> in skin \"default\" "
+                             "matches no skin class and no element name in the dialogue (did you "
+                             "mean `okWindow`?)",
+                             "typoskin.xml:5:1: warning: top-level <skn name=\"other\"> is not a "
+                             "skin (did you mean `skin`?)",
+                             "typos.xml:2:3: warning: unknown tag <lable name=\"caption\"> (did "
+                             "you mean `label`?)",
+                             "typos.xml:3:3: warning: unknown attribute \"widht\" on <button "
+                             "name=\"ok\"> (did you mean `width`?)",
+                             "no callback named \"chngeSkin\" is registered (did you mean "
+                             "`changeSkin`?)"})
+        EXPECT_NE(typos.out.find(hint), std::string::npos) << hint << "\n" << typos.out;
 }
 
 TEST(LintTool, TheDemoAndExampleFilesAreClean) {

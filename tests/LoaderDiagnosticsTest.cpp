@@ -128,7 +128,21 @@ const BrokenFile kBrokenFiles[] = {
      "2:1: warning: unknown markup \"</button>\"; ignored"},
     {"an end tag that does not match", Loader::Dialogue, "unclosed.xml",
      "<window name='w'>\n  <button name='b'>\n</window>\n",
-     "3:1: error: malformed XML (error reading end tag); nothing is loaded"},
+     "3:1: error: malformed XML (error reading end tag): <button> opened at 2:3 is not closed; "
+     "nothing is loaded"},
+    {"an element left open, with a '>' in a value and an end tag in a comment", Loader::Dialogue,
+     "open.xml",
+     "<window name='w'>\n  <label text='a>b'>\n  <!-- </label> -->\n  <button/>\n</window>\n",
+     "5:1: error: malformed XML (error reading end tag): <label> opened at 2:3 is not closed; "
+     "nothing is loaded"},
+    {"an element left open to the end", Loader::Dialogue, "end.xml",
+     "<window name='w'>\n  <button/>\n<window/>\n",
+     "4:1: error: malformed XML (error reading end tag): <window> opened at 1:1 is not closed; "
+     "nothing is loaded"},
+    {"text left open to the end", Loader::Dialogue, "opentext.xml",
+     "<window name='w'>\n  <label text='a'/>\n  <label>hello\n",
+     "3:3: error: malformed XML (error reading Element value): <label> opened at 3:3 is not "
+     "closed; nothing is loaded"},
     {"text between elements", Loader::Dialogue, "text.xml",
      "<window name='w'/>\nstray words\n<button name='b'/>\n",
      "2:1: error: the XML reader stops here, at \"stray words\\x0a<button \"; the rest of the "
@@ -139,10 +153,18 @@ const BrokenFile kBrokenFiles[] = {
      "0:0: error: the file holds no element; nothing is loaded"},
     // Dialogue elements and attributes that do nothing, or not what they say.
     {"an unknown tag", Loader::Dialogue, "tag.xml", inWindow("<buton name='okButton'/>"),
-     "2:5: warning: unknown tag <buton name=\"okButton\">; skipped with everything inside it"},
+     "2:5: warning: unknown tag <buton name=\"okButton\"> (did you mean `button`?); skipped with "
+     "everything inside it"},
+    {"a tag far from any", Loader::Dialogue, "far.xml", inWindow("<picture name='p'/>"),
+     "2:5: warning: unknown tag <picture name=\"p\">; skipped with everything inside it"},
     {"an unknown attribute", Loader::Dialogue, "typo.xml",
      inWindow("<button name='okButton' widht='20'/>"),
-     "2:5: warning: unknown attribute \"widht\" on <button name=\"okButton\">; ignored"},
+     "2:5: warning: unknown attribute \"widht\" on <button name=\"okButton\"> (did you mean "
+     "`width`?); ignored"},
+    {"a colour attribute spelt the British way", Loader::Dialogue, "colour2.xml",
+     inWindow("<label fontColour='ffffffff'/>"),
+     "2:5: warning: unknown attribute \"fontColour\" on <label> (did you mean `fontColor`?); "
+     "ignored"},
     {"an attribute of another tag", Loader::Dialogue, "title.xml",
      inWindow("<button name='okButton' title='OK'/>"),
      "2:5: warning: attribute \"title\" has no effect on <button name=\"okButton\">; ignored"},
@@ -154,10 +176,30 @@ const BrokenFile kBrokenFiles[] = {
      inWindow("<button name='okButton' height='tall'/>"),
      "2:5: warning: attribute \"height\" on <button name=\"okButton\">: \"tall\" is not a "
      "number; ignored"},
+    {"not a number", Loader::Dialogue, "nan2.xml", inWindow("<button x='nan'/>"),
+     "2:5: warning: attribute \"x\" on <button>: \"nan\" is not a finite number; ignored"},
+    {"not a number, negative", Loader::Dialogue, "nan3.xml", inWindow("<button y='-nan'/>"),
+     "2:5: warning: attribute \"y\" on <button>: \"-nan\" is not a finite number; ignored"},
+    {"an infinite place", Loader::Dialogue, "inf.xml", inWindow("<button x='infinity'/>"),
+     "2:5: warning: attribute \"x\" on <button>: \"infinity\" is not a finite number; ignored"},
+    {"a hexadecimal width", Loader::Dialogue, "hex.xml", inWindow("<button width='0x10'/>"),
+     "2:5: warning: attribute \"width\" on <button>: \"0x10\" is not a decimal number; read as "
+     "16"},
+    {"an exponent without digits", Loader::Dialogue, "exp.xml", inWindow("<button height='1e'/>"),
+     "2:5: warning: attribute \"height\" on <button>: \"1e\" is not a decimal number; read as "
+     "1"},
+    {"a limit beyond the longest", Loader::Dialogue, "limit.xml",
+     inWindow("<textfield maxLength='1000001'/>"),
+     "2:5: warning: attribute \"maxLength\" on <textfield>: \"1000001\" is beyond the longest "
+     "limit; the field takes at most 1000000 characters"},
     {"a six-digit colour", Loader::Dialogue, "colour.xml",
      inWindow("<button name='okButton' bgColor='ff8000'/>"),
      "2:5: warning: attribute \"bgColor\" on <button name=\"okButton\">: \"ff8000\" is not "
      "eight hexadecimal digits (RRGGBBAA); read as 00ff8000"},
+    {"a five-digit colour after #", Loader::Dialogue, "colour3.xml",
+     inWindow("<button bgColor='#e0803'/>"),
+     "2:5: warning: attribute \"bgColor\" on <button>: \"#e0803\" is not #RRGGBB or #RRGGBBAA; "
+     "read as 00000000"},
     {"a font size of 0", Loader::Dialogue, "size.xml",
      inWindow("<button name='okButton' fontSize='0'/>"),
      "2:5: warning: attribute \"fontSize\" on <button name=\"okButton\">: \"0\" is not a size "
@@ -186,8 +228,8 @@ const BrokenFile kBrokenFiles[] = {
      "0:0: error: no skin named \"default\" in the file; nothing is loaded"},
     {"an unknown style attribute", Loader::Skin, "style.xml",
      kSkin + "  <window bgColour='303030ff'/>\n</skin>",
-     "3:3: warning: unknown style attribute \"bgColour\" on <window> in skin \"default\"; "
-     "never read"},
+     "3:3: warning: unknown style attribute \"bgColour\" on <window> in skin \"default\" (did "
+     "you mean `bgColor`?); never read"},
     {"a skin colour with a stray letter", Loader::Skin, "skincolour.xml",
      kSkin + "  <title fontColor='ffffffgf'/>\n</skin>",
      "3:3: warning: attribute \"fontColor\" on <title> in skin \"default\": \"ffffffgf\" is "

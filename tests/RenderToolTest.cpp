@@ -128,3 +128,42 @@ TEST(RenderTool, RefusesClearlyWithoutOffscreenOpenGl) {
     EXPECT_EQ(noDisplay.status, 0) << noDisplay.errors;
     EXPECT_TRUE(std::filesystem::exists(out));
 }
+
+// The output never destroys a file: naming an input (even by another link) is refused with 2
+// and the input stays; a write that fails (a file-size limit stands in for a full disk, and
+// /dev/full is one) leaves the old image whole and no stray file, and keeps the device node.
+TEST(RenderTool, NeverDestroysAnInputOrTheOldOutput) {
+    TempFolder folder;
+    for (const char* name : {"testDialogue.xml", "defaultSkin.xml", "verdana.glf"})
+        std::filesystem::copy_file(std::string(TRELLIS_RUN_DIR) + "/" + name, folder.path(name));
+    std::filesystem::create_hard_link(folder.path("testDialogue.xml"), folder.path("hard.xml"));
+    const auto size = [&folder](const char* name) {
+        return std::filesystem::file_size(folder.path(name));
+    };
+    const auto render = [&folder](const std::string& output) {
+        return runTool(folder.root().string(), kExe + " testDialogue.xml -o '" + output + "'",
+                       folder.path("err.txt"));
+    };
+    for (const char* input : {"testDialogue.xml", "defaultSkin.xml", "verdana.glf", "hard.xml"}) {
+        const auto before = size(input);
+        const ToolRun run = render(input);
+        EXPECT_EQ(run.status, 2) << input << ": " << run.errors;
+        EXPECT_NE(run.errors.find("overwrite"), std::string::npos) << run.errors;
+        EXPECT_EQ(size(input), before) << input;
+    }
+    folder.write("out.png", "the old image");
+    const ToolRun limitedRun =
+        runTool(folder.root().string(),
+                "sh -c \"trap '' XFSZ; ulimit -f 1; exec " + kExe +
+                    " testDialogue.xml -o out.png\"",
+                folder.path("err.txt"));
+    EXPECT_EQ(limitedRun.status, 1) << limitedRun.errors;
+    EXPECT_NE(limitedRun.errors.find("out.png"), std::string::npos) << limitedRun.errors;
+    EXPECT_EQ(size("out.png"), 13u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root()), {}), 6);
+    const ToolRun full = render("/dev/full");
+    EXPECT_EQ(full.status, 1) << full.errors;
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    EXPECT_EQ(render("out.png").status, 0);
+    EXPECT_GT(size("out.png"), 1024u);
+}

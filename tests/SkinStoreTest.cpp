@@ -28,6 +28,14 @@ TEST(SkinValues, ColourUnsignedAndRealTexts) {
     EXPECT_EQ(parseUnsignedText("4294967296"), UINT32_MAX);
     EXPECT_EQ(parseUnsignedText("99999999999999999999999"), UINT32_MAX);
     EXPECT_EQ(parseRealText(" 2.3"), 2.3f);
+    // A leading '#' takes six digits as an opaque colour, eight with their alpha, nothing else.
+    EXPECT_EQ(parseColorText("#e08030"), (Color{{0xe0, 0x80, 0x30, 0xff}}));
+    EXPECT_EQ(parseColorText("#E0803040"), (Color{{0xe0, 0x80, 0x30, 0x40}}));
+    for (const char* text : {"#e0803", "#e08030 ", "#e080304", "# e08030", "#"})
+        EXPECT_EQ(parseColorText(text), none) << text;
+    // No finite float reads as 0, so that it spreads through no sum.
+    for (const char* text : {"nan", "-inf", "infinity"})
+        EXPECT_EQ(parseRealText(text), 0.0f) << text;
 }
 
 // Each file loaded for skin "d", then "s": which element supplies a skin, and how it merges.
@@ -52,6 +60,15 @@ TEST(SkinStoreTest, ChoosesTheSkinElementAndMergesItsSections) {
         loadSkin("d", path.c_str());
         loadSkin("s", path.c_str());
         EXPECT_EQ(skinStore, expected) << path;
+        // Every skin from one reading merges as loading each of its names in turn does.
+        skinStore.clear();
+        for (const std::string& name : skinNames(path.c_str()))
+            loadSkin(name.c_str(), path.c_str());
+        const SkinStore eachInTurn = skinStore;
+        skinStore.clear();
+        const std::vector<SkinOutline> outline = loadEverySkin(path.c_str());
+        EXPECT_EQ(skinStore, eachInTurn) << path;
+        EXPECT_EQ(outline.size(), skinNames(path.c_str()).size()) << path;
     }
 }
 

@@ -1,6 +1,7 @@
 // The font baker's command line: reading options, writing the font file, reporting metrics.
 #include "FontBake.h"
 
+#include "AtomicWrite.h"
 #include "CommandLine.h"
 
 #include "trellis/Version.h"
@@ -38,20 +39,6 @@ void addOptions(CLI::App& app, BakeOptions& options) {
         ->capture_default_str();
 }
 
-bool writeBytes(const std::string& path, const std::vector<unsigned char>& bytes,
-                std::string& error) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    // fclose flushes, so it can still fail after a complete fwrite.
-    if (file && std::fclose(file) != 0) {
-        written = false;
-    }
-    if (!written) {
-        error = "cannot write '" + path + "'";
-    }
-    return written;
-}
-
 std::string metricsLine(const BakeOptions& options, const BakedFont& baked) {
     const GlfHeader& header = baked.contents.header;
     return options.outputPath + ": " + std::to_string(baked.contents.glyphs.size()) + " glyphs " +
@@ -73,8 +60,14 @@ int runFontBake(const std::vector<std::string>& args, std::ostream& out, std::os
         return status;
     BakedFont baked;
     std::string error;
+    // Replacing the font it reads would destroy it.
+    if (sameFile(options.outputPath, options.fontPath)) {
+        err << kProgram << ": the output " << options.outputPath << " is the font "
+            << options.fontPath << ", which it would overwrite; choose another file\n";
+        return 1;
+    }
     if (!bakeFont(options, baked, error) ||
-        !writeBytes(options.outputPath, encodeFontFile(baked.contents), error)) {
+        !writeBytesAtomically(options.outputPath, encodeFontFile(baked.contents), error)) {
         err << kProgram << ": " << error << '\n';
         return 1;
     }

@@ -2,6 +2,7 @@
 // sections against the dialogues' elements.
 #include "Lint.h"
 
+#include "diagnostics/NameSuggestion.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace trellis {
@@ -49,6 +51,17 @@ bool loadDialogues(const std::vector<std::string>& files, TreeNames& found) {
     return all;
 }
 
+// The hint naming the skin class or element name that a section's name most likely meant.
+std::string sectionHint(const std::string& section, const TreeNames& found) {
+    NameSuggestion suggestion(section);
+    for (const std::string& name : skinClassNames())
+        suggestion.consider(name);
+    for (const auto* names : {&found.classes, &found.names})
+        for (const std::string& name : *names)
+            suggestion.consider(name);
+    return suggestion.hint();
+}
+
 // Warns about each skin section that no element of the dialogues would consult.
 void checkSections(const std::string& skinFile, const std::vector<SkinOutline>& skins,
                    const TreeNames& found) {
@@ -56,29 +69,34 @@ void checkSections(const std::string& skinFile, const std::vector<SkinOutline>& 
         for (const SkinFilePlace& section : skin.sections)
             if (!isSkinClassName(section.name) && !found.classes.count(section.name) &&
                 !found.names.count(section.name))
-                reportDiagnostic(
-                    Diagnostic{skinFile, section.line, section.column, Severity::Warning,
-                               "section <" + section.name + "> in skin \"" + skin.skin.name +
-                                   "\" matches no skin class and no element name in the dialogue; "
-                                   "never applied"});
+                reportDiagnostic(Diagnostic{skinFile, section.line, section.column,
+                                            Severity::Warning,
+                                            "section <" + section.name + "> in skin \"" +
+                                                skin.skin.name +
+                                                "\" matches no skin class and no element name in "
+                                                "the dialogue" +
+                                                sectionHint(section.name, found) +
+                                                "; never applied"});
 }
 
 // Each diagnostic once, grouped by file in the order of files (then of first mention for any
 // other), then by line and column.
 std::vector<Diagnostic> sorted(const std::vector<Diagnostic>& reported,
-                               std::vector<std::string> files) {
+                               const std::vector<std::string>& files) {
     std::set<std::tuple<std::string, int, int, int, std::string>> seen;
+    // Each file's rank, found once: the first mention of a file given twice counts.
+    std::unordered_map<std::string, size_t> rank;
+    for (const std::string& file : files)
+        rank.emplace(file, rank.size());
     std::vector<Diagnostic> result;
     for (const Diagnostic& d : reported) {
         if (!seen.emplace(d.file, d.line, d.column, int(d.severity), d.message).second)
             continue;
-        if (std::find(files.begin(), files.end(), d.file) == files.end())
-            files.push_back(d.file);
+        rank.emplace(d.file, rank.size());
         result.push_back(d);
     }
-    const auto key = [&files](const Diagnostic& d) {
-        return std::make_tuple(std::find(files.begin(), files.end(), d.file) - files.begin(),
-                               d.line, d.column);
+    const auto key = [&rank](const Diagnostic& d) {
+        return std::make_tuple(rank.at(d.file), d.line, d.column);
     };
     std::stable_sort(result.begin(), result.end(),
                      [&key](const Diagnostic& a, const Diagnostic& b) { return key(a) < key(b); });
@@ -96,11 +114,8 @@ std::vector<Diagnostic> lintFiles(const LintRequest& request) {
         registerCallback(name.c_str(), ignoreEvent, &receiver);
     fixScreenUnitsFor(kLintWidth, kLintHeight);
     std::vector<SkinOutline> skins;
-    if (!request.skinFile.empty()) {
-        skins = outlineSkinFile(request.skinFile.c_str());
-        for (const SkinOutline& skin : skins)
-            loadSkin(skin.skin.name.c_str(), request.skinFile.c_str());
-    }
+    if (!request.skinFile.empty())
+        skins = loadEverySkin(request.skinFile.c_str());
     TreeNames found;
     if (loadDialogues(request.dialogues, found) && !request.dialogues.empty())
         checkSections(request.skinFile, skins, found);

@@ -1,6 +1,7 @@
 // trellis-render: the options, and the frame drawn as the demo draws it.
 #include "RenderCommand.h"
 
+#include "AtomicWrite.h"
 #include "InterfaceOptions.h"
 #include "OffscreenContext.h"
 #include "trellis/Version.h"
@@ -51,6 +52,20 @@ std::string pointerError(const std::string& text, int& x, int& y) {
     return "";
 }
 
+// Why the output may not be written: it is one of the files read, which writing it would
+// destroy; or "" when it is none of them.
+std::string outputError(const RenderOptions& options) {
+    const std::pair<const std::string*, const char*> inputs[] = {
+        {&options.files.dialogue, "dialogue"},
+        {&options.files.skin, "skin file"},
+        {&options.files.font, "font file"}};
+    for (const auto& [input, what] : inputs)
+        if (sameFile(options.output, *input))
+            return "the output " + options.output + " is the " + what + " " + *input +
+                   ", which it would overwrite; choose another file";
+    return "";
+}
+
 void printDiagnostic(const Diagnostic& diagnostic) {
     std::fprintf(stderr, "%s\n", formatDiagnostic(diagnostic).c_str());
 }
@@ -96,6 +111,11 @@ int parseRenderOptions(int argc, char** argv, RenderOptions& options) {
     const int status = parseToolCommandLine(app, argc, argv, options.files);
     if (status >= 0)
         return status;
+    const std::string clash = outputError(options);
+    if (!clash.empty()) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, clash.c_str());
+        return 2;
+    }
     sizeError(size, options.width, options.height);
     options.pointerGiven = !pointer.empty();
     if (options.pointerGiven)
@@ -132,7 +152,11 @@ int runRender(const RenderOptions& options) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawInterface(options.debugLines);
         glFinish();
-        if (!writePngFile(options.output.c_str(), context.readPixels(), &error)) {
+        const PngImage pixels = context.readPixels();
+        const auto writePng = [&pixels](const std::string& path, std::string& why) {
+            return writePngFile(path.c_str(), pixels, &why);
+        };
+        if (!writeAtomically(options.output, writePng, error)) {
             std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
             status = 1;
         }

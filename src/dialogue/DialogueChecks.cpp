@@ -2,6 +2,7 @@
 #include "dialogue/DialogueChecks.h"
 
 #include "diagnostics/DiagnosticText.h"
+#include "diagnostics/NameSuggestion.h"
 #include "dialogue/XmlAttributes.h"
 #include "style/SkinLookupLog.h"
 #include "style/StyleValueChecks.h"
@@ -17,15 +18,37 @@ namespace {
 
 // The attributes that the loader and the element classes read: one of them unread on an element
 // does nothing there, while any other name is unknown (a typo, most likely).
-bool isKnownAttribute(const std::string& name) {
+const std::unordered_set<std::string>& knownAttributes() {
     static const std::unordered_set<std::string> known = {
         "name",        "x",           "y",           "width",        "height",
         "bgColor",     "u0",          "v0",          "u1",           "v1",
         "texture",     "onMouseDown", "onLeftClick", "onRightClick", "onMiddleClick",
         "text",        "fontSize",    "fontColor",   "title",        "border",
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
-        "movable",     "closable",    "onClose"};
-    return known.count(name) != 0;
+        "movable",     "closable",    "onClose",     "min",          "max",
+        "step",        "value",       "src",         "checked",      "align"};
+    return known;
+}
+
+bool isKnownAttribute(const std::string& name) {
+    return knownAttributes().count(name) != 0;
+}
+
+// The tags that build an element: an unknown one is most likely a typo of one of them.
+const char* const kElementTags[] = {"window", "button",   "textfield", "panel",
+                                    "label",  "checkbox", "slider",    "image"};
+
+// The hint naming the attribute that an unknown name most likely meant: one that the element
+// read, that some element reads, or that a skin reads.
+std::string attributeHint(const std::string& name, const XmlAttributes& attributes,
+                          const std::unordered_set<std::string>& readSomewhere) {
+    NameSuggestion suggestion(name);
+    for (const auto* names : {&attributes.namesRead(), &knownAttributes(), &readSomewhere})
+        for (const std::string& candidate : *names)
+            suggestion.consider(candidate);
+    for (const auto& [candidate, kind] : styleAttributes())
+        suggestion.consider(candidate);
+    return suggestion.hint();
 }
 
 std::string placeText(TextPlace place) {
@@ -35,8 +58,12 @@ std::string placeText(TextPlace place) {
 }  // namespace
 
 void DialogueChecks::skipped(const TiXmlElement& element) {
+    NameSuggestion suggestion(element.ValueStr());
+    for (const char* tag : kElementTags)
+        suggestion.consider(tag);
     reportAtNode(fileName, element, Severity::Warning,
-                 "unknown tag " + describeElement(element) + "; skipped with everything inside it");
+                 "unknown tag " + describeElement(element) + suggestion.hint() +
+                     "; skipped with everything inside it");
 }
 
 void DialogueChecks::built(const TiXmlElement& xml, const XmlAttributes& attributes,
@@ -96,7 +123,8 @@ void DialogueChecks::checkUnread(const TiXmlElement& xml, const XmlAttributes& a
                              "; ignored");
         } else {
             reportAtNode(fileName, xml, Severity::Warning,
-                         "unknown attribute " + quoted(name) + " on " + element + "; ignored");
+                         "unknown attribute " + quoted(name) + " on " + element +
+                             attributeHint(name, attributes, readSomewhere) + "; ignored");
         }
     }
 }

@@ -24,6 +24,9 @@ public:
     // Whether anyone asked for the attribute name (always false without noting).
     bool wasRead(const std::string& name) const { return read.count(name) != 0; }
 
+    // Every name asked for (empty without noting).
+    const std::unordered_set<std::string>& namesRead() const { return read; }
+
 private:
     const TiXmlElement& element;
     const char* fileName;

@@ -8,6 +8,8 @@
 #include <cctype>
 #include <cstring>
 #include <tinyxml.h>
+#include <utility>
+#include <vector>
 
 namespace trellis {
 
@@ -67,6 +69,71 @@ std::string tinyXmlPhrase(const TiXmlDocument& document) {
     return phrase;
 }
 
+// The offset just past the first find after from in text, or text's end.
+size_t skipPast(const std::string& text, size_t from, const char* find) {
+    const size_t at = text.find(find, from);
+    return at == std::string::npos ? text.size() : at + std::strlen(find);
+}
+
+// The start tag of the innermost element still open at offset in text, or npos when none is:
+// tags matched by name, with comments, CDATA, declarations and quoted values passed over.
+size_t openElementAt(const std::string& text, size_t offset) {
+    std::vector<std::pair<std::string, size_t>> open;  // names and offsets of open start tags
+    for (size_t at = text.find('<'); at < offset; at = text.find('<', at)) {
+        if (text.compare(at, 4, "<!--") == 0) {
+            at = skipPast(text, at + 4, "-->");
+            continue;
+        }
+        if (text.compare(at, 9, "<![CDATA[") == 0) {
+            at = skipPast(text, at + 9, "]]>");
+            continue;
+        }
+        const bool closing = at + 1 < text.size() && text[at + 1] == '/';
+        size_t end = at + 1 + closing;
+        while (end < text.size() && isNameByte(static_cast<unsigned char>(text[end])))
+            ++end;
+        const std::string name = text.substr(at + 1 + closing, end - at - 1 - closing);
+        // The tag's closing '>', outside its quoted values.
+        for (char quote = 0; end < text.size() && (quote || text[end] != '>'); ++end)
+            if (text[end] == '"' || text[end] == '\'')
+                quote = quote == text[end] ? 0 : quote ? quote : text[end];
+        if (name.empty()) {
+            at = end;  // a declaration or other markup
+        } else if (closing) {
+            if (open.empty() || open.back().first != name)
+                break;
+            open.pop_back();
+        } else if (text[end - 1] != '/') {
+            open.emplace_back(name, at);
+        }
+        at = end;
+    }
+    return open.empty() ? std::string::npos : open.back().second;
+}
+
+// For a parse that failed for want of an end tag, " (<label> opened at 56:3 is not closed)"
+// naming the element left open, or "".
+std::string unclosedElement(const std::string& text, size_t length, const TiXmlDocument& document,
+                            TextPlace& place) {
+    const int id = document.ErrorId();
+    if (id != TiXmlBase::TIXML_ERROR_READING_END_TAG &&
+        id != TiXmlBase::TIXML_ERROR_READING_ELEMENT_VALUE)
+        return "";
+    const size_t stop = place.line > 0 ? offsetOfPlace(text, place.line, place.column) : length;
+    const size_t open = openElementAt(text.substr(0, length), stop);
+    if (open == std::string::npos)
+        return "";
+    size_t end = open + 1;
+    while (end < length && isNameByte(static_cast<unsigned char>(text[end])))
+        ++end;
+    const TextPlace opened = placeInText(text, open);
+    // A failure without a place of its own is shown where the element opened.
+    if (place.line == 0)
+        place = opened;
+    return ": <" + text.substr(open + 1, end - open - 1) + "> opened at " +
+           std::to_string(opened.line) + ":" + std::to_string(opened.column) + " is not closed";
+}
+
 // A refused parse: the most telling reason available, at its place.
 void reportParseError(const char* file, const std::string& text, size_t length,
                       const TiXmlDocument& document) {
@@ -83,16 +150,19 @@ void reportParseError(const char* file, const std::string& text, size_t length,
                               quoted(text.substr(first, kExcerptLength)) + kNothingLoaded);
         return;
     }
-    const TextPlace place{document.ErrorRow(), document.ErrorCol()};
+    TextPlace place{document.ErrorRow(), document.ErrorCol()};
     const std::string duplicated =
         duplicatedAttributeAt(text, offsetOfPlace(text, place.line, place.column));
     if (!duplicated.empty())
         reportAtPlace(file, place, Severity::Error,
                       "attribute " + quoted(duplicated) + " appears twice in one start tag" +
                           kNothingLoaded);
-    else
+    else {
+        const std::string unclosed = unclosedElement(text, length, document, place);
         reportAtPlace(file, place, Severity::Error,
-                      "malformed XML (" + tinyXmlPhrase(document) + ")" + kNothingLoaded);
+                      "malformed XML (" + tinyXmlPhrase(document) + ")" + unclosed +
+                          kNothingLoaded);
+    }
 }
 
 // Markup that TinyXML keeps as an unknown node, which no loader reads: a DOCTYPE, a stray

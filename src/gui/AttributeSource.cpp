@@ -3,11 +3,13 @@
 #include "trellis/gui/AttributeSource.h"
 
 #include "diagnostics/DiagnosticText.h"
+#include "diagnostics/NameSuggestion.h"
 #include "style/StyleValueChecks.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/style/SkinValues.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -44,6 +46,10 @@ bool readNumberAttribute(const AttributeSource& element, const char* name, doubl
 bool readNumberAttribute(const AttributeSource& element, const char* name, float& field) {
     double value = 0;
     if (!readNumberAttribute(element, name, value))
+        return false;
+    // "nan" or "inf" would make an element vanish, or a range meaningless: no number at all.
+    // (A finite number beyond the float range still saturates, as lengths always have.)
+    if (!std::isfinite(value))
         return false;
     field = static_cast<float>(value);
     return true;
@@ -92,8 +98,11 @@ bool readCallbackAttribute(const AttributeSource& element, const char* name, Cal
         return false;
     if (bindCallback(callbackName, slot))
         return true;
-    element.reportValue(name, "no callback named " + quoted(callbackName) +
-                                  " is registered; the event does nothing");
+    NameSuggestion suggestion(callbackName);
+    for (const auto& [registered, callback] : callbackTable)
+        suggestion.consider(registered);
+    element.reportValue(name, "no callback named " + quoted(callbackName) + " is registered" +
+                                  suggestion.hint() + "; the event does nothing");
     return false;
 }
 

@@ -39,6 +39,7 @@ void Slider::loadAttributes(const AttributeSource& element) {
     readNumberAttribute(element, "min", given.minimum);
     readNumberAttribute(element, "max", given.maximum);
     readNumberAttribute(element, "step", given.step);
+    given.value = given.minimum;  // where a file that gives no value starts
     readNumberAttribute(element, "value", given.value);
     std::vector<SliderProblem> problems;
     range = sanitizeSliderRange(given, problems);

@@ -105,9 +105,17 @@ void TextField::loadAttributes(const AttributeSource& element) {
     readCallbackAttribute(element, "onChange", changeCallback);
     readCallbackAttribute(element, "onSubmit", submitCallback);
     float length = 0;
-    // A limit must be a whole number of characters (0: none); anything else leaves none.
+    // A limit must be a whole number of characters (0: none); anything else leaves none. A limit
+    // beyond the longest is held to the longest, never lifted: the field takes no more than asked.
     if (readNumberAttribute(element, "maxLength", length)) {
-        if (length >= 0 && length <= kMaxTextLength && length == std::floor(length))
+        if (length > kMaxTextLength && length == std::floor(length)) {
+            edit.setMaxLength(static_cast<size_t>(kMaxTextLength));
+            element.reportValue("maxLength", quoted(textAttribute(element, "maxLength")) +
+                                                 " is beyond the longest limit; the field takes "
+                                                 "at most " +
+                                                 std::to_string(int(kMaxTextLength)) +
+                                                 " characters");
+        } else if (length >= 0 && length <= kMaxTextLength && length == std::floor(length))
             edit.setMaxLength(static_cast<size_t>(length));
         else
             element.reportValue("maxLength", quoted(textAttribute(element, "maxLength")) +

@@ -3,6 +3,7 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/XmlFile.h"
+#include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFileChecks.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/style/SkinStore.h"
@@ -53,6 +54,20 @@ bool loadSkin(const char* skinName, const char* fileName) {
         checkSkinContent(fileName, *skin);
     mergeSections(skinStore, *skin);
     return true;
+}
+
+std::vector<SkinOutline> loadEverySkin(const char* fileName) {
+    TiXmlDocument document(fileName);
+    if (!fileName || !loadXmlFile(document))
+        return {};
+    std::vector<const TiXmlElement*> elements;
+    std::vector<SkinOutline> skins = outlineSkinDocument(fileName, document, elements);
+    for (const TiXmlElement* skin : elements) {
+        if (diagnosticsWanted())
+            checkSkinContent(fileName, *skin);
+        mergeSections(skinStore, *skin);
+    }
+    return skins;
 }
 
 std::vector<std::string> skinNames(const char* fileName) {

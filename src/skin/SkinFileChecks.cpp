@@ -2,6 +2,7 @@
 #include "skin/SkinFileChecks.h"
 
 #include "diagnostics/DiagnosticText.h"
+#include "diagnostics/NameSuggestion.h"
 #include "files/XmlReport.h"
 #include "style/StyleValueChecks.h"
 
@@ -18,9 +19,12 @@ void checkSectionAttributes(const char* file, const TiXmlElement& section,
         const std::string& name = a->NameTStr();
         const StyleKind* kind = styleAttributeKind(name);
         if (!kind) {
+            NameSuggestion suggestion(name);
+            for (const auto& [candidate, known] : styleAttributes())
+                suggestion.consider(candidate);
             reportAtNode(file, section, Severity::Warning,
                          "unknown style attribute " + quoted(name) + " on " + where +
-                             "; never read");
+                             suggestion.hint() + "; never read");
             continue;
         }
         const std::string problem = styleValueProblem(*kind, a->Value());

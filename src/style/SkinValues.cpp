@@ -29,14 +29,33 @@ uint32_t parseUnsigned32(const char* text, int base) {
     return negative ? uint32_t(0U - uint32_t(magnitude)) : uint32_t(magnitude);
 }
 
+// The number of hexadecimal digits after a leading '#' when there are six or eight and nothing
+// after them, else 0.
+size_t hashColorDigits(const char* text) {
+    if (text[0] != '#')
+        return 0;
+    size_t digits = 0;
+    while (std::isxdigit(static_cast<unsigned char>(text[1 + digits])))
+        ++digits;
+    return text[1 + digits] == '\0' && (digits == 6 || digits == 8) ? digits : 0;
+}
+
 bool isUsableFontSizeText(const char* text) {
     return isUsableFontSize(parseRealText(text));
 }
 
 }  // namespace
 
+bool isHashColorText(const char* text) {
+    return text && hashColorDigits(text) != 0;
+}
+
 Color parseColorText(const char* text) {
-    uint32_t v = parseUnsigned32(text, 16);
+    const size_t hashDigits = text ? hashColorDigits(text) : 0;
+    // #RRGGBB is opaque; #RRGGBBAA says its alpha.
+    const uint32_t v = hashDigits == 6   ? parseUnsigned32(text + 1, 16) << 8 | 0xff
+                       : hashDigits == 8 ? parseUnsigned32(text + 1, 16)
+                                         : parseUnsigned32(text, 16);
     return Color{{static_cast<unsigned char>(v >> 24), static_cast<unsigned char>(v >> 16),
                   static_cast<unsigned char>(v >> 8), static_cast<unsigned char>(v)}};
 }
@@ -46,7 +65,9 @@ uint32_t parseUnsignedText(const char* text) {
 }
 
 float parseRealText(const char* text) {
-    return text ? static_cast<float>(std::atof(text)) : 0.0f;
+    const double value = text ? std::atof(text) : 0.0;
+    // "nan" or "inf" would spread through every sum.
+    return std::isfinite(value) ? static_cast<float>(value) : 0.0f;
 }
 
 bool isUsableFontSize(float size) {

@@ -5,6 +5,7 @@
 #include "trellis/style/SkinValues.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,9 +13,6 @@
 
 namespace trellis {
 
-namespace {
-
-// Every attribute that an element's applySkin looks up, with the kind it parses.
 const std::unordered_map<std::string, StyleKind>& styleAttributes() {
     static const std::unordered_map<std::string, StyleKind> table = {
         {"bgColor", StyleKind::Color},
@@ -41,10 +39,44 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
     return table;
 }
 
+namespace {
+
 bool onlySpaceFrom(const char* p) {
     while (std::isspace(static_cast<unsigned char>(*p)))
         ++p;
     return *p == '\0';
+}
+
+// The length of the decimal number at the start of text, white space before it included: a
+// sign, digits with a point and a fraction, and an exponent with digits; 0 when none is there.
+size_t decimalLength(const char* text) {
+    const char* p = text;
+    while (std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    const auto digits = [&p] {
+        const char* start = p;
+        while (std::isdigit(static_cast<unsigned char>(*p)))
+            ++p;
+        return p != start;
+    };
+    if (*p == '+' || *p == '-')
+        ++p;
+    bool any = digits();
+    if (*p == '.') {
+        ++p;
+        any = digits() || any;
+    }
+    if (!any)
+        return 0;
+    const char* mantissaEnd = p;
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        if (*p == '+' || *p == '-')
+            ++p;
+        if (!digits())
+            p = mantissaEnd;
+    }
+    return static_cast<size_t>(p - text);
 }
 
 std::string shortNumber(double value) {
@@ -82,6 +114,11 @@ std::string numberProblem(const char* text, const char* whenNone) {
     // The reading that number attributes get, which stops quietly at the first other byte.
     if (std::sscanf(text, "%lf%n", &value, &used) != 1)
         return quoted(text) + " is not a number; " + whenNone;
+    if (!std::isfinite(value))
+        return quoted(text) + " is not a finite number; " + whenNone;
+    // The scan also reads hexadecimal ("0x10") and a dangling exponent ("1e").
+    if (decimalLength(text) != static_cast<size_t>(used))
+        return quoted(text) + " is not a decimal number; read as " + shortNumber(value);
     if (!onlySpaceFrom(text + used))
         return quoted(text) + " has characters after the number; read as " + shortNumber(value);
     return std::string();
@@ -91,12 +128,14 @@ std::string colorProblem(const char* text) {
     size_t digits = 0;
     while (std::isxdigit(static_cast<unsigned char>(text[digits])))
         ++digits;
-    if (digits == 8 && text[8] == '\0')
+    if ((digits == 8 && text[8] == '\0') || isHashColorText(text))
         return std::string();
     const Color color = parseColorText(text);
     char hex[16];
     std::snprintf(hex, sizeof hex, "%02x%02x%02x%02x", color.red(), color.green(), color.blue(),
                   color.alpha());
+    if (text[0] == '#')
+        return quoted(text) + " is not #RRGGBB or #RRGGBBAA; read as " + std::string(hex);
     return quoted(text) + " is not eight hexadecimal digits (RRGGBBAA); read as " + hex;
 }
 

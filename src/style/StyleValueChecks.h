@@ -3,16 +3,20 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 namespace trellis {
 
 // The kinds of value that style attributes take.
 enum class StyleKind {
-    Color,     // RRGGBBAA, read as strtoul base 16
+    Color,     // RRGGBBAA, read as strtoul base 16, or #RRGGBB or #RRGGBBAA
     Real,      // a decimal real, read as atof
     Unsigned,  // a decimal whole number, read as strtoul base 10
     FontSize,  // a real above zero; any other value is passed over
 };
+
+// Every attribute that an element's applySkin looks up, with the kind it parses.
+const std::unordered_map<std::string, StyleKind>& styleAttributes();
 
 // The kind of the style attribute name that some element's skin reads, or null for a name that
 // no skin lookup asks for.
@@ -20,10 +24,12 @@ const StyleKind* styleAttributeKind(const std::string& name);
 
 // What is wrong with text as a number read like sscanf "%lf", or empty when nothing is: a
 // number followed by more than white space ("\"12abc\" has characters after the number; read
-// as 12"), or no number at all ("\"abc\" is not a number; " + whenNone).
+// as 12"), one written otherwise than in decimal ("0x10", "1e"), or no number at all ("\"abc\"
+// is not a number; " + whenNone), "nan" and "inf" counting as no number.
 std::string numberProblem(const char* text, const char* whenNone);
 
-// What is wrong with text as a colour, or empty when it is eight hexadecimal digits: what it
+// What is wrong with text as a colour, or empty when it is eight hexadecimal digits, #RRGGBB or
+// #RRGGBBAA: what it
 // is instead and the colour it gives ("... is not eight hexadecimal digits (RRGGBBAA); read as
 // 00ff8000").
 std::string colorProblem(const char* text);

@@ -31,7 +31,8 @@ public:
 const char* textAttribute(const AttributeSource& element, const char* name);
 
 // A number as C's "%lf" scan reads it ("12abc" is 12), stored as a float; false (field
-// untouched) when the attribute is absent or does not start with a number. Trailing characters
+// untouched) when the attribute is absent, does not start with a number, or is not finite ("nan",
+// "inf"). Trailing characters, numbers not written in decimal ("0x10", "1e"), non-finite ones
 // and a text without a number are reported.
 bool readNumberAttribute(const AttributeSource& element, const char* name, float& field);
 // The same, kept in double precision.

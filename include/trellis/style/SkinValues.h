@@ -8,13 +8,17 @@
 
 namespace trellis {
 
-// Hexadecimal RRGGBBAA as strtoul reads base 16, saturating at FFFFFFFF like a 32-bit strtoul.
+// Hexadecimal RRGGBBAA as strtoul reads base 16, saturating at FFFFFFFF like a 32-bit strtoul;
+// or, with a leading '#', exactly six (#RRGGBB, opaque) or eight (#RRGGBBAA) hexadecimal digits.
 Color parseColorText(const char* text);
+
+// Whether text is a colour written #RRGGBB or #RRGGBBAA.
+bool isHashColorText(const char* text);
 
 // Decimal as strtoul reads base 10, saturating at the 32-bit maximum.
 uint32_t parseUnsignedText(const char* text);
 
-// Decimal real as atof reads it, as a 32-bit float; no number gives 0.
+// Decimal real as atof reads it, as a 32-bit float; no number, "nan" or "inf" gives 0.
 float parseRealText(const char* text);
 
 // Whether size can be drawn as a font size: a finite number above zero. Text drawn at size 0
