@@ -1,5 +1,5 @@
 // trellis-preview's command line and its window: a dialogue shown live, reloaded whenever its
-// dialogue, skin or font file is saved.
+// dialogue, skin, font file or pictures are saved.
 #pragma once
 
 #include "InterfaceFiles.h"
