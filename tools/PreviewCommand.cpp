@@ -171,10 +171,9 @@ void drawPreviewFrame() {
 int parsePreviewOptions(int argc, char** argv, InterfaceFiles& files) {
     CLI::App app("Shows a dialogue with a skin in a window, and shows it again whenever the "
                  "dialogue, the skin, the font file or a picture of the dialogue is saved, with "
-                 "the loaders' diagnostics "
-                 "on screen and on standard error. F2 shows the next skin of the skin file; F3 "
-                 "moves the diagnostics panel between the bottom and the top of the window, F4 "
-                 "folds it to one line and back.",
+                 "the loaders' diagnostics on screen and on standard error. F2 shows the next "
+                 "skin of the skin file; F3 moves the diagnostics panel between the bottom and "
+                 "the top of the window, F4 folds it to one line and back.",
                  kProgram);
     app.set_version_flag("--version", std::string(kProgram) + " " + TRELLIS_VERSION_STRING);
     app.add_option("DIALOGUE", files.dialogue, "The dialogue file")->required();

@@ -85,6 +85,9 @@ void copyPictures(const std::string& dialogue, const std::vector<std::string>& s
             continue;
         const std::filesystem::path copy =
             (std::filesystem::path(copyOfDialogue).parent_path() / src).lexically_normal();
+        // A source that climbs back down onto the dialogue's own copy must not replace it.
+        if (copy == std::filesystem::path(copyOfDialogue).lexically_normal())
+            continue;
         // Only what the image element would read: a FIFO would block the copy, and a larger
         // file is refused anyway.
         const std::string picture = picturePath(dialogue, src);
