@@ -16,15 +16,28 @@ FileWatcher::~FileWatcher() {
 }
 
 bool FileWatcher::watch(const std::string& path) {
+    if (!watchName(path))
+        return false;
+    // Saving through a link writes the file it leads to, which may live in another folder.
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error)) {
+        const std::filesystem::path target = std::filesystem::canonical(path, error);
+        if (!error)
+            watchName(target.string());
+    }
+    return true;
+}
+
+bool FileWatcher::watchName(const std::string& path) {
     if (descriptor < 0)
         return false;
     const std::filesystem::path file(path);
     const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
-    // A new file under the name arrives written-and-closed or renamed onto it; the old one
-    // leaves by a rename or a removal.
-    const int watchId =
-        inotify_add_watch(descriptor, folder.c_str(),
-                          IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE | IN_ONLYDIR);
+    // A new file under the name arrives written-and-closed, renamed onto it or created (a link
+    // is created and never written); the old one leaves by a rename or a removal.
+    const int watchId = inotify_add_watch(descriptor, folder.c_str(),
+                                          IN_CLOSE_WRITE | IN_CREATE | IN_MOVED_TO | IN_MOVED_FROM |
+                                              IN_DELETE | IN_ONLYDIR);
     if (watchId < 0)
         return false;
     namesByWatch[watchId].insert(file.filename().string());

@@ -4,7 +4,9 @@
 #include "DiagnosticPanel.h"
 #include "FileWatcher.h"
 #include "InterfaceOptions.h"
+#include "PreviewReloadTimer.h"
 #include "PreviewSession.h"
+#include "PreviewSignals.h"
 #include "trellis/Version.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/shell/WindowShell.h"
@@ -20,19 +22,21 @@ namespace {
 
 constexpr const char* kProgram = "trellis-preview";
 
-// A save is often several events (a write, then a rename): the reload waits until the files
-// have been quiet this long.
-constexpr double kQuietSeconds = 0.05;
-
 // The longest wait for events between frames: the files are checked at least this often.
 constexpr double kFrameSeconds = 0.02;
 
 static_assert(kNextSkinKey == GLFW_KEY_F2, "the next-skin key is F2");
+static_assert(kMovePanelKey == GLFW_KEY_F3, "the panel-moving key is F3");
+static_assert(kFoldPanelKey == GLFW_KEY_F4, "the panel-folding key is F4");
 
 // What the window's callbacks act on.
 struct PreviewWindow {
     GLFWwindow* window = nullptr;
     PreviewSession* session = nullptr;
+    const InterfaceFiles* files = nullptr;
+    FileWatcher* watcher = nullptr;
+    std::vector<Diagnostic> panel;  // the session's diagnostics in the panel's order
+    PanelPlacement placement;
     std::string dialogue;
     bool pointerSeen = false;  // a pointer position has arrived since the window opened
     std::string firstError;    // the window library's first complaint
@@ -48,6 +52,14 @@ void printDiagnostics() {
 // Shows the session's state in the window's title and on standard error after a build.
 void reportBuild(bool good) {
     printDiagnostics();
+    preview.panel = panelOrder(preview.session->diagnostics());
+    // A file may be a link that leads elsewhere now, and the dialogue may name other pictures;
+    // watching a file twice is harmless.
+    for (const std::string* file :
+         {&preview.files->dialogue, &preview.files->skin, &preview.files->font})
+        preview.watcher->watch(*file);
+    for (const std::string& picture : preview.session->pictures())
+        preview.watcher->watch(picture);
     if (good)
         std::fprintf(stderr, "%s: showing %s with skin %s\n", kProgram, preview.dialogue.c_str(),
                      preview.session->skinLabel().c_str());
@@ -55,7 +67,8 @@ void reportBuild(bool good) {
         std::fprintf(stderr, "%s: a file did not load; showing the last good interface\n",
                      kProgram);
     const std::string title = std::string(kProgram) + ": " + preview.dialogue + " (skin " +
-                              preview.session->skinLabel() + "; F2: next skin)";
+                              preview.session->skinLabel() +
+                              "; F2: next skin; F3: move panel; F4: fold panel)";
     glfwSetWindowTitle(preview.window, title.c_str());
     // The tree under the pointer is new: find what it hovers now.
     if (preview.pointerSeen) {
@@ -82,6 +95,12 @@ void onKey(GLFWwindow*, int key, int, int action, int) {
     if (key == kNextSkinKey) {
         if (action == GLFW_PRESS)
             reportBuild(preview.session->nextSkin());
+        return;
+    }
+    if (key == kMovePanelKey || key == kFoldPanelKey) {
+        bool& flag = key == kMovePanelKey ? preview.placement.atTop : preview.placement.folded;
+        if (action == GLFW_PRESS)
+            flag = !flag;
         return;
     }
     hostKey(key, action);
@@ -143,7 +162,7 @@ void drawPreviewFrame() {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawInterface(false);
-    drawDiagnosticPanel(preview.session->diagnostics(), width, height);
+    drawDiagnosticPanel(preview.panel, width, height, preview.placement);
     glfwSwapBuffers(preview.window);
 }
 
@@ -151,8 +170,10 @@ void drawPreviewFrame() {
 
 int parsePreviewOptions(int argc, char** argv, InterfaceFiles& files) {
     CLI::App app("Shows a dialogue with a skin in a window, and shows it again whenever the "
-                 "dialogue, the skin or the font file is saved, with the loaders' diagnostics "
-                 "on screen and on standard error. F2 shows the next skin of the skin file.",
+                 "dialogue, the skin, the font file or a picture of the dialogue is saved, with "
+                 "the loaders' diagnostics on screen and on standard error. F2 shows the next "
+                 "skin of the skin file; F3 moves the diagnostics panel between the bottom and "
+                 "the top of the window, F4 folds it to one line and back.",
                  kProgram);
     app.set_version_flag("--version", std::string(kProgram) + " " + TRELLIS_VERSION_STRING);
     app.add_option("DIALOGUE", files.dialogue, "The dialogue file")->required();
@@ -163,14 +184,19 @@ int parsePreviewOptions(int argc, char** argv, InterfaceFiles& files) {
 
 int runPreview(const InterfaceFiles& files) {
     preview.dialogue = files.dialogue;
+    preview.files = &files;
+    // Before the first copy of a file is made, so that no signal can leave one behind.
+    catchStopSignals();
     if (!openPreviewWindow(files.dialogue)) {
         std::fprintf(stderr, "%s: cannot open the window: %s\n", kProgram,
                      preview.firstError.empty() ? "no OpenGL context" : preview.firstError.c_str());
         glfwTerminate();
+        dieOfStopSignal();
         return 1;
     }
     glfwSetErrorCallback(nullptr);
     FileWatcher watcher;
+    preview.watcher = &watcher;
     for (const std::string* file : {&files.dialogue, &files.skin, &files.font})
         if (!watcher.watch(*file))
             std::fprintf(stderr, "%s: cannot watch the folder of %s: its changes go unseen\n",
@@ -179,26 +205,23 @@ int runPreview(const InterfaceFiles& files) {
         PreviewSession session(files);
         preview.session = &session;
         reportBuild(session.reload());
-        bool pending = false;
-        double lastChange = 0;
-        while (!glfwWindowShouldClose(preview.window)) {
+        PreviewReloadTimer timer;
+        while (!glfwWindowShouldClose(preview.window) && !stopSignal()) {
             glfwWaitEventsTimeout(kFrameSeconds);
-            if (watcher.changed()) {
-                pending = true;
-                lastChange = glfwGetTime();
-            }
-            if (pending && glfwGetTime() - lastChange >= kQuietSeconds) {
-                pending = false;
+            if (watcher.changed())
+                timer.changed(glfwGetTime());
+            if (timer.due(glfwGetTime()))
                 reportBuild(session.reload());
-            }
             drawPreviewFrame();
         }
         preview.session = nullptr;
     }
+    preview.watcher = nullptr;
     destroyElement(rootElement);
     releaseGlyphTable();
     glfwDestroyWindow(preview.window);
     glfwTerminate();
+    dieOfStopSignal();
     return 0;
 }
 

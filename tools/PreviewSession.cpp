@@ -1,6 +1,7 @@
 // Rebuilding the previewed interface, and falling back to the last good files.
 #include "PreviewSession.h"
 
+#include "PreviewPictures.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/style/SkinStore.h"
@@ -49,6 +50,7 @@ bool PreviewSession::reload() {
     for (const std::string& failure : built.failures)
         found.push_back(Diagnostic{"", 0, 0, Severity::Error, failure});
     const bool good = built.failures.empty() && collector.count(Severity::Error) == 0;
+    readPictureSources(files.dialogue, pictureSources);
     if (good)
         keepGoodFiles();
     else
@@ -70,6 +72,13 @@ bool PreviewSession::nextSkin() {
     return reload();
 }
 
+std::vector<std::string> PreviewSession::pictures() const {
+    std::vector<std::string> paths;
+    for (const std::string& src : pictureSources)
+        paths.push_back(picturePath(files.dialogue, src));
+    return paths;
+}
+
 std::string PreviewSession::skinLabel() const {
     std::string label;
     for (const std::string& name : files.skinNames)
@@ -85,17 +94,33 @@ void PreviewSession::keepGoodFiles() {
             return;
         keptFolder = pattern;
     }
-    // Each file gets a folder of its own: a dialogue and a skin may share a name.
+    // Each keep fills a fresh folder: a failed copy leaves the last good copies whole, and
+    // pictures the dialogue no longer names do not linger.
+    const std::string generation = keptFolder + "/" + std::to_string(++keeps);
+    // Each file gets a folder of its own, as a dialogue and a skin may share a name. The
+    // dialogue's copy sits deep enough in its folder for its pictures' ".." to stay inside.
+    std::string dialogueFolder = generation + "/0";
+    for (int i = pictureClimb(pictureSources); i > 0; --i)
+        dialogueFolder += "/d";
     InterfaceFiles copies = files;
     std::error_code error;
-    int index = 0;
-    for (std::string* file : {&copies.dialogue, &copies.skin, &copies.font}) {
-        const std::string folder = keptFolder + "/" + std::to_string(index++);
+    const std::pair<std::string*, std::string> places[] = {{&copies.dialogue, dialogueFolder},
+                                                           {&copies.skin, generation + "/1"},
+                                                           {&copies.font, generation + "/2"}};
+    for (const auto& [file, folder] : places) {
         std::filesystem::create_directories(folder, error);
-        *file = copyInto(folder, *file, error);
-        if (error)
+        if (!error)
+            *file = copyInto(folder, *file, error);
+        if (error) {
+            std::filesystem::remove_all(generation, error);
             return;  // the copies from before stay the last good ones
+        }
     }
+    // The copy names its pictures relative to itself: they come along, as they are now.
+    copyPictures(files.dialogue, pictureSources, copies.dialogue);
+    if (!keptGeneration.empty())
+        std::filesystem::remove_all(keptGeneration, error);
+    keptGeneration = generation;
     kept = copies;
 }
 

@@ -1,6 +1,6 @@
 // PreviewSession: the interface trellis-preview shows, rebuilt from its files on demand, with
-// the diagnostics of the last attempt, the last good build kept when a save breaks a file, and
-// the skins of the skin file taken in turn.
+// the diagnostics of the last attempt, the last good build (with its pictures) kept when a save
+// breaks a file, and the skins of the skin file taken in turn.
 #pragma once
 
 #include "InterfaceFiles.h"
@@ -37,14 +37,21 @@ public:
     // The skins merged, in order, as "default + test".
     std::string skinLabel() const;
 
+    // The pictures the dialogue names, where its image elements read them, as of the last
+    // reload that found the dialogue well-formed.
+    std::vector<std::string> pictures() const;
+
 private:
     void keepGoodFiles();
     void rebuildFromKept();
 
     InterfaceFiles files;
-    std::string keptFolder;  // copies of the last files that loaded cleanly; "" before any
-    InterfaceFiles kept;     // the same files under keptFolder
-    LoadedDialogue shown;    // the elements built by the last build
+    std::string keptFolder;      // copies of the last files that loaded cleanly; "" before any
+    std::string keptGeneration;  // the folder in keptFolder that holds the copies now
+    int keeps = 0;               // how many folders of copies were begun
+    InterfaceFiles kept;         // the same files under keptGeneration, pictures beside them
+    std::vector<std::string> pictureSources;  // the dialogue's image sources, as written
+    LoadedDialogue shown;                     // the elements built by the last build
     std::vector<Diagnostic> found;
 };
 

@@ -1,25 +1,9 @@
 # trellis-preview under X: it shows the dialogue as trellis-render draws it; a dialogue saved by
 # rename and a skin written in place show at once; a broken save lists its diagnostics on
-# screen and on standard error over the last good interface, which stays; F2 shows the next
-# skin; closing the window exits with 0.
+# screen and on standard error over the last good interface, which stays; F3 moves the panel
+# and F4 folds it; F2 shows the next skin; closing the window exits with 0.
 source "$(dirname "$0")/harness.sh"
-
-FILES="$WORK/files"
-mkdir -p "$FILES"
-cp "$BUILD"/run/* "$FILES/"
-ERRORS="$WORK/preview-stderr.txt"
-
-# Waits until standard error holds COUNT lines matching PATTERN (for up to 10 s).
-wait_for_lines() { # PATTERN COUNT
-    local waited=0
-    until [ "$(grep -c -- "$1" "$ERRORS")" -ge "$2" ]; do
-        [ "$waited" -lt 100 ] || fail "no line $2 matching '$1'; standard error was:
-$(cat "$ERRORS")"
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    settle 0.3
-}
+source "$(dirname "$0")/previewHarness.sh"
 
 # trellis-render's picture of the files as they are now, with OPTIONS; prints its path.
 render() { # NAME OPTION...
@@ -77,6 +61,26 @@ lit=$(/usr/bin/convert "$(crop "$broken" 1024x120+0+648 panel-text)" -fuzz 5% -f
     -opaque black -format '%[fx:int(255*maxima.r)]' info:)
 [ "$lit" -ge 200 ] || fail "no diagnostics drawn at the bottom of the window (brightest $lit)"
 [ "$(differing_pixels "$broken" "$reskinned")" != 0 ] || fail "no diagnostics panel on screen"
+
+# Whether the window, from row TOP for HEIGHT rows, shows the last good interface unchanged.
+interface_between() { # NAME TOP HEIGHT
+    [ "$(differing_pixels "$(crop "$(screenshot "$1")" "1024x$3+0+$2" "$1-part")" \
+        "$(crop "$reskinned" "1024x$3+0+$2" "$1-before")")" = 0 ]
+}
+# F3 moves the panel to the top, F4 folds it to one line there, F3 takes it back down folded;
+# F4 unfolds it as it was.
+xdotool key F3
+settle
+interface_between top 200 568 || fail "F3 did not move the panel off the bottom"
+xdotool key F4
+settle
+interface_between top-folded 40 728 || fail "F4 did not fold the panel to one line"
+xdotool key F3
+settle
+interface_between bottom-folded 0 728 || fail "the folded panel did not go back down"
+xdotool key F4
+settle
+[ "$(differing_pixels "$(screenshot unfolded)" "$broken")" = 0 ] || fail "F4 did not unfold it"
 
 # Mended again: the panel goes.
 save_by_rename testDialogue.xml <"$WORK/good.xml"
