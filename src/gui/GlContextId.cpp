@@ -14,10 +14,9 @@ using CurrentContextQuery = void* (*)();
 // and a window system whose library is not loaded has no context current.
 class ContextQuery {
 public:
-    // Looks for symbol in the library library, or else in fallback (sonames; fallback may be
-    // null).
-    ContextQuery(const char* library, const char* fallback, const char* symbol)
-        : libraries{library, fallback}, symbol(symbol) {}
+    // Looks for symbol in the library named by soname, or else in fallback's (may be null).
+    ContextQuery(const char* soname, const char* fallback, const char* symbol)
+        : libraries{soname, fallback}, symbol(symbol) {}
 
     // The current context by this window system, or null.
     void* operator()() {

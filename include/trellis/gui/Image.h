@@ -18,7 +18,7 @@ class Image : public GuiElement {
 public:
     // No picture yet; skinned as "image".
     Image(const char* name, GuiElement* parent, float x, float y, float width, float height);
-    ~Image() override;  // lets go of the picture; its last image deletes its texture
+    ~Image() override;  // lets go of the picture; the last image showing it deletes it
 
     void draw() override;  // the picture, or GuiElement's quad without one
     // Adds "src": a PNG file, relative to the folder of the file the element comes from. A
