@@ -2,6 +2,7 @@
 // missing or bad files reported and drawn as a plain quad, through the dialogue loader.
 #include "trellis/gui/Image.h"
 #include "files/PngFile.h"
+#include "gui/PictureLoad.h"
 #include "support/RoutedScene.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
@@ -107,7 +108,8 @@ TEST_F(ImageScene, BadPicturesAreReportedAndDrawnAsPlainQuads) {
         << collected.diagnostics()[0].message;
 }
 
-// Fifty images naming one file make one texture between them, and each shows the picture.
+// Fifty images naming one file read it once and make one texture between them, and each shows
+// the picture.
 TEST_F(ImageScene, ImagesNamingOneFileShareOneTexture) {
     writeCornersPicture();
     std::vector<GuiElement*> built;
@@ -115,7 +117,9 @@ TEST_F(ImageScene, ImagesNamingOneFileShareOneTexture) {
     std::string text;
     for (int i = 0; i < 50; ++i)
         text += many;
+    const long long before = pictureFilesRead();
     ASSERT_TRUE(loadDialogue(folder.write("many.xml", text).c_str(), root, built));
+    EXPECT_EQ(pictureFilesRead() - before, 1);
     ASSERT_EQ(built.size(), 50u);
     for (size_t i = 0; i < built.size(); ++i)
         built[i]->setRect(px(20 * int(i)), px(200), px(20), px(20));
@@ -126,9 +130,9 @@ TEST_F(ImageScene, ImagesNamingOneFileShareOneTexture) {
             count += glIsTexture(name) ? 1 : 0;
         return count;
     };
-    const int before = textures();
-    const std::vector<unsigned char> frame = drawn();
-    EXPECT_EQ(textures() - before, 1);
+    const int texturesBefore = textures();
+    drawn();
+    EXPECT_EQ(textures() - texturesBefore, 1);
     for (int i : {0, 17, 49})
         EXPECT_EQ((std::vector{pixel(20 * i, 200), pixel(20 * i + 19, 219)}),
                   (std::vector{red, white}))

@@ -1,5 +1,5 @@
-// Pictures named by many images, in real files: each file read once per load, the pixels of a
-// load's pictures capped, and trellis-lint short of memory reporting it instead of aborting.
+// Pictures named by many images, in real files: the pixels of a load's pictures capped, each
+// file read once per load, and trellis-lint short of memory reporting it instead of aborting.
 #include "gui/PictureLoad.h"
 #include "support/GlTest.h"
 #include "support/Sanitizers.h"
@@ -78,24 +78,6 @@ protected:
 };
 
 }  // namespace
-
-// 500 images naming one file, one of them through another spelling of its path, read it twice
-// in a load; a second load reads it again (it may have changed), and each image has it.
-TEST_F(PictureLoadScene, ImagesNamingOneFileReadItOncePerLoad) {
-    writeFlatPng(folder.path("p.png"), 3);
-    std::vector<std::string> sources(500, "p.png");
-    sources.push_back("./p.png");
-    for (int round = 0; round < 2; ++round) {
-        DiagnosticCollector collected;
-        const long long before = pictureFilesRead();
-        const std::vector<Image*> images = load(imagesNaming(sources));
-        EXPECT_EQ(pictureFilesRead() - before, 2);
-        EXPECT_EQ(collected.diagnostics().size(), 0u) << listed(collected);
-        ASSERT_EQ(images.size(), sources.size());
-        for (const Image* image : images)
-            ASSERT_TRUE(image && image->hasPicture() && image->pictureWidth == 3);
-    }
-}
 
 // Three distinct files of 128 MiB each, and images naming the first again: the first two fit in
 // the load's pixels, the third is refused unread with a warning at its element, also for the
