@@ -107,20 +107,23 @@ TEST(PngFile, RefusesBadFilesWithAReason) {
     corrupt[corrupt.size() - 20] ^= 0x55;  // inside the image data: its checksum fails
     const std::string fifo = folder.path("fifo.png");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string large = folder.write("large.png", good);
+    std::filesystem::resize_file(large, kMaxPngFileBytes + 1);  // sparse: no disk taken
     const struct {
         std::string path;
         const char* reasonWord;
     } cases[] = {
-        {folder.path("missing.png"), "cannot read"},
-        {folder.root().string(), "cannot read"},
-        {fifo, "cannot read"},
-        {"/dev/zero", "cannot read"},
+        {folder.path("missing.png"), "cannot read the file: no such file"},
+        {folder.root().string(), "cannot read the file: a folder, not a file"},
+        {fifo, "cannot read the file: a FIFO"},
+        {"/dev/zero", "cannot read the file: a device"},
+        {large, "cannot read the file: larger than the limit of 67108864 bytes"},
         {folder.write("empty.png", ""), "not a PNG"},
         {folder.write("text.png", "<dialogue/>"), "not a PNG"},
         {folder.write("signature.png", good.substr(0, 8)), "corrupt"},
         {folder.write("header.png", good.substr(0, 30)), "corrupt"},
         {folder.write("half.png", good.substr(0, good.size() / 2)), "corrupt"},
-        {folder.write("checksum.png", corrupt), "corrupt"},
+        {folder.write("checksum.png", corrupt), "corrupt PNG file: IDAT: incorrect data check"},
         {folder.write("wide.png", withSize(good, kMaxPngSide + 1, 1)), "over the limit"},
         {folder.write("tall.png", withSize(good, 1, kMaxPngSide + 1)), "over the limit"},
         {folder.write("area.png", withSize(good, kMaxPngSide, kMaxPngSide)), "over the limit"},
@@ -136,6 +139,22 @@ TEST(PngFile, RefusesBadFilesWithAReason) {
         EXPECT_NE(reason.find(c.reasonWord), std::string::npos) << c.path << ": " << reason;
     }
     alarm(0);
+}
+
+// Reads sharing a budget: an image that would take it past its total is refused unread, with
+// the figures; one that fits is read.
+TEST(PngFile, ReadsWithinABudgetOfPixels) {
+    TempFolder folder;
+    const std::string path =
+        folder.write("in.png", encode(PNG_FORMAT_RGBA, 7, 5, testImage().rgba));
+    PngImage read;
+    std::string reason;
+    const PngPixelBudget tight{40, 6}, enough{40, 5};
+    EXPECT_FALSE(readPngFile(path.c_str(), read, &reason, &tight));
+    EXPECT_EQ(reason, "the image is 7 x 5 pixels; with the 6 decoded before it, that is over the "
+                      "limit of 40 pixels for the pictures read together");
+    EXPECT_TRUE(readPngFile(path.c_str(), read, &reason, &enough));
+    EXPECT_EQ(read.rgba, testImage().rgba);
 }
 
 TEST(PngFile, RefusesToWriteInconsistentImages) {

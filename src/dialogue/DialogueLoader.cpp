@@ -4,6 +4,7 @@
 #include "dialogue/DialogueChecks.h"
 #include "dialogue/XmlAttributes.h"
 #include "files/XmlFile.h"
+#include "gui/PictureLoad.h"
 #include "style/SkinLookupLog.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/Button.h"
@@ -107,6 +108,8 @@ bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElemen
     if (diagnosticsWanted())
         checks = std::make_unique<DialogueChecks>(fileName);
 
+    // The file's images share the pictures they name, within one limit on their pixels.
+    PictureLoad pictures;
     GuiElement* parent = under;
     std::vector<const TiXmlElement*> stack;
     const TiXmlElement* current = document.FirstChildElement();

@@ -4,6 +4,7 @@
 
 #include "files/RegularFile.h"
 
+#include <new>
 #include <png.h>
 
 namespace trellis {
@@ -40,29 +41,49 @@ std::string sizeProblem(long long width, long long height) {
 
 }  // namespace
 
-bool readPngFile(const char* path, PngImage& image, std::string* reason) {
+bool readPngFile(const char* path, PngImage& image, std::string* reason,
+                 const PngPixelBudget* budget) {
     image = PngImage();
-    std::string bytes;
-    if (!readRegularFile(path, kMaxPngFileBytes, bytes))
-        return fail(reason, "cannot read the file: missing, unreadable, not a regular file, or "
-                            "over " +
-                                std::to_string(kMaxPngFileBytes) + " bytes");
-    if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8))
-        return fail(reason, "not a PNG file");
-    PngReadState state;
-    if (!png_image_begin_read_from_memory(&state.image, bytes.data(), bytes.size()))
-        return fail(reason, std::string("corrupt PNG file: ") + state.image.message);
-    const std::string problem = sizeProblem(state.image.width, state.image.height);
-    if (!problem.empty())
-        return fail(reason, problem);
-    state.image.format = PNG_FORMAT_RGBA;
-    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(state.image));
-    if (!png_image_finish_read(&state.image, nullptr, pixels.data(), 0, nullptr))
-        return fail(reason, std::string("corrupt PNG file: ") + state.image.message);
-    image.width = static_cast<int>(state.image.width);
-    image.height = static_cast<int>(state.image.height);
-    image.rgba = std::move(pixels);
-    return true;
+    // Memory can run out for the file's bytes, libpng's state or the pixels: each is a reason
+    // like any other, never an exception that ends the program.
+    try {
+        std::string bytes, unread;
+        if (!readRegularFile(path, kMaxPngFileBytes, bytes, &unread))
+            return fail(reason, "cannot read the file: " + unread);
+        if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8))
+            return fail(reason, "not a PNG file");
+        PngReadState state;
+        if (!png_image_begin_read_from_memory(&state.image, bytes.data(), bytes.size()))
+            return fail(reason, std::string("corrupt PNG file: ") + state.image.message);
+        const long long width = state.image.width, height = state.image.height;
+        const std::string problem = sizeProblem(width, height);
+        if (!problem.empty())
+            return fail(reason, problem);
+        if (budget && width * height > budget->total - budget->used)
+            return fail(reason, "the image is " + std::to_string(width) + " x " +
+                                    std::to_string(height) + " pixels; with the " +
+                                    std::to_string(budget->used) +
+                                    " decoded before it, that is over the limit of " +
+                                    std::to_string(budget->total) +
+                                    " pixels for the pictures read together");
+        state.image.format = PNG_FORMAT_RGBA;
+        std::vector<uint8_t> pixels;
+        try {
+            pixels.resize(PNG_IMAGE_SIZE(state.image));
+        } catch (const std::bad_alloc&) {
+            return fail(reason, "not enough memory for the " + std::to_string(width) + " x " +
+                                    std::to_string(height) + " pixels of the image");
+        }
+        if (!png_image_finish_read(&state.image, nullptr, pixels.data(), 0, nullptr))
+            return fail(reason, std::string("corrupt PNG file: ") + state.image.message);
+        image.width = static_cast<int>(width);
+        image.height = static_cast<int>(height);
+        image.rgba = std::move(pixels);
+        return true;
+    } catch (const std::bad_alloc&) {
+        image = PngImage();
+        return fail(reason, "not enough memory to read the file");
+    }
 }
 
 bool writePngFile(const char* path, const PngImage& image, std::string* reason) {

@@ -18,6 +18,13 @@ constexpr int kMaxPngSide = 16384;
 // The most pixels accepted in one image (4 bytes each once decoded).
 constexpr long long kMaxPngPixels = 32LL * 1024 * 1024;
 
+// A limit on the pixels that several reads decode together: each read is refused, unread, if
+// its image would take used past total; the caller adds what was read to used.
+struct PngPixelBudget {
+    long long total = kMaxPngPixels;
+    long long used = 0;
+};
+
 // An image in memory: rows from the top, each pixel red, green, blue, alpha, 8 bits each.
 struct PngImage {
     int width = 0;
@@ -28,9 +35,11 @@ struct PngImage {
 // Reads the PNG file at path into image, whatever its colour type and bit depth. False, with
 // image emptied and the reason in *reason (when given), for a missing or unreadable file,
 // anything but a regular file, a file over kMaxPngFileBytes, one that is not a PNG, a
-// truncated or corrupt one, and an image wider or taller than kMaxPngSide or with more than
-// kMaxPngPixels pixels.
-bool readPngFile(const char* path, PngImage& image, std::string* reason = nullptr);
+// truncated or corrupt one, an image wider or taller than kMaxPngSide or with more than
+// kMaxPngPixels pixels, one over the budget (when given), and when memory runs out: the
+// reason is the file reader's or libpng's own.
+bool readPngFile(const char* path, PngImage& image, std::string* reason = nullptr,
+                 const PngPixelBudget* budget = nullptr);
 
 // Writes image to path as an 8-bit RGBA PNG, replacing any file there. False, with the reason
 // in *reason (when given), when the image's size and its pixels disagree, it is empty or over

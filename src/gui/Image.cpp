@@ -1,7 +1,8 @@
-// Images: reading the PNG, making its texture once, and drawing it.
+// Images: reading the PNG (once for all the images of a load), and drawing it.
 #include "trellis/gui/Image.h"
 
-#include "files/PngFile.h"
+#include "gui/Picture.h"
+#include "gui/PictureLoad.h"
 #include "trellis/gui/AttributeSource.h"
 
 #include <GL/gl.h>
@@ -15,29 +16,27 @@ Image::Image(const char* name, GuiElement* parent, float x, float y, float width
     GuiElement::applySkin(skinStore);
 }
 
-Image::~Image() {
-    // Only with a context current: without one the name would belong to nobody, or to another.
-    if (pictureTexture && glGetString(GL_VERSION))
-        glDeleteTextures(1, &pictureTexture);
-}
+Image::~Image() = default;
 
 bool Image::loadPicture(const char* path, std::string& problem) {
-    PngImage image;
-    if (pictureTexture && glGetString(GL_VERSION))
-        glDeleteTextures(1, &pictureTexture);
-    pictureTexture = 0;
-    const bool read = readPngFile(path, image, &problem);
-    pictureWidth = read ? image.width : 0;
-    pictureHeight = read ? image.height : 0;
-    pixels = std::move(image.rgba);
-    return read;
+    // Outside a dialogue's load the picture is a load of its own.
+    std::unique_ptr<PictureLoad> own;
+    if (!PictureLoad::current())
+        own = std::make_unique<PictureLoad>();
+    picture = PictureLoad::current()->picture(path ? path : "", problem);
+    pictureWidth = picture ? picture->width : 0;
+    pictureHeight = picture ? picture->height : 0;
+    return picture != nullptr;
 }
 
 void Image::loadAttributes(const AttributeSource& element) {
     GuiElement::loadAttributes(element);
     const char* source = textAttribute(element, "src");
-    if (!source)
+    if (!source || !*source) {
+        element.reportValue("src", std::string(source ? "is empty" : "is missing") +
+                                       ": no picture to show; drawn as a plain element");
         return;
+    }
     // A relative path is taken from the folder of the file that names it.
     std::filesystem::path path(source);
     if (path.is_relative() && element.sourcePath())
@@ -55,22 +54,8 @@ void Image::draw() {
     // Whatever texture the caller had bound (the font's) is bound again afterwards.
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    if (!pictureTexture) {
-        glGenTextures(1, &pictureTexture);
-        glBindTexture(GL_TEXTURE_2D, pictureTexture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        GLint unpack = 4;
-        glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpack);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, pictureWidth, pictureHeight, 0, GL_RGBA,
-                     GL_UNSIGNED_BYTE, pixels.data());
-        glPixelStorei(GL_UNPACK_ALIGNMENT, unpack);
-        // The pixels live on in the texture.
-        std::vector<uint8_t>().swap(pixels);
-    }
+    // Made at the first draw in each context, and shared with the images of the same picture.
+    const unsigned int pictureTexture = picture->texture();
     // GuiElement's quad samples whatever texture is bound when its texture is non-zero. A
     // picture's transparent parts let what lies beneath show, as text does.
     glBindTexture(GL_TEXTURE_2D, pictureTexture);

@@ -3,36 +3,39 @@
 
 #include "trellis/gui/GuiElement.h"
 
-#include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace trellis {
 
+class Picture;
+
 // A picture from a PNG file, stretched over the element's rectangle between the texture
 // coordinates (u0, v0) and (u1, v1), tinted by bgColor (white shows it as it is); skinned as
-// "image". Without a usable picture it draws as a plain element.
+// "image". Without a usable picture it draws as a plain element. The images of one dialogue
+// that name the same file share one copy of its pixels, and one texture per GL context.
 class Image : public GuiElement {
 public:
     // No picture yet; skinned as "image".
     Image(const char* name, GuiElement* parent, float x, float y, float width, float height);
-    ~Image() override;  // deletes the picture's texture, if one was made
+    ~Image() override;  // lets go of the picture; the last image showing it deletes it
 
     void draw() override;  // the picture, or GuiElement's quad without one
-    // Adds "src": a PNG file, relative to the folder of the file the element comes from.
+    // Adds "src": a PNG file, relative to the folder of the file the element comes from. A
+    // missing "src" and a picture that cannot be read are reported.
     void loadAttributes(const AttributeSource& element) override;
 
-    // Reads the PNG file at path (relative to the working directory); false, with the
-    // reason in problem and no picture, when it cannot be read.
+    // Reads the PNG file at path (relative to the working directory), or shares it with the
+    // images of the dialogue being loaded; false, with the reason in problem and no picture,
+    // when it cannot be read or the dialogue's pictures would hold too many pixels.
     bool loadPicture(const char* path, std::string& problem);
     // Whether a picture was read.
-    bool hasPicture() const { return pictureWidth > 0; }
+    bool hasPicture() const { return picture != nullptr; }
 
     int pictureWidth = 0, pictureHeight = 0;  // pixels; 0 without a picture
 
 private:
-    std::vector<uint8_t> pixels;      // RGBA rows from the top, until the texture is made
-    unsigned int pictureTexture = 0;  // GL texture name, made at the first draw
+    std::shared_ptr<Picture> picture;  // null without a picture
 };
 
 }  // namespace trellis

@@ -1,0 +1,49 @@
+// Pictures: one texture per GL context, made from the shared pixels.
+#include "gui/Picture.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+
+namespace trellis {
+
+Picture::Picture(int width, int height, std::vector<uint8_t> rgba)
+    : width(width), height(height), pixels(std::move(rgba)) {}
+
+Picture::~Picture() {
+    if (textures.empty() || !glGetString(GL_VERSION))
+        return;
+    const GlContextId here = GlContextId::current();
+    for (const auto& [context, name] : textures)
+        if (context == here)
+            glDeleteTextures(1, &name);
+}
+
+unsigned int Picture::texture() {
+    const GlContextId here = GlContextId::current();
+    const auto made = std::find_if(textures.begin(), textures.end(),
+                                   [&here](const auto& entry) { return entry.first == here; });
+    // A context made where a destroyed one was may carry its address: a name that does not
+    // name a texture there is made again.
+    if (made != textures.end() && glIsTexture(made->second))
+        return made->second;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    GLint unpack = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &unpack);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, unpack);
+    if (made != textures.end())
+        made->second = name;
+    else
+        textures.emplace_back(here, name);
+    return name;
+}
+
+}  // namespace trellis
