@@ -10,8 +10,9 @@ using namespace trellis;
 
 static std::vector<std::pair<int, int>> reports;  // what the installed handlers heard
 
-// Cursor positions at once, then scaled per axis to framebuffer pixels, truncated, saturated.
-TEST(WindowShell, ReportsCursorInFramebufferPixelsAndDropsKeyRepeats) {
+// Cursor positions at once, then scaled per axis to framebuffer pixels, truncated, saturated;
+// a held key's repeat comes as another press.
+TEST(WindowShell, ReportsCursorInFramebufferPixelsAndKeyRepeatsAsPresses) {
     openWindow();
     GLFWwindow* window = glfwGetCurrentContext();
     ASSERT_NE(window, nullptr) << "no window: run the tests under an X server";
@@ -29,7 +30,8 @@ TEST(WindowShell, ReportsCursorInFramebufferPixelsAndDropsKeyRepeats) {
     const auto key = glfwSetKeyCallback(window, nullptr);
     for (int action : {GLFW_PRESS, GLFW_REPEAT, GLFW_RELEASE})
         key(window, GLFW_KEY_A, 38, action, 0);
-    const decltype(reports) expected = {{0, 0},       {100, 200}, {-21, 1351}, {0, INT_MIN},
-                                        {INT_MAX, 8}, {50, 60},   {'A', 1},    {'A', 0}};
+    const decltype(reports) expected = {{0, 0},       {100, 200},   {-21, 1351},
+                                        {0, INT_MIN}, {INT_MAX, 8}, {50, 60},
+                                        {'A', 1},     {'A', 1},     {'A', 0}};
     EXPECT_EQ(reports, expected);
 }

@@ -30,6 +30,12 @@ void Button::setPressed(bool down) {
     pressed = down;
 }
 
+void Button::hitOrigin(float& hitX, float& hitY) const {
+    const float shift = pressed ? pixelSize : 0;
+    hitX = x - shift;
+    hitY = y - shift;
+}
+
 namespace {
 
 constexpr int kBevelVertices = 8;  // four lines

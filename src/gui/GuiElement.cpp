@@ -121,7 +121,14 @@ void GuiElement::setRect(float newX, float newY, float newWidth, float newHeight
 }
 
 bool GuiElement::containsPoint(float px, float py) {
-    return x < px && px < x + width && y < py && py < y + height;
+    float left = 0, top = 0;
+    hitOrigin(left, top);
+    return left < px && px < left + width && top < py && py < top + height;
+}
+
+void GuiElement::hitOrigin(float& hitX, float& hitY) const {
+    hitX = x;
+    hitY = y;
 }
 
 // ============================================================================================

@@ -24,6 +24,11 @@ int heldModifiers = 0;
 
 namespace {
 
+// Where the pointer was last reported, in pixels, and whether it is over the drawing area
+// (reported at least once and not gone out of the window since).
+int pointerPixelX = 0, pointerPixelY = 0;
+bool pointerReported = false;
+
 bool isWithin(const GuiElement* element, const GuiElement* ancestor) {
     for (; element; element = element->parent)
         if (element == ancestor)
@@ -45,9 +50,34 @@ void onMousePos(int x, int y) {
 }
 
 void routePointer(int x, int y) {
-    pointerX = static_cast<float>(x) * pixelSize;
-    pointerY = static_cast<float>(y) * pixelSize;
-    GuiElement* now = rootElement ? findElementAt(rootElement, pointerX, pointerY) : nullptr;
+    pointerPixelX = x;
+    pointerPixelY = y;
+    pointerReported = true;
+    refreshHover();
+    // The drag may move what lies under the pointer (a window by its title bar), or hide it.
+    if (GuiElement* held = pressedElements[0]) {
+        float originX = 0, originY = 0;
+        elementScreenPosition(held, originX, originY);
+        held->onMouseDrag(pointerX - originX, pointerY - originY);
+        refreshHover();
+    }
+}
+
+void routePointerLeave() {
+    pointerReported = false;
+    refreshHover();
+}
+
+void refreshHover() {
+    // Presses held on what can no longer be seen are let go: no drag, no click reaches it.
+    for (GuiElement*& pressed : pressedElements)
+        if (pressed && !isShown(pressed))
+            pressed = nullptr;
+    // Recomputed from pixels: a re-layout may have changed the size of a unit.
+    pointerX = static_cast<float>(pointerPixelX) * pixelSize;
+    pointerY = static_cast<float>(pointerPixelY) * pixelSize;
+    GuiElement* now =
+        pointerReported && rootElement ? findElementAt(rootElement, pointerX, pointerY) : nullptr;
     GuiElement* before = hoveredElement;
     hoveredElement = now;
     if (now != before) {
@@ -56,18 +86,25 @@ void routePointer(int x, int y) {
         if (before)
             before->onMouseLeave();
     }
-    if (GuiElement* held = pressedElements[0]) {
-        float originX = 0, originY = 0;
-        elementScreenPosition(held, originX, originY);
-        held->onMouseDrag(pointerX - originX, pointerY - originY);
+}
+
+bool isShown(const GuiElement* element) {
+    for (; element; element = element->parent) {
+        if (!element->visible)
+            return false;
+        if (element == rootElement)
+            return true;
     }
+    return false;
 }
 
 GuiElement* findElementAt(GuiElement* element, float x, float y) {
     GuiElement* current = element;
     for (bool descended = true; descended;) {
-        x -= current->x;
-        y -= current->y;
+        float originX = 0, originY = 0;
+        current->hitOrigin(originX, originY);
+        x -= originX;
+        y -= originY;
         descended = false;
         // A clipped-away child is out of reach: outside the clip the element itself is hit.
         float left = 0, top = 0, right = 0, bottom = 0;
@@ -94,13 +131,18 @@ void onMouseButton(int button, int action) {
 
 bool routeMouseButton(int button, bool pressed) {
     // A button beyond the recorded range is left to the application, never indexed.
-    if (!hoveredElement || button < 0 || button >= kMouseButtonCount)
+    if (button < 0 || button >= kMouseButtonCount)
+        return false;
+    // The tree may have changed under a still pointer since it last moved.
+    refreshHover();
+    if (!hoveredElement)
         return false;
     if (pressed) {
         if (button == 0)
             focusElement = hoveredElement;
         pressedElements[button] = hoveredElement;
         hoveredElement->onMouseDown(button);
+        refreshHover();
         return true;
     }
     // The element may vanish from the routing state inside onMouseUp; decide the click first.
@@ -110,6 +152,7 @@ bool routeMouseButton(int button, bool pressed) {
     if (click && hoveredElement == released)
         released->onClick(button);
     pressedElements[button] = nullptr;
+    refreshHover();
     return true;
 }
 
@@ -121,10 +164,14 @@ void onKey(int key, int action) {
 bool routeKey(int key, bool pressed) {
     if (const int bit = modifierBitOf(key))
         heldModifiers = pressed ? heldModifiers | bit : heldModifiers & ~bit;
-    if (focusElement && (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key)))
-        return true;
+    bool consumed =
+        focusElement && (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key));
     // Without focusable elements Tab stays an ordinary key, left to the application.
-    return pressed && key == kKeyTab && moveKeyboardFocus((heldModifiers & kModShift) == 0);
+    if (!consumed && pressed && key == kKeyTab)
+        consumed = moveKeyboardFocus((heldModifiers & kModShift) == 0);
+    // A key may close a window, and Tab may scroll a panel, under the pointer.
+    refreshHover();
+    return consumed;
 }
 
 void onCharEvent(unsigned int codepoint) {
@@ -133,7 +180,9 @@ void onCharEvent(unsigned int codepoint) {
 }
 
 bool routeChar(unsigned int codepoint) {
-    return focusElement && focusElement->onChar(codepoint);
+    const bool taken = focusElement && focusElement->onChar(codepoint);
+    refreshHover();
+    return taken;
 }
 
 void onScrollEvent(double dx, double dy) {
@@ -142,10 +191,14 @@ void onScrollEvent(double dx, double dy) {
 }
 
 bool routeScroll(float dx, float dy) {
+    refreshHover();
+    bool taken = false;
     for (GuiElement* element = hoveredElement; element; element = element->parent)
-        if (element->onScroll(dx, dy))
-            return true;
-    return false;
+        if ((taken = element->onScroll(dx, dy)))
+            break;
+    // A scrolled panel brings other children under the pointer.
+    refreshHover();
+    return taken;
 }
 
 void elementScreenPosition(const GuiElement* element, float& x, float& y) {

@@ -10,7 +10,6 @@
 #include "trellis/gui/TitleBar.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <typeinfo>
 
@@ -95,10 +94,8 @@ void Window::close() {
             focusElement = nullptr;
             break;
         }
-    // What was under the pointer has gone: find what the pointer is over now.
-    if (pixelSize > 0 && hoveredElement)
-        routePointer(int(std::lround(pointerX / pixelSize)),
-                     int(std::lround(pointerY / pixelSize)));
+    // What was under the pointer has gone, and so have the presses held inside.
+    refreshHover();
     closeCallback.fire(this);
 }
 

@@ -11,12 +11,7 @@ namespace {
 
 // A visible element of the interface, not the background.
 bool isInterfaceElement(const GuiElement* element) {
-    if (!element || element == rootElement)
-        return false;
-    for (; element; element = element->parent)
-        if (!element->visible)
-            return false;
-    return true;
+    return element != rootElement && isShown(element);
 }
 
 bool anyPressTaken() {
@@ -44,12 +39,8 @@ void hostCursorPos(GLFWwindow* window, double x, double y) {
 }
 
 void hostCursorEnter(GLFWwindow*, int entered) {
-    if (entered)
-        return;
-    GuiElement* left = hoveredElement;
-    hoveredElement = nullptr;
-    if (left)
-        left->onMouseLeave();
+    if (!entered)
+        routePointerLeave();
     hostState.tookLastEvent = interfaceWantsPointer();
 }
 
@@ -57,7 +48,9 @@ bool hostMouseButton(int button, int action) {
     if (button < 0 || button >= kMouseButtonCount)
         return hostState.tookLastEvent = false;
     const bool pressed = action != GLFW_RELEASE;
-    // Decided before routing: a callback fired by the press may change the tree.
+    // Decided before routing, on what lies under the pointer now: a callback fired by the
+    // press may change the tree.
+    refreshHover();
     bool taken = hostState.tookPress[button];
     if (pressed)
         taken = isInterfaceElement(hoveredElement);

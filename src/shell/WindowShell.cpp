@@ -47,12 +47,11 @@ void onMouseButtonEvent(GLFWwindow*, int button, int action, int) {
 }
 
 void onKeyEvent(GLFWwindow*, int key, int, int action, int mods) {
-    if (action == GLFW_REPEAT)
-        return;
     // The library's modifier state before this key; the routing adds or drops the key itself.
     heldModifiers = mods & (kModShift | kModControl | kModAlt | kModSuper);
+    // A held key repeats as presses, as typed characters do: Backspace goes on deleting.
     if (keyHandler)
-        keyHandler(key, action);
+        keyHandler(key, action == GLFW_REPEAT ? GLFW_PRESS : action);
 }
 
 void onCharInput(GLFWwindow*, unsigned int codepoint) {

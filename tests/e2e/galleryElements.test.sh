@@ -5,10 +5,7 @@
 source "$(dirname "$0")/harness.sh"
 source "$(dirname "$0")/demoLayout.sh"
 
-DATA=$(cd "$(dirname "$0")/../../data" && pwd)
-mkdir -p "$WORK/data"
-cp "$DATA/gallery.xml" "$WORK/data/testDialogue.xml"
-cp "$DATA/gallery.png" "$WORK/data/"
+use_gallery
 
 # Places from data/gallery.xml: galleryWindow at 4, 4 (units).
 win_x=$(px 4) win_y=$(px 4)

@@ -86,3 +86,12 @@ close_demo() {
     wait "$DEMO_PID" || DEMO_STATUS=$?
     DEMO_PID=
 }
+
+# Makes the demo show data/gallery.xml, with its picture, as its dialogue.
+use_gallery() {
+    local data
+    data=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../data" && pwd)
+    mkdir -p "$WORK/data"
+    cp "$data/gallery.xml" "$WORK/data/testDialogue.xml"
+    cp "$data/gallery.png" "$WORK/data/"
+}

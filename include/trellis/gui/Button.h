@@ -19,6 +19,8 @@ public:
     void onMouseEnter() override;             // pressed again if the left button went down here
     void onMouseLeave() override;             // back to rest
     virtual void setPressed(bool down);       // moves one pixel right and down when pressed
+    // Where it rests: the pressed look's one-pixel shift does not move it from under the pointer.
+    void hitOrigin(float& hitX, float& hitY) const override;
 
     bool pressed = false;  // shown pressed
 

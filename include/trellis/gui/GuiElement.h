@@ -31,7 +31,7 @@ public:
     virtual void setPosition(float x, float y);                         // setRect, same size
     virtual void setRect(float x, float y, float width, float height);  // snaps and stores
     virtual void loadAttributes(const AttributeSource& element);  // geometry, colours, callbacks
-    virtual bool containsPoint(float px, float py);  // strictly inside, in parent coordinates
+    virtual bool containsPoint(float px, float py);  // strictly inside, at its hit origin
     virtual void drawBorder(const Color& color, float borderWidth);  // bevelled outer frame
     virtual void applySkin(SkinStore& store);  // bgColor, texture, u0, v0, u1, v1
     virtual void onMouseDown(int button);      // fires mouseDownCallback
@@ -65,6 +65,10 @@ public:
     // plain GuiElement.
     virtual bool record(DrawRecorder& out);
 
+    // Where the element and its children are hit, in the parent's coordinates: (x, y), unless
+    // a look moved the element from where it is meant to be.
+    virtual void hitOrigin(float& hitX, float& hitY) const;
+
     std::string name;                      // registry key and skin section name
     const char* skinClass = "global";      // skin class section: global, button, title, window
     ChildList children;                    // newest first; owned (deleted with this element)
@@ -85,7 +89,7 @@ protected:
 private:
     void drawTreeAtDepth(int depth);
     void drawChildren(int depth);  // the visible children, clipped and scrolled as asked
-    void deleteDescendants();  // deletes the subtree below, deepest first, without recursion
+    void deleteDescendants();      // deletes the subtree below, deepest first, without recursion
 };
 
 }  // namespace trellis

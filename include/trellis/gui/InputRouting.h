@@ -16,14 +16,15 @@ using CharHook = void (*)(unsigned int);
 using ScrollHook = void (*)(double, double);
 
 extern float pointerX, pointerY;    // last pointer position, screen units; (-1, -1) at first
-extern GuiElement* hoveredElement;  // deepest visible element under the pointer
+extern GuiElement* hoveredElement;  // deepest visible element under the pointer, kept current
 extern GuiElement* focusElement;    // element under the pointer at the last left press
-extern GuiElement* pressedElements[kMouseButtonCount];  // per button: where it went down
-extern InputHook userMousePosHandler;                   // every position report, in pixels
-extern InputHook userMouseButtonHandler;                // button events no element took
-extern InputHook userKeyHandler;      // key events the focus element did not consume
-extern CharHook userCharHandler;      // characters the focus element did not take
-extern ScrollHook userScrollHandler;  // wheel turns no element under the pointer took
+// Per button: where it went down, until it comes up or that element is hidden or destroyed.
+extern GuiElement* pressedElements[kMouseButtonCount];
+extern InputHook userMousePosHandler;     // every position report, in pixels
+extern InputHook userMouseButtonHandler;  // button events no element took
+extern InputHook userKeyHandler;          // key events the focus element did not consume
+extern CharHook userCharHandler;          // characters the focus element did not take
+extern ScrollHook userScrollHandler;      // wheel turns no element under the pointer took
 extern int heldModifiers;  // modifier bits (KeyCodes.h) held, as the key events told them
 
 // Pointer handler: x and y in pixels from the top-left of the drawing area.
@@ -31,8 +32,22 @@ void onMousePos(int x, int y);
 
 // Moves the pointer to (x, y) pixels and updates the hovered element, as onMousePos does
 // before it calls userMousePosHandler. While the left button is held on an element, that
-// element then hears onMouseDrag with the pointer in its own coordinates.
+// element then hears onMouseDrag with the pointer in its own coordinates, and the hovered
+// element is found again after what the drag moved.
 void routePointer(int x, int y);
+
+// The pointer left the drawing area: nothing is hovered until it is reported again.
+void routePointerLeave();
+
+// Finds again what lies under the pointer where it last was, with enter and leave as
+// routePointer gives them, and lets go of presses held on elements no longer shown. The
+// routing does this around every event it delivers, so that a press or the wheel lands on what
+// is under a still pointer now, after a scroll, a move, a hidden or destroyed element or a
+// re-layout; a program that changes the tree outside events may call it at once.
+void refreshHover();
+
+// Whether element and all its ancestors are visible, up to the root.
+bool isShown(const GuiElement* element);
 
 // Mouse-button handler: action 1 press, 0 release.
 void onMouseButton(int button, int action);

@@ -1,7 +1,6 @@
 // The window library, as the shell uses it: one window, its input handlers and a swap that
-// polls events first. Built on GLFW 3 with two older behaviours kept: installing the pointer
-// handler reports the last known pointer position at once ((0, 0) before any event), and
-// key repeats are not reported.
+// polls events first. Built on GLFW 3 with an older behaviour kept: installing the pointer
+// handler reports the last known pointer position at once ((0, 0) before any event).
 #pragma once
 
 #include "trellis/gui/InputRouting.h"
@@ -27,7 +26,7 @@ void setMousePosHandler(InputHook handler);
 // Installs the mouse-button handler (button, action).
 void setMouseButtonHandler(InputHook handler);
 
-// Installs the key handler (key, action); repeats are dropped.
+// Installs the key handler (key, action); a held key's repeats come as more presses (1).
 void setKeyHandler(InputHook handler);
 
 // Installs the character handler (a Unicode code point for every character typed).
