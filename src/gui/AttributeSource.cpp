@@ -40,17 +40,21 @@ bool readNumberAttribute(const AttributeSource& element, const char* name, doubl
     if (text && diagnosticsWanted())
         reportIfAny(element, name, numberProblem(text, "ignored"));
     // The same scan as TinyXML's QueryDoubleAttribute, so files read as they always have.
-    return text && std::sscanf(text, "%lf", &field) == 1;
+    double value = 0;
+    if (!text || std::sscanf(text, "%lf", &value) != 1)
+        return false;
+    // "nan" or "inf" would make an element vanish, or a range meaningless: no number at all.
+    if (!std::isfinite(value))
+        return false;
+    field = value;
+    return true;
 }
 
 bool readNumberAttribute(const AttributeSource& element, const char* name, float& field) {
     double value = 0;
     if (!readNumberAttribute(element, name, value))
         return false;
-    // "nan" or "inf" would make an element vanish, or a range meaningless: no number at all.
-    // (A finite number beyond the float range still saturates, as lengths always have.)
-    if (!std::isfinite(value))
-        return false;
+    // A finite number beyond the float range still saturates, as lengths always have.
     field = static_cast<float>(value);
     return true;
 }
