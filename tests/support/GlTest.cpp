@@ -39,8 +39,16 @@ bool startGlfw() {
 void GlTest::SetUp() {
     ASSERT_TRUE(startGlfw()) << "no X display (GLFW error " << lastGlfwError
                              << "): run the tests through scripts/test.sh";
+    glfwDefaultWindowHints();
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     hintWindowFormat();
+    glfwWindowHint(GLFW_STENCIL_BITS, stencilBits);
+    if (coreProfile) {
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+        glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    }
     window = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     glfwMakeContextCurrent(window);
