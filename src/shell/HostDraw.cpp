@@ -1,6 +1,8 @@
 // The host API's drawing: the interface drawn inside the host's frame, with the host's GL state
 // saved before and restored after, and the interface's own state set in between.
+#include "CoreGlState.h"
 #include "HostState.h"
+#include "font/GlContext.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/render/Renderer.h"
@@ -242,6 +244,19 @@ void drawInterface(bool debugLines) {
     const int width = hostState.framebufferWidth, height = hostState.framebufferHeight;
     if (!rootElement || width < 1 || height < 1 || viewport[3] < 1 || !glGetString(GL_VERSION))
         return;
+    const GlContextInfo context = currentGlContext();
+    if (!context.fixedFunction) {
+        // No matrices or attribute stack: the shader renderer computes the projection from
+        // the viewport, and the host's state is kept by hand.
+        if (!context.shaders)
+            return;
+        CoreGlState saved;
+        saved.saveAndNeutralise(context);
+        glViewport(0, 0, width, height);
+        renderTree(rootElement, debugLines);
+        saved.restore();
+        return;
+    }
     const HostGlState saved = saveHostState();
     useInterfaceState(saved.version);
     // The framebuffer from its top-left corner, at the pixel grid's size: 100 units are
