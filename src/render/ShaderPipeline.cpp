@@ -153,6 +153,7 @@ void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices) {
     for (GLuint i = 0; i < 3; ++i)
         glEnableVertexAttribArray(i);
     glActiveTexture(GL_TEXTURE0);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
     glBindTexture(GL_TEXTURE_2D, o.fontTexture);
     mode = -1;
 }
@@ -204,6 +205,7 @@ void ShaderPipeline::end() {
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glUseProgram(0);
+    glBindTexture(GL_TEXTURE_2D, GLuint(boundTexture));
 }
 
 }  // namespace trellis

@@ -26,7 +26,7 @@ public:
     void begin(const std::vector<DrawVertex>& vertices);         // upload; bind program and arrays
     void setState(DrawState state);                              // blending, depth writes, mode
     void draw(DrawState state, uint32_t first, uint32_t count);  // vertices first..first+count
-    void end();  // unbinds its program, arrays, buffer and texture
+    void end();  // unbinds its program, arrays and buffer; binds the texture begin found
 
 private:
     struct Objects {
@@ -42,6 +42,7 @@ private:
     std::unordered_map<const void*, Objects> byContext;
     Objects* current = nullptr;
     int mode = -1;
+    int boundTexture = 0;  // the texture bound when the batches began
 };
 
 }  // namespace trellis
