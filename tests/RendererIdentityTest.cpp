@@ -230,31 +230,40 @@ protected:
         return stats.path;
     }
 
-    // Opens a hidden window of the same format with an OpenGL 3.3 core context, cleared as
-    // the test's own, and makes the test's context current again.
-    void openCoreWindow() {
+    // Opens a hidden window of the same format with a context of its own (sharing nothing):
+    // OpenGL 3.3 core, or compatibility; cleared as the test's own. The test's context is
+    // current again after.
+    void openSecondWindow(bool core = true) {
         glfwDefaultWindowHints();
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
         hintWindowFormat();
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
-        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
-        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-        glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-        coreWindow = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, window);
+        if (core) {
+            glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+            glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+            glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+            glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+        }
+        coreWindow = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
         ASSERT_NE(coreWindow, nullptr);
         glfwMakeContextCurrent(coreWindow);
         glClearColor(0, 0, 0, 1);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        EXPECT_EQ(currentRenderer(), Renderer::Shader);
+        EXPECT_EQ(currentRenderer(), core ? Renderer::Shader : Renderer::Batched);
         glfwMakeContextCurrent(window);
     }
 
-    // The pixels of the next frame the shader renderer draws in the core context that differ
-    // from the immediate path's in the test's compatibility context.
+    // The pixels of the next frame drawn in the second window's context (by its renderer, with
+    // the screen projection where it has matrices) that differ from the immediate path's in the
+    // test's own context.
     size_t coreDifference() {
         glfwMakeContextCurrent(coreWindow);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const bool matrices = currentRenderer() != Renderer::Shader;
+        if (matrices)
+            beginScreenProjection();
         renderTree(rootElement, true);
+        if (matrices)
+            endFrame();
         glFinish();
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
         const auto shaded = frame();
@@ -315,7 +324,7 @@ TEST_F(RendererIdentity, CorpusMatchesTheImmediatePath) {
 // the immediate path's frames in a compatibility context, save the scenes named above (their
 // differing pixels are printed).
 TEST_F(RendererIdentity, CoreCorpusMatchesTheImmediatePath) {
-    openCoreWindow();
+    openSecondWindow();
     for (const Scene& scene : kScenes) {
         SCOPED_TRACE(scene.name);
         scene.build(rootElement);
@@ -374,7 +383,7 @@ TEST_F(RendererIdentity, GalleryMatchesTheImmediatePath) {
 // path's pixels. The gallery's text fields, images and scrolling panels still draw with GL
 // calls of their own and are left out there: its differing pixels are printed.
 TEST_F(RendererIdentity, CoreDemoMatchesTheImmediatePath) {
-    openCoreWindow();
+    openSecondWindow();
     demo();
     pointAt("applyButton");
     routeMouseButton(0, true);
@@ -388,6 +397,21 @@ TEST_F(RendererIdentity, CoreDemoMatchesTheImmediatePath) {
     ASSERT_TRUE(loadDialogue((kData + "/gallery.xml").c_str()));
     std::cout << "gallery: " << coreDifference()
               << " pixels differ in a core context (raw GL is left out in a core context)\n";
+}
+
+// The font's texture belongs to the context that loaded it: another context (sharing nothing)
+// draws the demo's text with one of its own, and a font loaded again while that one is current
+// leaves the first context's text right.
+TEST_F(RendererIdentity, EachContextDrawsTheFontWithItsOwnTexture) {
+    openSecondWindow(false);
+    demo();
+    EXPECT_EQ(coreDifference(), 0u) << "the demo in another context";
+    glfwMakeContextCurrent(coreWindow);
+    ASSERT_TRUE(loadTextureFontFile(kFont.c_str()));
+    glfwMakeContextCurrent(window);
+    // Its font's texture is no longer the one bound there: the immediate path draws it.
+    expectIdentical("the first context after a load in the other", false);
+    EXPECT_EQ(coreDifference(), 0u) << "the other context after its load";
 }
 
 // A framebuffer without depth (here an off-screen one with colour alone) is drawn by the

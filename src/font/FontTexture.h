@@ -15,9 +15,6 @@ struct FontLevel {
     std::vector<unsigned char> texels;
 };
 
-// Counts font loads: a texture made from an earlier load is stale.
-uint32_t fontGeneration();
-
 // The mipmap levels the compatibility path's GLU builds from the loaded font, for a texture
 // of two bytes per texel (halved by a box filter down to 1 x 1); empty without a font, or for
 // a texture whose sides are not powers of two (GLU rescales those first).
@@ -29,5 +26,10 @@ std::vector<FontLevel> fontMipmaps();
 // through a swizzle. 0 without a font. Uploads with the default unpack state, whatever the
 // context's is, and puts it back.
 unsigned int makeFontTexture(const GlContextInfo& context);
+
+// The loaded font's texture in the current context: textureName in the context that loaded it,
+// else one made for this context from the kept texels (anew after the font changed); 0 without
+// a font. Leaves the texture binding as it was.
+unsigned int fontTextureHere();
 
 }  // namespace trellis

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace trellis {
 
@@ -28,6 +29,14 @@ namespace {
 // The loaded font's texels, for the textures of other contexts.
 FontLevel loadedTexels;
 uint32_t loads = 0;
+const void* loadContext = nullptr;  // the context textureName belongs to
+
+// The font's texture in a context other than the loading one, and the load it was made from.
+struct ContextTexture {
+    unsigned int name = 0;
+    uint32_t load = 0;
+};
+std::unordered_map<const void*, ContextTexture> otherContexts;
 
 constexpr unsigned char kLineFeed = 10;
 constexpr unsigned char kTab = 9;
@@ -125,6 +134,7 @@ private:
 void installFont(FontFileContents& font) {
     loadedTexels = {font.header.textureWidth, font.header.textureHeight, std::move(font.texels)};
     ++loads;
+    loadContext = currentContextKey();
     // Without the fixed-function pipeline only the shader renderer draws text, with textures
     // it makes in each context from the texels kept here.
     textureName = 0;
@@ -182,10 +192,6 @@ bool loadTextureFontFile(const char* fileName) {
     return true;
 }
 
-uint32_t fontGeneration() {
-    return loads;
-}
-
 std::vector<FontLevel> fontMipmaps() {
     std::vector<FontLevel> levels;
     if (!fontLoaded || !isPowerOfTwo(loadedTexels.width) || !isPowerOfTwo(loadedTexels.height))
@@ -241,6 +247,25 @@ unsigned int makeFontTexture(const GlContextInfo& context) {
     // GL_CLAMP stops at half a texel of border; OpenGL ES has no border at all).
     setFontSampling(context.es ? GL_CLAMP_TO_EDGE : GL_CLAMP_TO_BORDER);
     return texture;
+}
+
+unsigned int fontTextureHere() {
+    if (!fontLoaded)
+        return 0;
+    const void* key = currentContextKey();
+    if (key == loadContext && textureName)
+        return textureName;
+    ContextTexture& made = otherContexts[key];
+    if (made.name && made.load == loads && glIsTexture(made.name))
+        return made.name;
+    // Made from an earlier font in this very context: it goes.
+    if (made.name && glIsTexture(made.name))
+        glDeleteTextures(1, &made.name);
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    made = {makeFontTexture(currentGlContext()), loads};
+    glBindTexture(GL_TEXTURE_2D, GLuint(bound));
+    return made.name;
 }
 
 void releaseGlyphTable() {
@@ -309,7 +334,7 @@ void drawText(const char* text, float x, float y, float size, bool alignRight) {
     glEnable(GL_ALPHA_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindTexture(GL_TEXTURE_2D, textureName);
+    glBindTexture(GL_TEXTURE_2D, fontTextureHere());
     glBegin(GL_QUADS);
     layoutText(text, x, y, size, alignRight, emitImmediateGlyph, nullptr);
     glEnd();

@@ -3,6 +3,7 @@
 
 #include "GlStateProbe.h"
 
+#include "font/FontTexture.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"
 
@@ -104,7 +105,7 @@ void Batcher::setState(DrawState state) {
     else
         glDisable(GL_TEXTURE_2D);
     if (state == DrawState::Glyphs) {
-        glBindTexture(GL_TEXTURE_2D, textureName);
+        glBindTexture(GL_TEXTURE_2D, fontTextureHere());
         glAlphaFunc(GL_GEQUAL, 0.1f);
         glEnable(GL_ALPHA_TEST);
         glEnable(GL_BLEND);

@@ -1,6 +1,7 @@
 // Reading the GL state the batched path depends on.
 #include "GlStateProbe.h"
 
+#include "font/FontTexture.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ScreenUnits.h"
 
@@ -102,7 +103,7 @@ bool readRecordStart(RecordStart& start) {
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     if (program != 0 || mode != GL_MODELVIEW || depthBits < 16)
         return false;
-    if (fontLoaded && GLuint(bound) != textureName)
+    if (fontLoaded && GLuint(bound) != fontTextureHere())
         return false;
     float modelView[16], range[2];
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);

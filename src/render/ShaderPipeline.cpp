@@ -80,15 +80,7 @@ bool ShaderPipeline::prepare(const GlContextInfo& context, std::string& error) {
         objects = Objects();
     if (!objects.program && !build(context, objects, error))
         return false;
-    if (objects.fontGeneration != fontGeneration() || (fontLoaded && !objects.fontTexture)) {
-        if (objects.fontTexture)
-            glDeleteTextures(1, &objects.fontTexture);
-        GLint bound = 0;
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        objects.fontTexture = makeFontTexture(context);
-        objects.fontGeneration = fontGeneration();
-        glBindTexture(GL_TEXTURE_2D, GLuint(bound));
-    }
+    objects.fontTexture = fontTextureHere();
     current = &objects;
     return true;
 }

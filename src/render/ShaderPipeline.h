@@ -19,8 +19,8 @@ namespace trellis {
 // The shader renderer's objects of the current context, and its draw calls.
 class ShaderPipeline {
 public:
-    // Makes the current context's objects if it has none yet (or they are gone, or the font
-    // changed). False when the program does not build, with the reason in error.
+    // Makes the current context's objects if it has none yet (or they are gone), and finds the
+    // font's texture there. False when the program does not build, with the reason in error.
     bool prepare(const GlContextInfo& context, std::string& error);
 
     void begin(const std::vector<DrawVertex>& vertices);         // upload; bind program and arrays
@@ -31,8 +31,7 @@ public:
 private:
     struct Objects {
         unsigned int program = 0, vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
-        unsigned int fontTexture = 0;
-        uint32_t fontGeneration = 0;
+        unsigned int fontTexture = 0;  // the font's texture in this context, 0 without a font
         int modeLocation = -1;
         uint32_t indexedQuads = 0;  // quads the index buffer covers
     };

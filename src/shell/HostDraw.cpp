@@ -2,6 +2,7 @@
 // saved before and restored after, and the interface's own state set in between.
 #include "CoreGlState.h"
 #include "HostState.h"
+#include "font/FontTexture.h"
 #include "font/GlContext.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -226,7 +227,7 @@ void useInterfaceState(int version) {
     glTexEnvf(GL_TEXTURE_FILTER_CONTROL, GL_TEXTURE_LOD_BIAS, 0);
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, fontLoaded ? textureName : 0);
+    glBindTexture(GL_TEXTURE_2D, fontTextureHere());
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBlendEquation(GL_FUNC_ADD);
     glAlphaFunc(GL_GEQUAL, 0.1f);
