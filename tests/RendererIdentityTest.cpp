@@ -234,20 +234,8 @@ protected:
     // OpenGL 3.3 core, or compatibility; cleared as the test's own. The test's context is
     // current again after.
     void openSecondWindow(bool core = true) {
-        glfwDefaultWindowHints();
-        glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-        hintWindowFormat();
-        if (core) {
-            glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
-            glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
-            glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-            glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
-        }
-        coreWindow = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
+        coreWindow = openTestWindow(core);
         ASSERT_NE(coreWindow, nullptr);
-        glfwMakeContextCurrent(coreWindow);
-        glClearColor(0, 0, 0, 1);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
         EXPECT_EQ(currentRenderer(), core ? Renderer::Shader : Renderer::Batched);
         glfwMakeContextCurrent(window);
     }
