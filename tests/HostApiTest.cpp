@@ -5,6 +5,7 @@
 #include "shell/HostState.h"
 #include "support/PixelBox.h"
 #include "support/TestFont.h"
+#include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ElementRegistry.h"
@@ -12,7 +13,9 @@
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/TitleBar.h"
 #include "trellis/gui/Window.h"
+#include "trellis/render/Renderer.h"
 #include "trellis/shell/GuiShell.h"
+#include "trellis/shell/WindowShell.h"
 #include "trellis/style/SkinStore.h"
 
 #define GL_GLEXT_PROTOTYPES
@@ -20,6 +23,7 @@
 #include <GL/glext.h>
 #include <GLFW/glfw3.h>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -302,6 +306,53 @@ TEST_F(HostApi, DrawsTheDemoFramesPixelsAndRestoresTheHostsState) {
     glUseProgram(0);
     glFinish();
     EXPECT_EQ(frame(), expected);
+}
+
+// A hidden window like the test's with an OpenGL ES context of the given version, current.
+GLFWwindow* openEsWindow(int major, int minor) {
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    hintWindowFormat();
+    glfwWindowHint(GLFW_CLIENT_API, GLFW_OPENGL_ES_API);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, major);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, minor);
+    GLFWwindow* es = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
+    EXPECT_NE(es, nullptr);
+    glfwMakeContextCurrent(es);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    return es;
+}
+
+// An OpenGL ES 3 host gets the demo's pixels from the shader renderer; a context trellis cannot
+// draw in (OpenGL ES 2.0) is refused by initHostGui with a diagnostic that says why, and
+// nothing is drawn there.
+TEST_F(HostApi, DrawsInOpenGlEs3AndRefusesOpenGlEs2) {
+    startDemo();
+    const auto expected = hostFrame(false);
+    openEsWindow(3, 0);
+    glClearColor(0, 0, 0, 1);
+    ASSERT_TRUE(initHostGui(kTestWindowWidth, kTestWindowHeight));
+    EXPECT_EQ(currentRenderer(), Renderer::Shader);
+    EXPECT_EQ(hostFrame(false), expected);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    // Mesa offers a newer version than asked for unless told otherwise, which it reads when a
+    // program first connects to the display.
+    glfwTerminate();
+    window = nullptr;
+    setenv("MESA_GLES_VERSION_OVERRIDE", "2.0", 1);
+    ASSERT_TRUE(glfwInit());
+    openEsWindow(2, 0);
+    unsetenv("MESA_GLES_VERSION_OVERRIDE");
+    ASSERT_EQ(std::string(reinterpret_cast<const char*>(glGetString(GL_VERSION)))
+                  .rfind("OpenGL ES 2.0", 0),
+              0u);
+    DiagnosticCollector diagnostics;
+    EXPECT_FALSE(initHostGui(kTestWindowWidth, kTestWindowHeight));
+    ASSERT_EQ(diagnostics.diagnostics().size(), 1u);
+    EXPECT_EQ(diagnostics.diagnostics()[0].message,
+              "the interface cannot draw in an OpenGL ES 2.0 context: trellis needs OpenGL ES "
+              "3.0 or later");
 }
 
 // ---- Events and capture ----------------------------------------------------------------------

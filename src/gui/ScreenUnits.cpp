@@ -71,6 +71,21 @@ void loadScreenProjection(double widthUnits, double heightUnits) {
     glLoadIdentity();
 }
 
+void screenProjection(double widthUnits, double heightUnits, float (&m)[16]) {
+    // glOrtho(0, width, height, 0, 0, -100) with its arguments made single precision.
+    const float left = 0, right = float(widthUnits), bottom = float(heightUnits), top = 0;
+    const float nearValue = 0, farValue = -100;
+    for (float& value : m)
+        value = 0;
+    m[0] = 2.0f / (right - left);
+    m[12] = -(right + left) / (right - left);
+    m[5] = 2.0f / (top - bottom);
+    m[13] = -(top + bottom) / (top - bottom);
+    m[10] = -2.0f / (farValue - nearValue);
+    m[14] = -(farValue + nearValue) / (farValue - nearValue);
+    m[15] = 1;
+}
+
 namespace {
 
 int truncateToInt(double v) {

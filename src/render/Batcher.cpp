@@ -3,6 +3,7 @@
 
 #include "GlStateProbe.h"
 
+#include "font/FontTexture.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"
 
@@ -38,8 +39,38 @@ void Batcher::prepare(const DrawList& list, const PixelBox* only) {
     }
 }
 
+void Batcher::clearDepthTo(float value) const {
+    // OpenGL ES has only the single-precision call, OpenGL before 4.1 only the other.
+    if (shaders)
+        glClearDepthf(value);
+    else
+        glClearDepth(value);
+}
+
+void Batcher::useShaders(ShaderPipeline* pipeline, bool fixedFunction, bool ordered) {
+    shaders = pipeline;
+    handOvers = fixedFunction;
+    inOrder = ordered;
+}
+
 void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
                            const PixelBox* only) {
+    if (inOrder) {
+        const size_t stretchStart = batches.size();
+        for (uint32_t p = begin; p < end; ++p) {
+            const DrawPrimitive& prim = list.primitives[p];
+            if (only && !prim.box.overlaps(*only))
+                continue;
+            const uint32_t first = uint32_t(sorted.size());
+            sorted.insert(sorted.end(), list.vertices.begin() + prim.first,
+                          list.vertices.begin() + prim.first + prim.count);
+            if (batches.size() > stretchStart && batches.back().state == prim.state)
+                batches.back().count += prim.count;
+            else
+                batches.push_back({prim.state, first, prim.count});
+        }
+        return;
+    }
     for (auto& prims : byState)
         prims.clear();
     for (uint32_t p = begin; p < end; ++p)
@@ -64,12 +95,17 @@ void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
 void Batcher::setState(DrawState state) {
     if (current == int(state))
         return;
+    if (shaders) {
+        shaders->setState(state);
+        current = int(state);
+        return;
+    }
     if (state == DrawState::TexturedQuads || state == DrawState::Glyphs)
         glEnable(GL_TEXTURE_2D);
     else
         glDisable(GL_TEXTURE_2D);
     if (state == DrawState::Glyphs) {
-        glBindTexture(GL_TEXTURE_2D, textureName);
+        glBindTexture(GL_TEXTURE_2D, fontTextureHere());
         glAlphaFunc(GL_GEQUAL, 0.1f);
         glEnable(GL_ALPHA_TEST);
         glEnable(GL_BLEND);
@@ -85,6 +121,14 @@ void Batcher::setState(DrawState state) {
 }
 
 void Batcher::beginBatches() {
+    current = -1;
+    if (shaders) {
+        shaders->begin(sorted);
+        if (!inOrder)
+            glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_LESS);
+        return;
+    }
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
@@ -117,6 +161,10 @@ void Batcher::beginBatches() {
 
 void Batcher::endBatches() {
     glDisable(GL_DEPTH_TEST);
+    if (shaders) {
+        shaders->end();
+        return;
+    }
     glPopClientAttrib();
     glClientActiveTexture(GLenum(savedClientTexture));
     glBindBuffer(GL_ARRAY_BUFFER, GLuint(savedArrayBuffer));
@@ -127,6 +175,9 @@ void Batcher::endBatches() {
 }
 
 bool Batcher::handOver(const ElementMark& mark) {
+    // Without the fixed-function pipeline there is nothing such an element could draw with.
+    if (!handOvers)
+        return true;
     // The state the immediate path gives the element: screen projection, its parent's translation,
     // nothing blended, and the texturing, colour and texture coordinate of the drawing before.
     glDisable(GL_ALPHA_TEST);
@@ -161,31 +212,37 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
     prepare(list, only);
     glGetIntegerv(GL_DEPTH_FUNC, &savedDepthFunc);
     glGetBooleanv(GL_DEPTH_WRITEMASK, &savedDepthMask);
-    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &savedClearDepth);
-    glGetFloatv(GL_CURRENT_COLOR, leftColor);
-    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, leftTexCoord);
-    leftTexturing = glIsEnabled(GL_TEXTURE_2D);
+    glGetFloatv(GL_DEPTH_CLEAR_VALUE, &savedClearDepth);
+    if (handOvers) {
+        glGetFloatv(GL_CURRENT_COLOR, leftColor);
+        glGetFloatv(GL_CURRENT_TEXTURE_COORDS, leftTexCoord);
+        leftTexturing = glIsEnabled(GL_TEXTURE_2D);
+    }
     // The depth buffer starts at the far plane wherever this frame draws.
     glDepthMask(GL_TRUE);
-    glClearDepth(1.0);
+    clearDepthTo(1.0f);
     if (only) {
         glEnable(GL_SCISSOR_TEST);
         glScissor(only->x0, only->y0, only->x1 - only->x0, only->y1 - only->y0);
     }
-    glClear(GL_DEPTH_BUFFER_BIT);
+    if (!inOrder)
+        glClear(GL_DEPTH_BUFFER_BIT);
     long leakedAt = -1;
     for (const Stretch& stretch : stretches) {
         if (stretch.firstBatch != stretch.endBatch) {
             beginBatches();
             for (uint32_t b = stretch.firstBatch; b < stretch.endBatch; ++b) {
                 setState(batches[b].state);
-                glDrawArrays(batches[b].state == DrawState::Lines ? GL_LINES : GL_QUADS,
-                             GLint(batches[b].first), GLsizei(batches[b].count));
+                if (shaders)
+                    shaders->draw(batches[b].state, batches[b].first, batches[b].count);
+                else
+                    glDrawArrays(batches[b].state == DrawState::Lines ? GL_LINES : GL_QUADS,
+                                 GLint(batches[b].first), GLsizei(batches[b].count));
                 ++drawCalls;
             }
             endBatches();
         }
-        if (stretch.clearDepth) {
+        if (stretch.clearDepth && !inOrder) {
             glDepthMask(GL_TRUE);
             glClear(GL_DEPTH_BUFFER_BIT);
         }
@@ -196,7 +253,7 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
     }
     if (only)
         glDisable(GL_SCISSOR_TEST);
-    glClearDepth(savedClearDepth);
+    clearDepthTo(savedClearDepth);
     glDepthFunc(GLenum(savedDepthFunc));
     glDepthMask(savedDepthMask);
     if (leakedAt < 0)
@@ -205,6 +262,8 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
 }
 
 void Batcher::leaveEndState(const ImmediateState& end, bool restore) const {
+    if (!handOvers)
+        return;
     glDisable(GL_ALPHA_TEST);
     glDisable(GL_BLEND);
     if (end.knownTexturing || restore) {

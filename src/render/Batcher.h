@@ -8,6 +8,7 @@
 #pragma once
 
 #include "DrawList.h"
+#include "ShaderPipeline.h"
 
 #include <cstddef>
 #include <vector>
@@ -24,6 +25,13 @@ public:
     long draw(const DrawList& list, const PixelBox* only);
 
     size_t drawCalls = 0;  // draw calls of the last draw
+
+    // Draws the batches that follow through pipeline (the shader renderer), or with
+    // fixed-function client arrays when null; fixedFunction says whether elements that draw by
+    // themselves can be handed over (a core context has nothing they could draw with), and
+    // ordered that the framebuffer has no depth buffer to keep painter's order with, so that
+    // primitives go in painter's order, consecutive ones of a state together.
+    void useShaders(ShaderPipeline* pipeline, bool fixedFunction, bool ordered);
 
     // Leaves the state the immediate path leaves at the end of a frame: no blending or alpha
     // test, its texturing, colour and texture coordinate. Parts the frame did not set are put
@@ -46,6 +54,7 @@ private:
     void beginBatches();
     void endBatches();
     void setState(DrawState state);
+    void clearDepthTo(float value) const;    // the depth clear value
     bool handOver(const ElementMark& mark);  // false: draw() left state behind
 
     std::vector<DrawVertex> sorted;
@@ -53,10 +62,12 @@ private:
     std::vector<Stretch> stretches;
     std::vector<uint32_t> byState[kDrawStateCount];
     int current = -1;  // the DrawState set, or -1
+    ShaderPipeline* shaders = nullptr;
+    bool handOvers = true, inOrder = false;
     // Saved around the batches.
     int savedArrayBuffer = 0, savedClientTexture = 0, savedDepthFunc = 0;
     unsigned char savedDepthMask = 1;
-    double savedClearDepth = 1;
+    float savedClearDepth = 1;
     // What the frame started with, then what the last hand-over's draw() left: used where the
     // recorder could not know the state.
     float leftColor[4] = {1, 1, 1, 1}, leftTexCoord[4] = {};

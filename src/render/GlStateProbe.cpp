@@ -1,7 +1,9 @@
 // Reading the GL state the batched path depends on.
 #include "GlStateProbe.h"
 
+#include "font/FontTexture.h"
 #include "trellis/font/TextureFont.h"
+#include "trellis/gui/ScreenUnits.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
@@ -67,6 +69,14 @@ bool isAxisAligned(const float (&p)[16]) {
     return p[15] == 1 && p[0] != 0 && p[5] != 0;
 }
 
+// Pieces of drawing eight depth steps apart; 2^(bits - 3) - 1 of them fit in clip z from 1
+// to -1 (2^21 - 1 with 24 bits).
+void setDepthPieces(RecordStart& start, int depthBits) {
+    const int bits = depthBits > 24 ? 24 : depthBits;
+    start.depthStep = 1.0f / float(1u << (bits - 4));
+    start.depthPieces = (1u << (bits - 3)) - 1;
+}
+
 }  // namespace
 
 void GlStateProbe::read() {
@@ -93,7 +103,7 @@ bool readRecordStart(RecordStart& start) {
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     if (program != 0 || mode != GL_MODELVIEW || depthBits < 16)
         return false;
-    if (fontLoaded && GLuint(bound) != textureName)
+    if (fontLoaded && GLuint(bound) != fontTextureHere())
         return false;
     float modelView[16], range[2];
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
@@ -103,11 +113,26 @@ bool readRecordStart(RecordStart& start) {
         range[1] != 1)
         return false;
     glGetIntegerv(GL_VIEWPORT, start.viewport);
-    // Pieces of drawing eight depth steps apart; 2^(bits - 3) - 1 of them fit in clip z from 1
-    // to -1 (2^21 - 1 with 24 bits).
-    const int bits = depthBits > 24 ? 24 : depthBits;
-    start.depthStep = 1.0f / float(1u << (bits - 4));
-    start.depthPieces = (1u << (bits - 3)) - 1;
+    setDepthPieces(start, depthBits);
+    return true;
+}
+
+bool readShaderStart(RecordStart& start) {
+    glGetIntegerv(GL_VIEWPORT, start.viewport);
+    screenProjection(100.0 * start.viewport[2] / viewport[3],
+                     100.0 * start.viewport[3] / viewport[3], start.projection);
+    // Core profiles have no GL_DEPTH_BITS: the depth attachment of the framebuffer says.
+    GLint framebuffer = 0, type = GL_NONE, bits = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
+    const GLenum attachment = framebuffer ? GL_DEPTH_ATTACHMENT : GL_DEPTH;
+    glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
+                                          GL_FRAMEBUFFER_ATTACHMENT_OBJECT_TYPE, &type);
+    if (type != GL_NONE)
+        glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
+                                              GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE, &bits);
+    if (bits < 16)
+        return false;
+    setDepthPieces(start, bits);
     return true;
 }
 

@@ -13,6 +13,12 @@ namespace trellis {
 // than the screen projection, another texture bound than the font's, too few depth bits).
 bool readRecordStart(RecordStart& start);
 
+// Reads what a frame of the shader renderer in a context without matrices starts from: the
+// viewport, the screen projection for it (100 units are the pixel grid's height) and the depth
+// buffer's resolution; false when the framebuffer has fewer than 16 depth bits (the frame is
+// then drawn in painter's order without depth, with the viewport and projection read).
+bool readShaderStart(RecordStart& start);
+
 // The state an element's draw() may change and the batched drawing after it relies on.
 class GlStateProbe {
 public:

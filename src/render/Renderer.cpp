@@ -8,6 +8,8 @@
 #include "GlStateProbe.h"
 #include "TreeRecorder.h"
 
+#include "font/GlContext.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/render/DebugLines.h"
@@ -15,6 +17,7 @@
 #include <GL/gl.h>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace trellis {
@@ -32,8 +35,24 @@ constexpr int kChangingFrames = 3;
 
 Renderer initialRenderer() {
     const char* chosen = std::getenv("TRELLIS_RENDERER");
-    return chosen && std::strcmp(chosen, "immediate") == 0 ? Renderer::Immediate
-                                                           : Renderer::Batched;
+    if (!chosen)
+        return Renderer::Automatic;
+    if (std::strcmp(chosen, "immediate") == 0)
+        return Renderer::Immediate;
+    if (std::strcmp(chosen, "batched") == 0)
+        return Renderer::Batched;
+    if (std::strcmp(chosen, "shader") == 0)
+        return Renderer::Shader;
+    return Renderer::Automatic;
+}
+
+// The renderer that draws in a context, given the one chosen.
+Renderer rendererFor(Renderer chosen, const GlContextInfo& context) {
+    if (!context.fixedFunction)
+        return Renderer::Shader;
+    if (chosen == Renderer::Automatic || (chosen == Renderer::Shader && !context.shaders))
+        return Renderer::Batched;
+    return chosen;
 }
 
 Renderer chosenRenderer = initialRenderer();
@@ -46,13 +65,24 @@ struct Batched {
     Batcher batcher;
     FrameSnapshot snapshot;
     FrameCopy copy;
-    DrawList list, previous;  // this frame's and the last frame's recording
-    bool recorded = false;    // list holds the last frame
-    int changingFrames = 0;   // frames drawn in full in a row
+    ShaderPipeline shaders;
+    const void* context = nullptr;  // the context the last frame was drawn in
+    DrawList list, previous;        // this frame's and the last frame's recording
+    bool recorded = false;          // list holds the last frame
+    int changingFrames = 0;         // frames drawn in full in a row
 };
 Batched& batched() {
     static Batched state;
     return state;
+}
+
+// Says once why the shader renderer cannot draw; its frames are then left out.
+void reportShaderFailure(const std::string& why) {
+    static bool reported = false;
+    if (!reported)
+        reportDiagnostic(
+            Diagnostic{"", 0, 0, Severity::Error, why + "; the interface is not drawn"});
+    reported = true;
 }
 
 void drawImmediately(GuiElement* root, bool debugLines) {
@@ -96,15 +126,30 @@ PixelBox changedBox(const FrameChanges& changes, const DrawList& before, const D
     return box;
 }
 
-void renderBatched(GuiElement* root, bool debugLines) {
+void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& context, bool shaders) {
     Batched& b = batched();
     RecordStart start;
-    if (!readRecordStart(start)) {
+    bool ordered = false;
+    if (context.fixedFunction) {
+        if (!readRecordStart(start)) {
+            b.snapshot.forget();
+            drawImmediately(root, debugLines);
+            stats.path = RenderStats::Path::Immediate;
+            return;
+        }
+    } else if (!readShaderStart(start)) {
+        // No depth buffer: painter's order kept by drawing in it, never reused.
+        ordered = true;
         b.snapshot.forget();
-        drawImmediately(root, debugLines);
-        stats.path = RenderStats::Path::Immediate;
-        return;
     }
+    if (shaders) {
+        std::string error;
+        if (!b.shaders.prepare(context, error)) {
+            reportShaderFailure(error);
+            return;
+        }
+    }
+    b.batcher.useShaders(shaders ? &b.shaders : nullptr, context.fixedFunction, ordered);
     if (!frameReuse)
         b.snapshot.forget();
     const FrameChanges& changes = b.snapshot.compare(root, debugLines, start);
@@ -180,7 +225,8 @@ void setRenderer(Renderer renderer) {
 }
 
 Renderer currentRenderer() {
-    return chosenRenderer;
+    const GlContextInfo context = currentGlContext();
+    return context.current ? rendererFor(chosenRenderer, context) : chosenRenderer;
 }
 
 RenderStats lastRenderStats() {
@@ -189,11 +235,19 @@ RenderStats lastRenderStats() {
 
 void renderTree(GuiElement* root, bool debugLines) {
     stats = RenderStats();
-    if (chosenRenderer == Renderer::Immediate) {
+    const GlContextInfo context = currentGlContext();
+    // Saved pixels and names of another context mean nothing in this one.
+    const void* key = currentContextKey();
+    if (key != batched().context) {
+        forgetRenderedFrame();
+        batched().context = key;
+    }
+    const Renderer renderer = rendererFor(chosenRenderer, context);
+    if (renderer == Renderer::Immediate) {
         drawImmediately(root, debugLines);
         return;
     }
-    renderBatched(root, debugLines);
+    renderBatched(root, debugLines, context, renderer == Renderer::Shader);
 }
 
 void forgetRenderedFrame() {

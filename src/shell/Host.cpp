@@ -4,9 +4,12 @@
 
 #include "HostState.h"
 #include "WindowClipboard.h"
+#include "font/GlContext.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <GL/gl.h>
+#include <string>
 #include <vector>
 
 namespace trellis {
@@ -40,8 +43,14 @@ void fixUnitsFor(int width, int height) {
 }  // namespace
 
 bool initHostGui(int framebufferWidth, int framebufferHeight) {
-    if (framebufferWidth < 1 || framebufferHeight < 1 || !glGetString(GL_VERSION))
+    if (framebufferWidth < 1 || framebufferHeight < 1)
         return false;
+    const std::string unusable = unusableContextReason(currentGlContext());
+    if (!unusable.empty()) {
+        reportDiagnostic(
+            Diagnostic{"", 0, 0, Severity::Error, "the interface cannot draw in " + unusable});
+        return false;
+    }
     fixUnitsFor(framebufferWidth, framebufferHeight);
     hostState.framebufferWidth = framebufferWidth;
     hostState.framebufferHeight = framebufferHeight;

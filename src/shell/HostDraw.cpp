@@ -1,6 +1,9 @@
 // The host API's drawing: the interface drawn inside the host's frame, with the host's GL state
 // saved before and restored after, and the interface's own state set in between.
+#include "CoreGlState.h"
 #include "HostState.h"
+#include "font/FontTexture.h"
+#include "font/GlContext.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/render/Renderer.h"
@@ -9,6 +12,8 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -72,15 +77,83 @@ constexpr Capability kUnitTexturing[] = {
     {GL_TEXTURE_GEN_T, 10},    {GL_TEXTURE_GEN_R, 10},     {GL_TEXTURE_GEN_Q, 10},
 };
 
+// Generic vertex attributes whose enables are saved (a host enabling more than this many
+// is not known to exist; GL guarantees 16).
+constexpr GLuint kSavedAttributes = 32;
+
 // The host's state that glPushAttrib and glPushClientAttrib do not keep, or that is restored
 // more simply by hand.
 struct HostGlState {
     int version = 0;
+    bool vertexArrays = false;  // the context has vertex array objects
     GLint program = 0;
     GLint sampler = 0;  // bound to texture unit 0
     GLfloat projection[16], modelView[16], texture[16];
     GLboolean unpushed[kSavedByHand] = {};
+    // Vertex input: the host's vertex array object, and of the default one (which the
+    // interface draws with) its element buffer and enabled generic attributes; generic
+    // attribute 0 enabled would replace the vertex positions of the interface's arrays.
+    GLint vertexArray = 0, arrayBuffer = 0, elementBuffer = 0;
+    uint32_t enabledAttributes = 0;  // bit i: generic attribute i
+    GLint unpackBuffer = 0;          // a texture upload would read from it
 };
+
+// Whether the context has vertex array objects (core in 3.0, an extension before).
+bool hasVertexArrayObjects(int version) {
+    if (version >= 30)
+        return true;
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return extensions && std::strstr(extensions, "GL_ARB_vertex_array_object");
+}
+
+// How many generic attributes the context has, up to the number saved.
+GLuint attributeCount(int version) {
+    if (version < 20)
+        return 0;
+    GLint count = 0;
+    glGetIntegerv(GL_MAX_VERTEX_ATTRIBS, &count);
+    return std::min(GLuint(count), kSavedAttributes);
+}
+
+// Saves the host's vertex input and leaves the default vertex array object bound, with no
+// buffer bound and no generic attribute enabled.
+void neutraliseVertexInput(HostGlState& saved) {
+    saved.vertexArrays = hasVertexArrayObjects(saved.version);
+    if (saved.vertexArrays) {
+        glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &saved.vertexArray);
+        glBindVertexArray(0);
+    }
+    glGetIntegerv(GL_ARRAY_BUFFER_BINDING, &saved.arrayBuffer);
+    glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &saved.elementBuffer);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    const GLuint attributes = attributeCount(saved.version);
+    for (GLuint i = 0; i < attributes; ++i) {
+        GLint enabled = 0;
+        glGetVertexAttribiv(i, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
+        if (enabled) {
+            saved.enabledAttributes |= 1u << i;
+            glDisableVertexAttribArray(i);
+        }
+    }
+    if (saved.version >= 21) {
+        glGetIntegerv(GL_PIXEL_UNPACK_BUFFER_BINDING, &saved.unpackBuffer);
+        glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
+    }
+}
+
+// Puts back what neutraliseVertexInput saved, the default vertex array object's parts first.
+void restoreVertexInput(const HostGlState& saved) {
+    if (saved.version >= 21)
+        glBindBuffer(GL_PIXEL_UNPACK_BUFFER, GLuint(saved.unpackBuffer));
+    for (GLuint i = 0; i < kSavedAttributes; ++i)
+        if (saved.enabledAttributes & (1u << i))
+            glEnableVertexAttribArray(i);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, GLuint(saved.elementBuffer));
+    if (saved.vertexArrays)
+        glBindVertexArray(GLuint(saved.vertexArray));
+    glBindBuffer(GL_ARRAY_BUFFER, GLuint(saved.arrayBuffer));
+}
 
 HostGlState saveHostState() {
     HostGlState saved;
@@ -95,6 +168,8 @@ HostGlState saveHostState() {
     glGetFloatv(GL_PROJECTION_MATRIX, saved.projection);
     glGetFloatv(GL_MODELVIEW_MATRIX, saved.modelView);
     glGetFloatv(GL_TEXTURE_MATRIX, saved.texture);
+    if (saved.version >= 15)
+        neutraliseVertexInput(saved);
     for (int i = 0; i < kSavedByHand; ++i) {
         const Capability& c = kOffWhileDrawing[kCapabilityCount - kSavedByHand + i];
         if (saved.version >= c.since)
@@ -120,6 +195,8 @@ void restoreHostState(const HostGlState& saved) {
         glBindSampler(0, saved.sampler);
     if (saved.version >= 20)
         glUseProgram(saved.program);
+    if (saved.version >= 15)
+        restoreVertexInput(saved);
     glPopClientAttrib();
     // These two also bring back the active texture unit and the client's.
     glPopAttrib();
@@ -150,7 +227,7 @@ void useInterfaceState(int version) {
     glTexEnvf(GL_TEXTURE_FILTER_CONTROL, GL_TEXTURE_LOD_BIAS, 0);
     glMatrixMode(GL_TEXTURE);
     glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, fontLoaded ? textureName : 0);
+    glBindTexture(GL_TEXTURE_2D, fontTextureHere());
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBlendEquation(GL_FUNC_ADD);
     glAlphaFunc(GL_GEQUAL, 0.1f);
@@ -168,6 +245,19 @@ void drawInterface(bool debugLines) {
     const int width = hostState.framebufferWidth, height = hostState.framebufferHeight;
     if (!rootElement || width < 1 || height < 1 || viewport[3] < 1 || !glGetString(GL_VERSION))
         return;
+    const GlContextInfo context = currentGlContext();
+    if (!context.fixedFunction) {
+        // No matrices or attribute stack: the shader renderer computes the projection from
+        // the viewport, and the host's state is kept by hand.
+        if (!context.shaders)
+            return;
+        CoreGlState saved;
+        saved.saveAndNeutralise(context);
+        glViewport(0, 0, width, height);
+        renderTree(rootElement, debugLines);
+        saved.restore();
+        return;
+    }
     const HostGlState saved = saveHostState();
     useInterfaceState(saved.version);
     // The framebuffer from its top-left corner, at the pixel grid's size: 100 units are

@@ -36,16 +36,33 @@ bool startGlfw() {
 
 }  // namespace
 
+GLFWwindow* openTestWindow(bool core, int stencilBits) {
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    hintWindowFormat();
+    glfwWindowHint(GLFW_STENCIL_BITS, stencilBits);
+    if (core) {
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+        glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+        glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+        glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    }
+    GLFWwindow* opened =
+        glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
+    if (opened) {
+        glfwMakeContextCurrent(opened);
+        glClearColor(0, 0, 0, 1);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    }
+    return opened;
+}
+
 void GlTest::SetUp() {
     ASSERT_TRUE(startGlfw()) << "no X display (GLFW error " << lastGlfwError
                              << "): run the tests through scripts/test.sh";
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    hintWindowFormat();
-    window = glfwCreateWindow(kTestWindowWidth, kTestWindowHeight, "", nullptr, nullptr);
+    window = openTestWindow(coreProfile, stencilBits);
     ASSERT_NE(window, nullptr);
-    glfwMakeContextCurrent(window);
     glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
     titleBarHeight = 2.5f;
     borderWidth = 0.4f;
     fixScreenUnits();

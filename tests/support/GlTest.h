@@ -17,8 +17,14 @@ constexpr int kTestWindowHeight = 768;
 // Sets the screen units as start-up does for a viewport of the given size, without GL.
 void useScreenUnits(int viewportWidth = kTestWindowWidth, int viewportHeight = kTestWindowHeight);
 
+// Opens a hidden 1024 x 768 window with the demo's pixel format (and stencilBits), a
+// compatibility context or an OpenGL 3.3 core one, and makes it current with a clear colour of
+// opaque black and rows packed tightly; null when it cannot.
+GLFWwindow* openTestWindow(bool core, int stencilBits = 0);
+
 // A fixture with a hidden 1024 x 768 window whose context is current, screen units fixed
-// from its viewport, and the back buffer cleared to opaque black.
+// from its viewport, and the back buffer cleared to opaque black. The context is a
+// compatibility one unless a subclass asks for an OpenGL 3.3 core profile before SetUp.
 class GlTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -34,6 +40,8 @@ protected:
     std::vector<unsigned char> frame() const;
 
     GLFWwindow* window = nullptr;
+    bool coreProfile = false;  // set before SetUp: a forward-compatible 3.3 core context
+    int stencilBits = 0;       // set before SetUp: the demo window has none
 };
 
 // Prints a Color as r, g, b, a in test failure messages.

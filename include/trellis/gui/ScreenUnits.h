@@ -35,6 +35,10 @@ void beginScreenProjection();
 // identity model-view matrix (left current), without saving either.
 void loadScreenProjection(double widthUnits, double heightUnits);
 
+// The matrix loadScreenProjection loads (column-major, as glGetFloatv reads it), computed in
+// single precision as OpenGL computes glOrtho's, for contexts without matrices.
+void screenProjection(double widthUnits, double heightUnits, float (&matrix)[16]);
+
 // Window-library cursor coordinates to framebuffer pixels, truncated toward zero, for displays
 // whose framebuffer is larger than the window's size in screen coordinates.
 void cursorToPixels(double cursorX, double cursorY, int windowWidth, int windowHeight,

@@ -1,4 +1,5 @@
-// Renderer: how the interface is drawn. The batched renderer (the default) records the whole
+// Renderer: how the interface is drawn. The batched renderer (the default where the context
+// has the fixed-function pipeline) records the whole
 // frame into a few vertex arrays and draws them with a handful of draw calls, leaves out what lies
 // wholly outside the viewport, and draws an unchanged frame again from a saved copy of its
 // pixels; its frames are identical, pixel for pixel, to the immediate renderer's, which issues
@@ -13,6 +14,11 @@
 // screen projection, or another texture bound than the font's, is drawn by the immediate
 // renderer.
 //
+// The shader renderer is the batched renderer with another way of issuing its batches: one GLSL
+// program ("#version 330 core", "#version 300 es") over a vertex buffer, with the same frames,
+// pixel for pixel. It keeps its GL objects per context. In a context without the fixed-function
+// pipeline, elements that draw with GL calls of their own (rather than recording) are left out.
+//
 // Elements of classes other than the built-in ones are drawn by their own draw() in their
 // place (see DrawRecorder.h); if such a draw() leaves GL state changed that later drawing would
 // see, the rest of that frame is drawn by the immediate renderer. Frames with such elements are
@@ -25,16 +31,23 @@ namespace trellis {
 
 class GuiElement;
 
-// The two ways of drawing the interface.
+// The ways of drawing the interface.
 enum class Renderer {
-    Batched,    // vertex arrays in few draw calls, culling and reuse; the default
+    Batched,    // vertex arrays in few draw calls, culling and reuse; fixed-function GL
     Immediate,  // one glBegin/glEnd per primitive: the reference
+    Shader,     // the batched renderer's frames drawn with a GLSL program and vertex buffers
+    Automatic,  // the default: Shader in a context without the fixed-function pipeline (a core
+                // profile, OpenGL ES 3), else Batched
 };
 
 // Chooses the renderer for the frames that follow. The environment variable TRELLIS_RENDERER
-// set to "immediate" (or "batched") chooses it before the first call.
+// set to "immediate", "batched" or "shader" chooses it before the first call. A context without
+// the fixed-function pipeline is always drawn by the shader renderer; one whose GL is too old
+// for it (before 3.3) by the batched renderer.
 void setRenderer(Renderer renderer);
-Renderer currentRenderer();  // the renderer in use
+// The renderer in use: in the current context, the one that draws there (never Automatic);
+// without a context, the one chosen.
+Renderer currentRenderer();
 
 // Whether the batched renderer puts back the saved pixels of an unchanged frame and repairs
 // small changes in place (the default); off, it records and draws every frame in full.

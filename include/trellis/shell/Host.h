@@ -28,7 +28,9 @@ namespace trellis {
 
 // Starts the interface for a framebuffer of the given size in pixels: fixes the screen units
 // (the height is 100 units), snaps the title-bar height and border width, and creates the root.
-// Loads no file. Needs a current OpenGL context; false, with nothing done, without one or for a
+// Loads no file. Needs a current OpenGL context that trellis can draw in (one with the
+// fixed-function pipeline, or OpenGL 3.3 / OpenGL ES 3.0 and later); false, with nothing done,
+// without one (a diagnostic names the reason, for example an OpenGL ES 2.0 context) or for a
 // width or height below 1. Calling it again keeps the root and its tree, re-fixing the units
 // (and re-snapping the tree) when the size changed.
 bool initHostGui(int framebufferWidth, int framebufferHeight);
@@ -127,8 +129,9 @@ bool interfaceTookLastEvent();
 
 // Draws the interface over whatever the bound framebuffer holds, at any point of the host's
 // frame, with the debug lines (hovered skin class, focus name, pointer position) when asked.
-// Saves the host's GL state (enables, blend and alpha functions, texture bindings, matrices and
-// matrix mode, viewport, current colour, client state, current program) and restores it after;
+// Saves the host's GL state (enables, blend and alpha functions, texture bindings and sampler
+// objects, matrices and matrix mode, viewport, current colour, client state, current program,
+// vertex array object, buffers, enabled generic attributes) and restores it after;
 // draws with the GL defaults the interface assumes, so the pixels equal drawFrame's. Does
 // nothing before initHostGui or without a current context. Uses up to 24 model-view stack
 // entries above the host's. The batched renderer (Renderer.h) clears the depth buffer where it

@@ -1,0 +1,88 @@
+// Reading the current context's version and profile, and its window-system handle.
+#include "GlContext.h"
+
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <GL/glx.h>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+
+namespace trellis {
+
+namespace {
+
+// Whether the context's extension list names extension (read one by one in a 3.0+ context).
+bool hasExtension(const char* extension) {
+    GLint count = 0;
+    glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, GLuint(i)));
+        if (name && std::strcmp(name, extension) == 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+GlContextInfo currentGlContext() {
+    GlContextInfo info;
+    const char* text = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (!text)
+        return info;
+    info.current = true;
+    const char* esPrefix = "OpenGL ES ";
+    info.es = std::strncmp(text, esPrefix, std::strlen(esPrefix)) == 0;
+    int major = 0, minor = 0;
+    std::sscanf(info.es ? text + std::strlen(esPrefix) : text, "%d.%d", &major, &minor);
+    info.version = major * 10 + minor % 10;
+    if (info.es) {
+        info.shaders = info.version >= 30;
+        return info;
+    }
+    info.fixedFunction = true;
+    if (info.version >= 30) {
+        // A core profile, a forward-compatible context, or 3.1 without the compatibility
+        // extension has none of the fixed-function pipeline.
+        GLint flags = 0, mask = 0;
+        glGetIntegerv(GL_CONTEXT_FLAGS, &flags);
+        if (info.version >= 32)
+            glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &mask);
+        if ((mask & GL_CONTEXT_CORE_PROFILE_BIT) ||
+            (flags & GL_CONTEXT_FLAG_FORWARD_COMPATIBLE_BIT))
+            info.fixedFunction = false;
+        else if (info.version == 31 && !hasExtension("GL_ARB_compatibility"))
+            info.fixedFunction = false;
+    }
+    info.shaders = info.version >= 33;
+    return info;
+}
+
+std::string unusableContextReason(const GlContextInfo& context) {
+    if (!context.current)
+        return "no OpenGL context is current";
+    if (context.fixedFunction || context.shaders)
+        return "";
+    char version[32];
+    std::snprintf(version, sizeof version, "%d.%d", context.version / 10, context.version % 10);
+    if (context.es)
+        return std::string("an OpenGL ES ") + version +
+               " context: trellis needs OpenGL ES 3.0 or later";
+    return std::string("an OpenGL ") + version +
+           " context without the fixed-function pipeline: trellis needs OpenGL 3.3 or a "
+           "compatibility profile";
+}
+
+const void* currentContextKey() {
+    // GLX for windows on X; EGL (surfaceless, Wayland) when the program has it loaded.
+    if (const void* glx = glXGetCurrentContext())
+        return glx;
+    using GetCurrent = void* (*)();
+    static const auto eglCurrent =
+        reinterpret_cast<GetCurrent>(dlsym(RTLD_DEFAULT, "eglGetCurrentContext"));
+    return eglCurrent ? eglCurrent() : nullptr;
+}
+
+}  // namespace trellis

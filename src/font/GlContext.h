@@ -1,0 +1,30 @@
+// GlContext: what the current OpenGL context is (its version, whether it is OpenGL ES, whether
+// it keeps the fixed-function pipeline) and a key that tells contexts apart, for the GL objects
+// that belong to one context.
+#pragma once
+
+#include <string>
+
+namespace trellis {
+
+// The current context as trellis sees it.
+struct GlContextInfo {
+    bool current = false;        // a context is current (GL_VERSION can be read)
+    bool es = false;             // OpenGL ES (or WebGL)
+    int version = 0;             // major * 10 + minor: 33 for 3.3, 30 for ES 3.0
+    bool fixedFunction = false;  // glBegin, matrices and client arrays are there
+    bool shaders = false;        // the shader renderer's GLSL (330 core or 300 es) compiles
+};
+
+// Reads the current context's version, profile and flags.
+GlContextInfo currentGlContext();
+
+// Why trellis cannot draw in a context, or empty when it can: a context needs either the
+// fixed-function pipeline or the shader renderer's language ("an OpenGL ES 2.0 context: ...").
+std::string unusableContextReason(const GlContextInfo& context);
+
+// A value that differs between the contexts current at different times (the window system's
+// context handle), or null when the window system cannot tell.
+const void* currentContextKey();
+
+}  // namespace trellis

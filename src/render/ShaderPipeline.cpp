@@ -1,0 +1,203 @@
+// The shader renderer's program, arrays and draw calls.
+#include "ShaderPipeline.h"
+
+#include "font/FontTexture.h"
+#include "trellis/font/TextureFont.h"
+
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <cstddef>
+
+namespace trellis {
+
+namespace {
+
+// What the fragment shader does with a fragment; the uniform "mode".
+enum Mode : int { kFlat = 0, kTextured = 1, kGlyph = 2 };
+
+// The vertex shader: positions arrive in clip coordinates (the recorder computed them as the
+// fixed-function pipeline does), so it only passes them on. Colours are interpolated without
+// perspective (COLOUR), as llvmpipe interpolates the fixed-function colour, where the
+// language has the qualifier.
+constexpr const char* kVertexBody = R"(
+layout(location = 0) in vec3 position;
+layout(location = 1) in vec2 texCoord;
+layout(location = 2) in vec4 colour;
+out vec2 st;
+COLOUR out vec4 tint;
+void main() {
+    st = texCoord;
+    tint = colour;
+    gl_Position = vec4(position, 1.0);
+}
+)";
+
+// The fragment shader: the fixed-function texture environment GL_MODULATE, and the alpha test
+// GL_GEQUAL 0.1 for glyphs.
+constexpr const char* kFragmentBody = R"(
+uniform sampler2D font;
+uniform int mode;
+in vec2 st;
+COLOUR in vec4 tint;
+out vec4 fragment;
+void main() {
+    if (mode == 0) {
+        fragment = tint;
+        return;
+    }
+    vec4 c = texture(font, st) * tint;
+    if (mode == 2 && c.a < 0.1)
+        discard;
+    fragment = c;
+}
+)";
+
+// Compiles one shader; 0 with the log in error.
+GLuint compile(GLenum type, const std::string& source, std::string& error) {
+    const GLuint shader = glCreateShader(type);
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint done = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &done);
+    if (!done) {
+        char log[512] = "";
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        error = std::string("the interface's shader does not compile: ") + log;
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+}  // namespace
+
+bool ShaderPipeline::prepare(const GlContextInfo& context, std::string& error) {
+    Objects& objects = byContext[currentContextKey()];
+    // A context that was destroyed may have left its key to a new one.
+    if (objects.program && (!glIsProgram(objects.program) || !glIsVertexArray(objects.vertexArray)))
+        objects = Objects();
+    if (!objects.program && !build(context, objects, error))
+        return false;
+    objects.fontTexture = fontTextureHere();
+    current = &objects;
+    return true;
+}
+
+bool ShaderPipeline::build(const GlContextInfo& context, Objects& objects, std::string& error) {
+    const std::string header = context.es
+                                   ? "#version 300 es\nprecision highp float;\n#define COLOUR\n"
+                                   : "#version 330 core\n#define COLOUR noperspective\n";
+    const GLuint vertex = compile(GL_VERTEX_SHADER, header + kVertexBody, error);
+    const GLuint fragment = vertex ? compile(GL_FRAGMENT_SHADER, header + kFragmentBody, error) : 0;
+    if (!fragment) {
+        if (vertex)
+            glDeleteShader(vertex);
+        return false;
+    }
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    glLinkProgram(program);
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        error = "the interface's shaders do not link";
+        glDeleteProgram(program);
+        return false;
+    }
+    objects.program = program;
+    objects.modeLocation = glGetUniformLocation(program, "mode");
+    GLint previous = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &previous);
+    glUseProgram(program);
+    glUniform1i(glGetUniformLocation(program, "font"), 0);
+    glUseProgram(GLuint(previous));
+    glGenVertexArrays(1, &objects.vertexArray);
+    glGenBuffers(1, &objects.vertexBuffer);
+    glGenBuffers(1, &objects.indexBuffer);
+    return true;
+}
+
+void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices) {
+    Objects& o = *current;
+    glUseProgram(o.program);
+    glBindVertexArray(o.vertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, o.vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(DrawVertex)), vertices.data(),
+                 GL_STREAM_DRAW);
+    // Quads are drawn as the triangles (0, 1, 2) and (0, 2, 3), as GL splits GL_QUADS.
+    const uint32_t quads = uint32_t(vertices.size() / 4);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, o.indexBuffer);
+    if (quads > o.indexedQuads) {
+        std::vector<uint32_t> indices(size_t(quads) * 6);
+        for (uint32_t q = 0; q < quads; ++q) {
+            const uint32_t v = q * 4, corners[6] = {v, v + 1, v + 2, v, v + 2, v + 3};
+            std::copy(corners, corners + 6, indices.begin() + q * 6);
+        }
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
+                     indices.data(), GL_STATIC_DRAW);
+        o.indexedQuads = quads;
+    }
+    for (GLuint i = 0; i < 3; ++i)
+        glEnableVertexAttribArray(i);
+    glActiveTexture(GL_TEXTURE0);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
+    glBindTexture(GL_TEXTURE_2D, o.fontTexture);
+    mode = -1;
+}
+
+void ShaderPipeline::pointAt(uint32_t first) {
+    const GLsizei stride = sizeof(DrawVertex);
+    const size_t at = size_t(first) * sizeof(DrawVertex);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(at + offsetof(DrawVertex, x)));
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(at + offsetof(DrawVertex, s)));
+    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(at + offsetof(DrawVertex, rgba)));
+}
+
+void ShaderPipeline::setState(DrawState state) {
+    int wanted = kFlat;
+    // Without a font no texture is complete: the fixed-function pipeline then draws as if
+    // texturing were off.
+    if (state == DrawState::TexturedQuads && current->fontTexture)
+        wanted = kTextured;
+    else if (state == DrawState::Glyphs)
+        wanted = kGlyph;
+    if (state == DrawState::Glyphs) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glDepthMask(GL_FALSE);
+    } else {
+        glDisable(GL_BLEND);
+        glDepthMask(GL_TRUE);
+    }
+    if (wanted != mode) {
+        glUniform1i(current->modeLocation, wanted);
+        mode = wanted;
+    }
+}
+
+void ShaderPipeline::draw(DrawState state, uint32_t first, uint32_t count) {
+    pointAt(first);
+    if (state == DrawState::Lines)
+        glDrawArrays(GL_LINES, 0, GLsizei(count));
+    else
+        glDrawElements(GL_TRIANGLES, GLsizei(count / 4 * 6), GL_UNSIGNED_INT, nullptr);
+}
+
+void ShaderPipeline::end() {
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glUseProgram(0);
+    glBindTexture(GL_TEXTURE_2D, GLuint(boundTexture));
+}
+
+}  // namespace trellis

@@ -1,0 +1,47 @@
+// ShaderPipeline: the shader renderer's GL objects (one program of the GLSL family for
+// "#version 330 core" and "#version 300 es", a vertex array object, a vertex buffer, a quad
+// index buffer and the font's texture), made in each context that draws, and the draw calls
+// that reproduce the fixed-function batches: colours as given, textures modulated, glyphs
+// alpha-tested at 0.1 (a discard) and blended.
+#pragma once
+
+#include "DrawList.h"
+
+#include "font/GlContext.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace trellis {
+
+// The shader renderer's objects of the current context, and its draw calls.
+class ShaderPipeline {
+public:
+    // Makes the current context's objects if it has none yet (or they are gone), and finds the
+    // font's texture there. False when the program does not build, with the reason in error.
+    bool prepare(const GlContextInfo& context, std::string& error);
+
+    void begin(const std::vector<DrawVertex>& vertices);         // upload; bind program and arrays
+    void setState(DrawState state);                              // blending, depth writes, mode
+    void draw(DrawState state, uint32_t first, uint32_t count);  // vertices first..first+count
+    void end();  // unbinds its program, arrays and buffer; binds the texture begin found
+
+private:
+    struct Objects {
+        unsigned int program = 0, vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
+        unsigned int fontTexture = 0;  // the font's texture in this context, 0 without a font
+        int modeLocation = -1;
+        uint32_t indexedQuads = 0;  // quads the index buffer covers
+    };
+    bool build(const GlContextInfo& context, Objects& objects, std::string& error);
+    void pointAt(uint32_t first);  // the attributes read from vertex first on
+
+    std::unordered_map<const void*, Objects> byContext;
+    Objects* current = nullptr;
+    int mode = -1;
+    int boundTexture = 0;  // the texture bound when the batches began
+};
+
+}  // namespace trellis
