@@ -1,13 +1,12 @@
 // Reading the current context's version and profile, and its window-system handle.
 #include "GlContext.h"
+#include "GlContextId.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
-#include <GL/glx.h>
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
 
 namespace trellis {
 
@@ -76,13 +75,8 @@ std::string unusableContextReason(const GlContextInfo& context) {
 }
 
 const void* currentContextKey() {
-    // GLX for windows on X; EGL (surfaceless, Wayland) when the program has it loaded.
-    if (const void* glx = glXGetCurrentContext())
-        return glx;
-    using GetCurrent = void* (*)();
-    static const auto eglCurrent =
-        reinterpret_cast<GetCurrent>(dlsym(RTLD_DEFAULT, "eglGetCurrentContext"));
-    return eglCurrent ? eglCurrent() : nullptr;
+    const GlContextId id = GlContextId::current();
+    return id.egl ? id.egl : id.glx;
 }
 
 }  // namespace trellis

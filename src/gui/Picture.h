@@ -2,7 +2,7 @@
 // GL context that draws it.
 #pragma once
 
-#include "gui/GlContextId.h"
+#include "font/GlContextId.h"
 
 #include <cstdint>
 #include <utility>

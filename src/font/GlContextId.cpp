@@ -1,5 +1,5 @@
 // The current context, asked of GLX and of EGL, whichever the program uses.
-#include "gui/GlContextId.h"
+#include "font/GlContextId.h"
 
 #include <dlfcn.h>
 
