@@ -37,6 +37,13 @@ build_example_cmake() {
         fail "building the example failed: $(tail -n 20 "$WORK/build.txt")"
 }
 
+# Builds examples/NAME against the install with its Makefile and pkg-config into $WORK/NAME.
+build_example_make() {
+    PKG_CONFIG_PATH="$PKG_DIR" make -C "$SOURCE/examples/$1" OUT="$WORK/$1" CXX="$EXAMPLE_CXX" \
+        CXXFLAGS="-O2 -Wall -Wextra $EXAMPLE_FLAGS" LDFLAGS="$EXAMPLE_FLAGS" >"$WORK/build.txt" 2>&1 ||
+        fail "building the example failed: $(tail -n 20 "$WORK/build.txt")"
+}
+
 # Remembers how many lines the program has printed, so that wait_for_line sees only later ones.
 mark_output() { SEEN=$(wc -l <"$DEMO_OUT"); }
 
