@@ -130,8 +130,7 @@ int main(int argc, char** argv) {
     glfwSetMouseButtonCallback(window, [](GLFWwindow*, int button, int action, int) {
         trellis::hostMouseButton(button, action);
     });
-    say("ready: interface " + std::to_string(width) + " x " + std::to_string(height) + " pixels, " +
-        reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+    bool ready = false;
     while (!glfwWindowShouldClose(window)) {
         glfwWaitEventsTimeout(1.0 / 60);
         drawScene(scene, width, height);
@@ -139,6 +138,12 @@ int main(int argc, char** argv) {
         if (glGetError() != GL_NO_ERROR)
             std::fprintf(stderr, "trellis-core: an OpenGL error in the frame\n");
         glfwSwapBuffers(window);
+        // Said once the first frame is on screen, so that a reader may look at it.
+        if (!ready) {
+            say("ready: interface " + std::to_string(width) + " x " + std::to_string(height) +
+                " pixels, " + reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+            ready = true;
+        }
     }
     say("window closed");
     trellis::destroyElement(trellis::rootElement);

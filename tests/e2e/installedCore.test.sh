@@ -12,6 +12,7 @@ exercise_core() {
 
     # The button in the skin's colour (6 pixels to the unit: the button spans 24..180 x 36..66),
     # the scene's triangle around its centroid.
+    settle
     shot=$(screenshot "$2-start" 800x600)
     [ "$(pixel "$shot" 30 40)" = "63 74 92" ] || fail "no button at (30, 40): $(pixel "$shot" 30 40)"
     [ "$(pixel "$shot" 540 381)" = "255 128 0" ] ||
