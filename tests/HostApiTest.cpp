@@ -341,7 +341,7 @@ TEST_F(HostApi, DrawsInOpenGlEs3AndRefusesOpenGlEs2) {
     glfwTerminate();
     window = nullptr;
     setenv("MESA_GLES_VERSION_OVERRIDE", "2.0", 1);
-    ASSERT_TRUE(glfwInit());
+    ASSERT_TRUE(startGlfw());
     openEsWindow(2, 0);
     unsetenv("MESA_GLES_VERSION_OVERRIDE");
     ASSERT_EQ(std::string(reinterpret_cast<const char*>(glGetString(GL_VERSION)))

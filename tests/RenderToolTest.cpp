@@ -5,7 +5,9 @@
 #include "support/TempFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 using namespace trellis;
 
@@ -166,4 +168,24 @@ TEST(RenderTool, NeverDestroysAnInputOrTheOldOutput) {
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
     EXPECT_EQ(render("out.png").status, 0);
     EXPECT_GT(size("out.png"), 1024u);
+}
+
+// Each renderer the environment can choose draws the same picture of the demo, byte for byte
+// (the shader renderer here in the tool's compatibility context).
+TEST(RenderTool, EveryRendererTheEnvironmentChoosesDrawsTheSamePicture) {
+    TempFolder folder;
+    std::string first;
+    for (const char* renderer : {"", "immediate", "batched", "shader"}) {
+        const std::string out = folder.path(std::string("out-") + renderer + ".png");
+        const ToolRun run = runTool(TRELLIS_RUN_DIR,
+                                    "env TRELLIS_RENDERER=" + std::string(renderer) + " " + kExe +
+                                        " testDialogue.xml --pointer 437,191 -o '" + out + "'",
+                                    folder.path("err"));
+        ASSERT_EQ(run.status, 0) << renderer << ": " << run.errors;
+        std::ifstream file(out, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(file)), {});
+        if (first.empty())
+            first = bytes;
+        EXPECT_EQ(bytes, first) << renderer;
+    }
 }

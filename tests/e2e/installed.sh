@@ -27,6 +27,23 @@ install_build() {
     PKG_DIR=$(dirname "$(find "$PREFIX" -name trellis.pc | head -n 1)")
 }
 
+# Configures and builds examples/NAME against the install with CMake into $WORK/NAME.
+build_example_cmake() {
+    cmake -S "$SOURCE/examples/$1" -B "$WORK/$1" -DCMAKE_PREFIX_PATH="$PREFIX" \
+        -DCMAKE_CXX_COMPILER="$EXAMPLE_CXX" -DCMAKE_CXX_FLAGS="$EXAMPLE_FLAGS" \
+        -DCMAKE_EXE_LINKER_FLAGS="$EXAMPLE_FLAGS" >"$WORK/configure.txt" 2>&1 ||
+        fail "configuring the example failed: $(cat "$WORK/configure.txt")"
+    cmake --build "$WORK/$1" >"$WORK/build.txt" 2>&1 ||
+        fail "building the example failed: $(tail -n 20 "$WORK/build.txt")"
+}
+
+# Builds examples/NAME against the install with its Makefile and pkg-config into $WORK/NAME.
+build_example_make() {
+    PKG_CONFIG_PATH="$PKG_DIR" make -C "$SOURCE/examples/$1" OUT="$WORK/$1" CXX="$EXAMPLE_CXX" \
+        CXXFLAGS="-O2 -Wall -Wextra $EXAMPLE_FLAGS" LDFLAGS="$EXAMPLE_FLAGS" >"$WORK/build.txt" 2>&1 ||
+        fail "building the example failed: $(tail -n 20 "$WORK/build.txt")"
+}
+
 # Remembers how many lines the program has printed, so that wait_for_line sees only later ones.
 mark_output() { SEEN=$(wc -l <"$DEMO_OUT"); }
 
@@ -43,19 +60,23 @@ $(cat "$WORK/stderr.txt")"
     done
 }
 
-# Starts the example built in FOLDER from an unrelated folder (it finds its files beside its
-# executable), and waits until its interface is loaded. Sets DEMO_PID, DEMO_WINDOW, DEMO_OUT.
-start_embed() {
+# Starts the example program PROGRAM from an unrelated folder (it finds its files beside its
+# executable), and waits until it prints a line matching READY. Sets DEMO_PID, DEMO_WINDOW,
+# DEMO_OUT.
+start_example() {
     mkdir -p "$WORK/elsewhere"
     DEMO_OUT="$WORK/stdout.txt"
     : >"$DEMO_OUT"
     mark_output
-    (cd "$WORK/elsewhere" && exec "$1/trellis-embed" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
+    (cd "$WORK/elsewhere" && exec "$1" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
     DEMO_PID=$!
     DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
     [ -n "$DEMO_WINDOW" ] || fail "the example's window did not appear: $(cat "$WORK/stderr.txt")"
-    wait_for_line '^ready: 1 top-level elements'
+    wait_for_line "$2"
 }
+
+# Starts the embedding example built in FOLDER, and waits until its interface is loaded.
+start_embed() { start_example "$1/trellis-embed" '^ready: 1 top-level elements'; }
 
 # Clicks window pixel (X, Y), which must differ from the pointer's position (a move there
 # waits for the pointer to move), and waits for a new line matching PATTERN.

@@ -21,6 +21,8 @@ namespace {
 
 std::string lastGlfwError;
 
+}  // namespace
+
 // Connects to the X server, trying again briefly: a connection has once been refused while
 // other test processes were connecting and leaving at the same moment.
 bool startGlfw() {
@@ -33,8 +35,6 @@ bool startGlfw() {
     }
     return false;
 }
-
-}  // namespace
 
 GLFWwindow* openTestWindow(bool core, int stencilBits) {
     glfwDefaultWindowHints();

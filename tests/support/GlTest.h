@@ -17,6 +17,9 @@ constexpr int kTestWindowHeight = 768;
 // Sets the screen units as start-up does for a viewport of the given size, without GL.
 void useScreenUnits(int viewportWidth = kTestWindowWidth, int viewportHeight = kTestWindowHeight);
 
+// Starts GLFW on the X display, trying again briefly when the connection is refused.
+bool startGlfw();
+
 // Opens a hidden 1024 x 768 window with the demo's pixel format (and stencilBits), a
 // compatibility context or an OpenGL 3.3 core one, and makes it current with a clear colour of
 // opaque black and rows packed tightly; null when it cannot.
