@@ -38,7 +38,9 @@ namespace trellis {
 // fixed-function pipeline, or OpenGL 3.3 / OpenGL ES 3.0 and later); false, with nothing done,
 // without one (a diagnostic names the reason, for example an OpenGL ES 2.0 context) or for a
 // width or height below 1. Calling it again keeps the root and its tree, re-fixing the units
-// (and re-snapping the tree) when the size changed.
+// (and re-snapping the tree) when the size changed. In a GLFW window with trellis-glfw linked it
+// connects the text fields to GLFW's clipboard; other hosts connect theirs with
+// setClipboardHooks (Clipboard.h), or keep a clipboard inside the program.
 bool initHostGui(int framebufferWidth, int framebufferHeight);
 
 // ---- Loading from any path -----------------------------------------------------------------
