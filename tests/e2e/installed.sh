@@ -59,7 +59,8 @@ start_example() {
     (cd "$WORK/elsewhere" && exec "$1" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &
     DEMO_PID=$!
     DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
-    [ -n "$DEMO_WINDOW" ] || fail "$(basename "$1")'s window did not appear: $(cat "$WORK/stderr.txt")"
+    [ -n "$DEMO_WINDOW" ] ||
+        fail "$(basename "$1")'s window did not appear: $(cat "$WORK/stderr.txt")"
     wait_for_line "$2"
 }
 
@@ -117,7 +118,8 @@ exercise_embed() {
 # Fails when the program at PATH, or any library it loads, is GLFW, or when it names GLFW among
 # the libraries it needs.
 check_no_glfw() {
-    ! readelf -d "$1" | grep -qi glfw || fail "$(basename "$1") needs GLFW: $(readelf -d "$1" | grep -i glfw)"
+    ! readelf -d "$1" | grep -qi glfw ||
+        fail "$(basename "$1") needs GLFW: $(readelf -d "$1" | grep -i glfw)"
     ! ldd "$1" | grep -qi glfw || fail "$(basename "$1") loads GLFW: $(ldd "$1" | grep -i glfw)"
 }
 
@@ -170,7 +172,8 @@ exercise_sdl() {
     keys_expecting "End ctrl+v" '^name: hello sdlhello sdl$'
     keys_expecting "Return" '^submitted: hello sdlhello sdl$'
     # The interface took those clicks: the background saw none.
-    ! grep -q '^background click' "$DEMO_OUT" || fail "a click on the interface reached the background"
+    ! grep -q '^background click' "$DEMO_OUT" ||
+        fail "a click on the interface reached the background"
 
     # The wheel over the scrolling panel is the interface's, over the background the program's.
     move_to 120 160
@@ -191,7 +194,8 @@ exercise_sdl() {
     click_expecting 900 650 '^background click at 900 650$'
 
     click_expecting 70 267 '^callback: quit$'
-    timeout 20 tail -s 0.1 --pid="$DEMO_PID" -f /dev/null || fail "the SDL example did not exit after Quit"
+    timeout 20 tail -s 0.1 --pid="$DEMO_PID" -f /dev/null ||
+        fail "the SDL example did not exit after Quit"
     DEMO_STATUS=0
     wait "$DEMO_PID" || DEMO_STATUS=$?
     DEMO_PID=
