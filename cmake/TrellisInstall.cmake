@@ -30,6 +30,19 @@ install(TARGETS trellis EXPORT trellisTargets
 install(DIRECTORY include/trellis DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
         FILES_MATCHING PATTERN "*.h")
 install(EXPORT trellisTargets NAMESPACE trellis:: DESTINATION ${TRELLIS_PACKAGE_DIR})
+# trellis-glfw has an export of its own, which the package loads only where GLFW is found, so
+# that a program without GLFW finds trellis::trellis all the same.
+if(TARGET trellis-glfw)
+    set_target_properties(trellis-glfw PROPERTIES
+        POSITION_INDEPENDENT_CODE ON
+        VERSION ${PROJECT_VERSION}
+        SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+    install(TARGETS trellis-glfw EXPORT trellisGlfwTargets
+            ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+            LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+            RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(EXPORT trellisGlfwTargets NAMESPACE trellis:: DESTINATION ${TRELLIS_PACKAGE_DIR})
+endif()
 
 configure_package_config_file(cmake/trellisConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
@@ -47,24 +60,30 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
 # header of ours includes them.
 set(TRELLIS_PC_LIBS_EXTRA "")
 if(BUILD_SHARED_LIBS)
-    set(TRELLIS_PC_REQUIRES "glfw3 gl glu")
+    set(TRELLIS_PC_REQUIRES "gl glu")
     set(TRELLIS_PC_REQUIRES_PRIVATE "Requires.private: tinyxml")
 else()
     set(TRELLIS_PC_LIBS_EXTRA " -lpng16")
-    set(TRELLIS_PC_REQUIRES "glfw3 gl glu tinyxml")
+    set(TRELLIS_PC_REQUIRES "gl glu tinyxml")
     set(TRELLIS_PC_REQUIRES_PRIVATE "")
 endif()
-# The file names the prefix it is installed to, which `cmake --install --prefix` may change: it
+# Each file names the prefix it is installed to, which `cmake --install --prefix` may change: it
 # is written at install time, straight to its place, so that installs to several prefixes from
-# one build never share a file.
+# one build never share a file. trellis.pc is the library alone; trellis-glfw.pc adds GLFW.
 set(TRELLIS_PC_PREFIX "@TRELLIS_PC_PREFIX@")
-configure_file(cmake/trellis.pc.in ${CMAKE_CURRENT_BINARY_DIR}/trellis.pc.in @ONLY)
-install(CODE "
-    set(TRELLIS_PC_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
-    set(pc \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/trellis.pc\")
-    message(STATUS \"Installing: \${pc}\")
-    configure_file(\"${CMAKE_CURRENT_BINARY_DIR}/trellis.pc.in\" \"\${pc}\" @ONLY)
-    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${pc}\")")
+set(pc_files trellis)
+if(TARGET trellis-glfw)
+    list(APPEND pc_files trellis-glfw)
+endif()
+foreach(pc_file ${pc_files})
+    configure_file(cmake/${pc_file}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${pc_file}.pc.in @ONLY)
+    install(CODE "
+        set(TRELLIS_PC_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+        set(pc \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig/${pc_file}.pc\")
+        message(STATUS \"Installing: \${pc}\")
+        configure_file(\"${CMAKE_CURRENT_BINARY_DIR}/${pc_file}.pc.in\" \"\${pc}\" @ONLY)
+        list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${pc}\")")
+endforeach()
 
 # The demo reads its files from the folder it runs in: the program goes to libexec, and the
 # trellis-demo command in bin changes to share/trellis, where the files are, and runs it.

@@ -411,7 +411,7 @@ TEST_F(HostApi, CaptureAnswersAndTakenEvents) {
 }
 
 // Window coordinates become pixels by the window-to-framebuffer ratio: from the window itself,
-// or, without one, from the sizes the host gave.
+// or, without one (a null window or none at all), from the sizes the host gave.
 TEST_F(HostApi, CursorPositionsScaleFromWindowToFramebuffer) {
     startDemo();
     const auto [x, y] = middleOf("skinButton");
@@ -426,6 +426,10 @@ TEST_F(HostApi, CursorPositionsScaleFromWindowToFramebuffer) {
         EXPECT_FLOAT_EQ(pointerX, expectedX[i] * pixelSize) << i;
         EXPECT_EQ(hoveredElement == findElement("skinButton"), i < 2) << i;
     }
+    // Without a window, as a host on another window library calls it: the sizes given.
+    hostCursorPos(x / 2, y / 2);
+    EXPECT_FLOAT_EQ(pointerX, int(x) * pixelSize);
+    EXPECT_EQ(hoveredElement, findElement("skinButton"));
 }
 
 // ---- Loading and removal ---------------------------------------------------------------------

@@ -3,7 +3,6 @@
 #include "trellis/shell/Host.h"
 
 #include "HostState.h"
-#include "WindowClipboard.h"
 #include "font/GlContext.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -56,8 +55,10 @@ bool initHostGui(int framebufferWidth, int framebufferHeight) {
     hostState.framebufferHeight = framebufferHeight;
     if (!rootElement)
         rootElement = new GuiRoot();
-    // A host on GLFW gets its clipboard; any other keeps the interface's own.
-    useWindowClipboard();
+    // A host on GLFW gets its clipboard when trellis-glfw is linked; any other keeps the
+    // interface's own, or connects its window system's with setClipboardHooks.
+    if (hostState.connectWindowClipboard)
+        hostState.connectWindowClipboard();
     return true;
 }
 

@@ -1,9 +1,8 @@
 // The host API's events and capture queries: the host's window events routed into the tree,
 // each answered with whether the interface took it.
 #include "HostState.h"
+#include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/ScreenUnits.h"
-
-#include <GLFW/glfw3.h>
 
 namespace trellis {
 
@@ -23,14 +22,8 @@ bool anyPressTaken() {
 
 }  // namespace
 
-void hostCursorPos(GLFWwindow* window, double x, double y) {
-    int windowWidth = hostState.windowWidth, windowHeight = hostState.windowHeight;
-    int framebufferWidth = hostState.framebufferWidth;
-    int framebufferHeight = hostState.framebufferHeight;
-    if (window) {
-        glfwGetWindowSize(window, &windowWidth, &windowHeight);
-        glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
-    }
+void routeHostPointer(double x, double y, int windowWidth, int windowHeight, int framebufferWidth,
+                      int framebufferHeight) {
     int pixelX = 0, pixelY = 0;
     cursorToPixels(x, y, windowWidth, windowHeight, framebufferWidth, framebufferHeight, pixelX,
                    pixelY);
@@ -38,7 +31,12 @@ void hostCursorPos(GLFWwindow* window, double x, double y) {
     hostState.tookLastEvent = interfaceWantsPointer();
 }
 
-void hostCursorEnter(GLFWwindow*, int entered) {
+void hostCursorPos(double x, double y) {
+    routeHostPointer(x, y, hostState.windowWidth, hostState.windowHeight,
+                     hostState.framebufferWidth, hostState.framebufferHeight);
+}
+
+void hostCursorEnter(bool entered) {
     if (!entered)
         routePointerLeave();
     hostState.tookLastEvent = interfaceWantsPointer();
@@ -47,7 +45,7 @@ void hostCursorEnter(GLFWwindow*, int entered) {
 bool hostMouseButton(int button, int action) {
     if (button < 0 || button >= kMouseButtonCount)
         return hostState.tookLastEvent = false;
-    const bool pressed = action != GLFW_RELEASE;
+    const bool pressed = action != kActionRelease;
     // Decided before routing, on what lies under the pointer now: a callback fired by the
     // press may change the tree.
     refreshHover();
@@ -60,7 +58,7 @@ bool hostMouseButton(int button, int action) {
 }
 
 bool hostKey(int key, int action) {
-    return hostState.tookLastEvent = routeKey(key, action != GLFW_RELEASE);
+    return hostState.tookLastEvent = routeKey(key, action != kActionRelease);
 }
 
 bool hostChar(unsigned int codepoint) {

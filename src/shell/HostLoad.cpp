@@ -1,11 +1,11 @@
 // The host API's loading from any path, lookup by name and removal.
 #include "HostState.h"
+#include "font/GlContext.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ElementRegistry.h"
 
 #include <GL/gl.h>
-#include <GLFW/glfw3.h>
 #include <unordered_set>
 #include <vector>
 
@@ -18,7 +18,7 @@ bool loadFont(const char* path) {
         return false;
     // The old texture goes only in the context that made it: in another context the same
     // number may name someone else's texture.
-    GLFWwindow* context = glfwGetCurrentContext();
+    const void* context = currentContextKey();
     const unsigned int old = hostState.fontTexture;
     if (old && old != textureName && hostState.fontContext == context && glIsTexture(old))
         glDeleteTextures(1, &old);

@@ -13,10 +13,18 @@ struct HostState {
     HostResize resize = HostResize::KeepPixelSize;    // how hostFramebufferSize resizes
     bool tookLastEvent = false;                       // interfaceTookLastEvent's answer
     bool tookPress[kMouseButtonCount] = {};           // per button: a press the interface took
-    GLFWwindow* fontContext = nullptr;  // context current when loadFont last loaded a font
+    const void* fontContext = nullptr;  // context current when loadFont last loaded a font
     unsigned int fontTexture = 0;       // the texture that load created
+    // Connects the window library's clipboard when initHostGui starts the interface in one of
+    // its windows; set by the window library's part of trellis (trellis-glfw) when linked.
+    void (*connectWindowClipboard)() = nullptr;
 };
 
 extern HostState hostState;  // the one host state
+
+// The pointer moved to (x, y) in window coordinates, for a window of the given size in screen
+// coordinates (0: unknown, scale by 1) and framebuffer in pixels.
+void routeHostPointer(double x, double y, int windowWidth, int windowHeight, int framebufferWidth,
+                      int framebufferHeight);
 
 }  // namespace trellis

@@ -126,3 +126,93 @@ exercise_embed() {
     [ "$DEMO_STATUS" = 0 ] || fail "exit code $DEMO_STATUS: $(cat "$WORK/stderr.txt")"
     wait_for_line '^window closed$'
 }
+
+# ---- The SDL 2 example (examples/sdl2), which links trellis without GLFW ----
+
+# Fails when the program at PATH, or any library it loads, is GLFW, or when it names GLFW among
+# the libraries it needs.
+check_no_glfw() {
+    ! readelf -d "$1" | grep -qi glfw ||
+        fail "$(basename "$1") needs GLFW: $(readelf -d "$1" | grep -i glfw)"
+    ! ldd "$1" | grep -qi glfw || fail "$(basename "$1") loads GLFW: $(ldd "$1" | grep -i glfw)"
+}
+
+# Starts the SDL example built in FOLDER, with its window focused, and waits until its interface
+# is loaded in a core profile context.
+start_sdl() {
+    start_example "$1/trellis-sdl2" '^ready: interface 800 x 600 pixels, OpenGL .*, core profile$'
+    # No window manager gives the window the keyboard: the test does.
+    xdotool windowfocus --sync "$DEMO_WINDOW"
+    settle
+}
+
+# Presses KEYS (xdotool key names) and waits for a new line matching PATTERN.
+keys_expecting() {
+    mark_output
+    xdotool key --delay 50 $1
+    wait_for_line "$2"
+}
+
+# Drives the SDL example built in FOLDER: a check box, typing, the clipboard, Enter, the wheel,
+# the background, a resize and its Quit button. Its 800 x 600 window has 6 pixels to the unit;
+# the elements (sdlDialogue.xml) are, in pixels: the check box at 24, 36 (180 x 18), the text
+# field at 72, 66 (168 x 24), the scrolling panel at 24, 102 (216 x 120) and the Quit button at
+# 24, 252 (96 x 30).
+exercise_sdl() {
+    check_no_glfw "$1/trellis-sdl2"
+    start_sdl "$1"
+    local shot
+    shot=$(screenshot start 800x600)
+    # The interface is drawn in the core context, over the light background.
+    [ "$(pixel "$shot" 230 290)" = "43 49 60" ] ||
+        fail "no window of the interface at (230, 290): $(pixel "$shot" 230 290)"
+    read -r r g b <<<"$(pixel "$shot" 600 400)"
+    [ "$b" -gt 120 ] || fail "the background is not light at first: $r $g $b"
+
+    click_expecting 40 45 '^dark background: on$'
+    settle
+    shot=$(screenshot dark 800x600)
+    read -r r g b <<<"$(pixel "$shot" 600 400)"
+    [ "$b" -lt 20 ] || fail "the background is not dark after the check box: $r $g $b"
+
+    # Typed text arrives as SDL_TEXTINPUT, code point by code point.
+    move_to 150 78
+    click 1
+    mark_output
+    xdotool type --delay 30 "hello sdl"
+    wait_for_line '^name: hello sdl$'
+    # Ctrl+A and Ctrl+C copy to SDL's clipboard; End and Ctrl+V paste it back from there.
+    keys_expecting "ctrl+a ctrl+c" '^clipboard: hello sdl$'
+    keys_expecting "End ctrl+v" '^name: hello sdlhello sdl$'
+    keys_expecting "Return" '^submitted: hello sdlhello sdl$'
+    # The interface took those clicks: the background saw none.
+    ! grep -q '^background click' "$DEMO_OUT" ||
+        fail "a click on the interface reached the background"
+
+    # The wheel over the scrolling panel is the interface's, over the background the program's.
+    move_to 120 160
+    mark_output
+    xdotool click 5
+    wait_for_line '^wheel: taken by the interface$'
+    click_expecting 600 400 '^background click at 600 400$'
+    move_to 620 420
+    mark_output
+    xdotool click 5
+    wait_for_line '^wheel: background$'
+
+    # A larger window keeps the interface where it was.
+    mark_output
+    xdotool windowsize "$DEMO_WINDOW" 1000 700
+    wait_for_line '^resized to 1000 x 700$'
+    click_expecting 40 45 '^dark background: off$'
+    click_expecting 900 650 '^background click at 900 650$'
+
+    click_expecting 70 267 '^callback: quit$'
+    timeout 20 tail -s 0.1 --pid="$DEMO_PID" -f /dev/null ||
+        fail "the SDL example did not exit after Quit"
+    DEMO_STATUS=0
+    wait "$DEMO_PID" || DEMO_STATUS=$?
+    DEMO_PID=
+    [ "$DEMO_STATUS" = 0 ] || fail "exit code $DEMO_STATUS: $(cat "$WORK/stderr.txt")"
+    wait_for_line '^window closed$'
+}

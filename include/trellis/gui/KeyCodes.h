@@ -1,8 +1,21 @@
-// Key codes and modifier bits as the window library (GLFW 3) numbers them, for the elements
-// that interpret keys, and which modifier a key is.
+// Key codes, key actions and modifier bits as the interface reads them, and which modifier a
+// key is. The numbers are GLFW 3's, so a GLFW host passes its keys as they come; a host on any
+// other window library (SDL, a platform's own events) translates its keys to these:
+// - printable keys by the ASCII code of what they show unshifted on a US keyboard, letters as
+//   capitals: 'A' to 'Z' are 65 to 90 (Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V in a text field are
+//   'A', 'C', 'X' and 'V' with a Control key held), '0' to '9' are 48 to 57, Space is 32;
+// - the named keys below (Enter, Tab, the arrows, the modifier keys...);
+// - any other key may be passed with GLFW's number for it, or not at all: no element reads it.
+// Typed text does not come from keys: the host passes each character's Unicode code point to
+// hostChar (Host.h). Modifiers are not passed with each key: the interface follows which are
+// held from the presses and releases of the modifier keys themselves, so pass those too.
 #pragma once
 
 namespace trellis {
+
+constexpr int kActionRelease = 0;  // a key or mouse button went up
+constexpr int kActionPress = 1;    // a key or mouse button went down
+constexpr int kActionRepeat = 2;   // a held key repeated (routed as a press)
 
 constexpr int kKeySpace = 32;          // the space bar
 constexpr int kKeyEnter = 257;         // Return

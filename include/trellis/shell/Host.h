@@ -9,12 +9,18 @@
 // its whole subtree, children first, and unregisters every name in it.
 //
 // Coordinates: screen units are 100 high at the size given to initHostGui, origin at the
-// top-left, y down; events take window coordinates as GLFW reports them.
+// top-left, y down; events take window coordinates, origin at the top-left, y down.
+//
+// Window libraries: everything here takes plain values and is in the library trellis, which
+// links no window library, so any host (GLFW, SDL, a platform's own windows) can use it. The
+// GLFWwindow* conveniences at the end are in trellis-glfw (CMake: trellis::glfw; pkg-config:
+// trellis-glfw), which a GLFW host links as well; it also connects GLFW's clipboard.
 #pragma once
 
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/KeyCodes.h"
 #include "trellis/skin/Reskin.h"
 #include "trellis/skin/SkinFile.h"
 
@@ -32,7 +38,9 @@ namespace trellis {
 // fixed-function pipeline, or OpenGL 3.3 / OpenGL ES 3.0 and later); false, with nothing done,
 // without one (a diagnostic names the reason, for example an OpenGL ES 2.0 context) or for a
 // width or height below 1. Calling it again keeps the root and its tree, re-fixing the units
-// (and re-snapping the tree) when the size changed.
+// (and re-snapping the tree) when the size changed. In a GLFW window with trellis-glfw linked it
+// connects the text fields to GLFW's clipboard; other hosts connect theirs with
+// setClipboardHooks (Clipboard.h), or keep a clipboard inside the program.
 bool initHostGui(int framebufferWidth, int framebufferHeight);
 
 // ---- Loading from any path -----------------------------------------------------------------
@@ -73,33 +81,38 @@ void destroyDialogue(LoadedDialogue& dialogue);
 
 // ---- Events from the host's window ---------------------------------------------------------
 
-// The pointer moved to (x, y) in window coordinates. With a window, its window and framebuffer
-// sizes scale the position to pixels (HiDPI); with null, the sizes last given to
-// hostWindowSize and hostFramebufferSize do. Updates the hovered element.
-void hostCursorPos(GLFWwindow* window, double x, double y);
+// The pointer moved to (x, y) in window coordinates. The sizes last given to hostWindowSize
+// and hostFramebufferSize scale it to framebuffer pixels (HiDPI); before any hostWindowSize it
+// is taken as pixels. Updates the hovered element.
+void hostCursorPos(double x, double y);
 
-// The pointer left (entered 0) or entered the window: on leaving nothing is hovered any more.
-void hostCursorEnter(GLFWwindow* window, int entered);
+// The pointer left (false) or entered (true) the window: on leaving nothing is hovered any more.
+void hostCursorEnter(bool entered);
 
-// A mouse button (0 left, 1 right, 2 middle, ...) was pressed (action 1) or released (action 0).
-// True when the interface took it: a press over an element other than the root, or a release
-// of a button that went down on one. Presses over the root (the background) are routed as
-// before (focus moves) but give false, so the host's scene gets them.
+// A mouse button (0 left, 1 right, 2 middle, 3 and up for more) was pressed (action
+// kActionPress, 1) or released (kActionRelease, 0; KeyCodes.h). True when the interface took
+// it: a press over an element other than the root, or a release of a button that went down on
+// one. Presses over the root (the background) are routed as before (focus moves) but give
+// false, so the host's scene gets them.
 bool hostMouseButton(int button, int action);
 
-// A key was pressed (action 1), repeated (2, routed as a press) or released (0). True when the
-// focus element consumed it.
+// A key was pressed (kActionPress, 1), repeated (kActionRepeat, 2, routed as a press) or
+// released (kActionRelease, 0). key is numbered as KeyCodes.h says: letters as ASCII capitals,
+// digits and Space as ASCII, the named keys as listed there (GLFW's numbers); pass the modifier
+// keys too, as the interface follows Shift and Control from them. True when the focus element
+// consumed it.
 bool hostKey(int key, int action);
 
-// A character was typed (GLFW's character callback: a Unicode code point). True when the focus
-// element took it.
+// A character was typed: its Unicode code point (GLFW's character callback; from SDL, each code
+// point of SDL_TEXTINPUT's UTF-8 text). True when the focus element took it.
 bool hostChar(unsigned int codepoint);
 
-// The wheel turned by (dx, dy) notches (GLFW's scroll callback). True when the element under
-// the pointer, or one of its parents, took it.
+// The wheel turned by (dx, dy) notches: dy > 0 away from the user, dx > 0 to the right (GLFW's
+// scroll callback; SDL's wheel event's x and y). True when the element under the pointer, or
+// one of its parents, took it.
 bool hostScroll(double dx, double dy);
 
-// The window's size in screen coordinates changed; only used by hostCursorPos(nullptr, ...).
+// The window's size in screen coordinates changed; hostCursorPos(x, y) scales by it.
 void hostWindowSize(int width, int height);
 
 // How the interface follows a framebuffer resize.
@@ -137,5 +150,14 @@ bool interfaceTookLastEvent();
 // entries above the host's. The batched renderer (Renderer.h) clears the depth buffer where it
 // draws and leaves its own depth values there; the immediate renderer leaves depth alone.
 void drawInterface(bool debugLines = false);
+
+// ---- GLFW conveniences (library trellis-glfw) ------------------------------------------------
+
+// hostCursorPos for GLFW's cursor-position callback: with a window, its window and framebuffer
+// sizes scale the position to pixels; with null, as hostCursorPos(x, y).
+void hostCursorPos(GLFWwindow* window, double x, double y);
+
+// hostCursorEnter for GLFW's cursor-enter callback (entered 0: the pointer left).
+void hostCursorEnter(GLFWwindow* window, int entered);
 
 }  // namespace trellis
