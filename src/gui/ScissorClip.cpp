@@ -34,16 +34,6 @@ bool hasClipControl() {
     return known;
 }
 
-// Whether window y runs downwards, as glClipControl(GL_UPPER_LEFT, ...) makes it: then the
-// scissor box counts rows from the other end than gluProject does.
-bool upperLeftOrigin() {
-    if (!hasClipControl())
-        return false;
-    GLint origin = 0;
-    glGetIntegerv(GL_CLIP_ORIGIN, &origin);
-    return origin == GL_UPPER_LEFT;
-}
-
 // The window pixel that a point of the current drawing coordinates lands on (y from below).
 void project(double x, double y, const GLdouble* modelView, const GLdouble* projection,
              const GLint* viewport, double& windowX, double& windowY) {
@@ -54,6 +44,32 @@ void project(double x, double y, const GLdouble* modelView, const GLdouble* proj
 
 }  // namespace
 
+bool windowOriginUpperLeft() {
+    // Then window y runs downwards, and the scissor box counts rows from the other end than
+    // gluProject does.
+    if (!hasClipControl())
+        return false;
+    GLint origin = 0;
+    glGetIntegerv(GL_CLIP_ORIGIN, &origin);
+    return origin == GL_UPPER_LEFT;
+}
+
+void scissorBoxOf(float x, float y, float width, float height, const double* modelView,
+                  const double* projection, const int* viewport, bool upperLeft, long (&box)[4]) {
+    double x0, y0, x1, y1;
+    project(x, y, modelView, projection, viewport, x0, y0);
+    project(x + width, y + height, modelView, projection, viewport, x1, y1);
+    if (upperLeft) {
+        y0 = 2.0 * viewport[1] + viewport[3] - y0;
+        y1 = 2.0 * viewport[1] + viewport[3] - y1;
+    }
+    // Element edges lie on whole pixels; rounding keeps a float's last bit from losing one.
+    box[0] = std::lround(std::min(x0, x1));
+    box[1] = std::lround(std::min(y0, y1));
+    box[2] = std::lround(std::max(x0, x1));
+    box[3] = std::lround(std::max(y0, y1));
+}
+
 ScissorClip::ScissorClip(float x, float y, float width, float height) {
     wasEnabled = glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE;
     glGetIntegerv(GL_SCISSOR_BOX, previousBox);
@@ -62,16 +78,10 @@ ScissorClip::ScissorClip(float x, float y, float width, float height) {
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
-    double x0, y0, x1, y1;
-    project(x, y, modelView, projection, viewport, x0, y0);
-    project(x + width, y + height, modelView, projection, viewport, x1, y1);
-    if (upperLeftOrigin()) {
-        y0 = 2.0 * viewport[1] + viewport[3] - y0;
-        y1 = 2.0 * viewport[1] + viewport[3] - y1;
-    }
-    // Element edges lie on whole pixels; rounding keeps a float's last bit from losing one.
-    long left = std::lround(std::min(x0, x1)), right = std::lround(std::max(x0, x1));
-    long bottom = std::lround(std::min(y0, y1)), top = std::lround(std::max(y0, y1));
+    long box[4];
+    scissorBoxOf(x, y, width, height, modelView, projection, viewport, windowOriginUpperLeft(),
+                 box);
+    long left = box[0], bottom = box[1], right = box[2], top = box[3];
     if (wasEnabled) {
         left = std::max<long>(left, previousBox[0]);
         bottom = std::max<long>(bottom, previousBox[1]);
