@@ -1,7 +1,11 @@
 // Scoped scissor clips: the rectangle projected to window pixels and met with the clip before.
 #include "trellis/gui/ScissorClip.h"
 
+#include "gui/GlContextId.h"
+
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
@@ -19,19 +23,42 @@ namespace {
 #define GL_UPPER_LEFT 0x8CA2
 #endif
 
-// Whether the context can have its window origin at the upper left (glClipControl): asking a
-// context without it would leave a GL error behind.
+// Whether the current context can have its window origin at the upper left (glClipControl, in
+// OpenGL 4.5, ARB_clip_control or EXT_clip_control): asking a context without it would leave a
+// GL error behind. Found once per context.
 bool hasClipControl() {
-    static const bool known = [] {
-        const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-        int major = 0, minor = 0;
-        if (version && std::sscanf(version, "%d.%d", &major, &minor) == 2 &&
-            (major > 4 || (major == 4 && minor >= 5)))
-            return true;
-        const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-        return extensions && std::strstr(extensions, "GL_ARB_clip_control") != nullptr;
-    }();
-    return known;
+    static GlContextId known;
+    static bool answer = false;
+    const GlContextId here = GlContextId::current();
+    if (here == known)
+        return answer;
+    known = here;
+    answer = false;
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (!version)
+        return answer;
+    const bool es = std::strncmp(version, "OpenGL ES", 9) == 0;
+    int major = 0, minor = 0;
+    if (std::sscanf(es ? version + 9 : version, "%*[^0-9]%d.%d", &major, &minor) != 2 &&
+        std::sscanf(es ? version + 9 : version, "%d.%d", &major, &minor) != 2)
+        return answer;
+    if (!es && (major > 4 || (major == 4 && minor >= 5)))
+        return answer = true;
+    // Core profiles list their extensions one by one only.
+    if (major >= 3) {
+        GLint count = 0;
+        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+        for (GLint i = 0; i < count && !answer; ++i) {
+            const char* name =
+                reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, GLuint(i)));
+            answer = name && (std::strcmp(name, "GL_ARB_clip_control") == 0 ||
+                              std::strcmp(name, "GL_EXT_clip_control") == 0);
+        }
+        return answer;
+    }
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    answer = extensions && std::strstr(extensions, "GL_ARB_clip_control") != nullptr;
+    return answer;
 }
 
 // The window pixel that a point of the current drawing coordinates lands on (y from below).
