@@ -16,6 +16,11 @@ void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSec
 // and one where a button's colour changed, in turns.
 void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeconds);
 
+// "mixed/<elements>": a dialogue of scrolling panels holding labels, check boxes, sliders, text
+// fields and pictures, drawn by the batched renderer as it runs (the pointer still) and in full,
+// by the shader renderer and by the immediate path, in turns, with each one's draw calls.
+void registerMixedBenchmarks(const std::vector<int>& elementCounts, double minSeconds);
+
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 

@@ -326,6 +326,31 @@ void changeRows(Table& table, const std::map<long, Series>& full,
                "left out as wholly outside the viewport");
 }
 
+// Gallery-like frames by each renderer, with their draw calls.
+void mixedTable(Table& table, const std::map<long, Series>& mixed) {
+    if (mixed.empty())
+        return;
+    table.heading("Mixed dialogue: scrolling panels of labels, check boxes, sliders, text fields "
+                  "and pictures (CPU ms per frame, draw calls)",
+                  {"elements", "still", "full redraw", "shader", "immediate", "calls", "-"});
+    for (const auto& [elements, s] : mixed) {
+        if (!s.error.empty())
+            continue;
+        table.row({std::to_string(elements), format("%.3f", medianOf(s, "still_ms")),
+                   format("%.3f", medianOf(s, "full_ms")), format("%.3f", medianOf(s, "shader_ms")),
+                   format("%.3f", medianOf(s, "immediate_ms")),
+                   format("%.0f", medianOf(s, "still_calls")) + " / " +
+                       format("%.0f", medianOf(s, "full_calls")) + " / " +
+                       format("%.0f", medianOf(s, "shader_calls")),
+                   ""});
+    }
+    reportErrors(table, mixed, "mixed");
+    table.note("still = the batched renderer as it runs, the pointer resting on a panel; full "
+               "redraw = the batched renderer recording and drawing every frame (reuse off); "
+               "shader = the shader renderer likewise; calls = draw calls of still / full / "
+               "shader frames");
+}
+
 void peerTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
     static const std::map<long, Series> none;
     auto familyOf = [&](const char* name) -> const std::map<long, Series>& {
@@ -377,6 +402,7 @@ void TableReporter::Finalize() {
     peerTable(table, results);
     auto family = [&](const char* name) -> const std::map<long, Series>& { return results[name]; };
     frameTable(table, family("frame"));
+    mixedTable(table, family("mixed"));
     loadTable(table, family("load"));
     scalingTable(table, family("load_scaling"));
     reskinTable(table, family("reskin"));

@@ -209,13 +209,20 @@ bool GuiElement::record(DrawRecorder& out) {
     return true;
 }
 
+void GuiElement::quadVertices(RecordedVertex (&quad)[4]) const {
+    quad[0] = {0, 0, u0, v0, bgColor};
+    quad[1] = {0, height, u0, v1, bgColor};
+    quad[2] = {width, height, u1, v1, bgColor};
+    quad[3] = {width, 0, u1, v0, bgColor};
+}
+
 void GuiElement::recordQuad(DrawRecorder& out) {
-    const RecordedVertex quad[4] = {{0, 0, u0, v0, bgColor},
-                                    {0, height, u0, v1, bgColor},
-                                    {width, height, u1, v1, bgColor},
-                                    {width, 0, u1, v0, bgColor}};
+    RecordedVertex quad[4];
+    quadVertices(quad);
     out.quads(quad, 4, texture != 0);
 }
+
+void GuiElement::recordOverChildren(DrawRecorder&) {}
 
 void GuiElement::recordBorder(DrawRecorder& out, const Color& color, float borderWidthUnits) {
     // Drawn right after the quad: a textured quad leaves texturing on, and every vertex of the

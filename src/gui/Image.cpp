@@ -4,9 +4,10 @@
 #include "gui/Picture.h"
 #include "gui/PictureLoad.h"
 #include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/ImmediateRecorder.h"
 
-#include <GL/gl.h>
 #include <filesystem>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -47,27 +48,30 @@ void Image::loadAttributes(const AttributeSource& element) {
 }
 
 void Image::draw() {
+    ImmediateRecorder now;
+    describe(now);
+}
+
+bool Image::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(Image))
+        return false;
+    describe(out);
+    return true;
+}
+
+void Image::describe(DrawRecorder& out) {
     if (!hasPicture()) {
-        GuiElement::draw();
+        recordQuad(out);
         return;
     }
-    // Whatever texture the caller had bound (the font's) is bound again afterwards.
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    // Made at the first draw in each context, and shared with the images of the same picture.
+    // Made at the first use in each context, and shared with the images of the same picture.
     const unsigned int pictureTexture = picture->texture();
-    // GuiElement's quad samples whatever texture is bound when its texture is non-zero. A
-    // picture's transparent parts let what lies beneath show, as text does.
-    glBindTexture(GL_TEXTURE_2D, pictureTexture);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    const unsigned int skinTexture = texture;
-    texture = pictureTexture;
-    GuiElement::draw();
-    texture = skinTexture;
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+    RecordedVertex quad[4];
+    quadVertices(quad);
+    // A picture's transparent parts let what lies beneath show, as text does; blending an
+    // opaque picture in an opaque tint would give its own colours, so it is not blended.
+    const bool blended = !picture->opaque || bgColor.rgba[3] != 255;
+    out.pictureQuads(quad, 4, pictureTexture, blended);
 }
 
 }  // namespace trellis

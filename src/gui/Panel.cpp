@@ -3,13 +3,14 @@
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/FlatRect.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
-#include <GL/gl.h>
 #include <algorithm>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -82,15 +83,26 @@ float Panel::thumbTop() const {
 }
 
 void Panel::drawOverChildren() {
+    ImmediateRecorder now;
+    recordOverChildren(now);
+}
+
+bool Panel::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(Panel))
+        return false;
+    recordQuad(out);
+    return true;
+}
+
+void Panel::recordOverChildren(DrawRecorder& out) {
     if (!hasScrollBar())
         return;
-    glDisable(GL_TEXTURE_2D);
     const float left = width - barWidth, top = thumbTop();
-    glColor4ubv(barColor.rgba);
-    drawFlatRect(left, 0, width, height);
-    glColor4ubv(thumbColor.rgba);
-    drawFlatRect(left + pixelSize, top + pixelSize, width - pixelSize,
-                 top + thumbHeight() - pixelSize);
+    RecordedVertex bar[8];
+    rectVertices(left, 0, width, height, barColor, bar);
+    rectVertices(left + pixelSize, top + pixelSize, width - pixelSize,
+                 top + thumbHeight() - pixelSize, thumbColor, bar + 4);
+    out.quads(bar, 8, false);
 }
 
 void Panel::onMouseDown(int button) {

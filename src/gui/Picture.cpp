@@ -6,8 +6,19 @@
 
 namespace trellis {
 
+namespace {
+
+bool allOpaque(const std::vector<uint8_t>& rgba) {
+    for (size_t i = 3; i < rgba.size(); i += 4)
+        if (rgba[i] != 255)
+            return false;
+    return true;
+}
+
+}  // namespace
+
 Picture::Picture(int width, int height, std::vector<uint8_t> rgba)
-    : width(width), height(height), pixels(std::move(rgba)) {}
+    : width(width), height(height), opaque(allOpaque(rgba)), pixels(std::move(rgba)) {}
 
 Picture::~Picture() {
     if (textures.empty() || !glGetString(GL_VERSION))
@@ -26,6 +37,8 @@ unsigned int Picture::texture() {
     // name a texture there is made again.
     if (made != textures.end() && glIsTexture(made->second))
         return made->second;
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -39,6 +52,7 @@ unsigned int Picture::texture() {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                  pixels.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, unpack);
+    glBindTexture(GL_TEXTURE_2D, GLuint(bound));
     if (made != textures.end())
         made->second = name;
     else

@@ -22,11 +22,12 @@ public:
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
-    // The picture's texture in the current context, made at the first call in each context.
-    // Making one leaves it bound.
+    // The picture's texture in the current context, made at the first call in each context;
+    // the texture bound before stays bound.
     unsigned int texture();
 
     const int width, height;  // pixels
+    const bool opaque;        // every pixel's alpha is 255
 
 private:
     std::vector<uint8_t> pixels;

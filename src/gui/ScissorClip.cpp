@@ -1,7 +1,11 @@
 // Scoped scissor clips: the rectangle projected to window pixels and met with the clip before.
 #include "trellis/gui/ScissorClip.h"
 
+#include "gui/GlContextId.h"
+
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
@@ -19,29 +23,42 @@ namespace {
 #define GL_UPPER_LEFT 0x8CA2
 #endif
 
-// Whether the context can have its window origin at the upper left (glClipControl): asking a
-// context without it would leave a GL error behind.
+// Whether the current context can have its window origin at the upper left (glClipControl, in
+// OpenGL 4.5, ARB_clip_control or EXT_clip_control): asking a context without it would leave a
+// GL error behind. Found once per context.
 bool hasClipControl() {
-    static const bool known = [] {
-        const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-        int major = 0, minor = 0;
-        if (version && std::sscanf(version, "%d.%d", &major, &minor) == 2 &&
-            (major > 4 || (major == 4 && minor >= 5)))
-            return true;
-        const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-        return extensions && std::strstr(extensions, "GL_ARB_clip_control") != nullptr;
-    }();
-    return known;
-}
-
-// Whether window y runs downwards, as glClipControl(GL_UPPER_LEFT, ...) makes it: then the
-// scissor box counts rows from the other end than gluProject does.
-bool upperLeftOrigin() {
-    if (!hasClipControl())
-        return false;
-    GLint origin = 0;
-    glGetIntegerv(GL_CLIP_ORIGIN, &origin);
-    return origin == GL_UPPER_LEFT;
+    static GlContextId known;
+    static bool answer = false;
+    const GlContextId here = GlContextId::current();
+    if (here == known)
+        return answer;
+    known = here;
+    answer = false;
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (!version)
+        return answer;
+    const bool es = std::strncmp(version, "OpenGL ES", 9) == 0;
+    int major = 0, minor = 0;
+    if (std::sscanf(es ? version + 9 : version, "%*[^0-9]%d.%d", &major, &minor) != 2 &&
+        std::sscanf(es ? version + 9 : version, "%d.%d", &major, &minor) != 2)
+        return answer;
+    if (!es && (major > 4 || (major == 4 && minor >= 5)))
+        return answer = true;
+    // Core profiles list their extensions one by one only.
+    if (major >= 3) {
+        GLint count = 0;
+        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+        for (GLint i = 0; i < count && !answer; ++i) {
+            const char* name =
+                reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, GLuint(i)));
+            answer = name && (std::strcmp(name, "GL_ARB_clip_control") == 0 ||
+                              std::strcmp(name, "GL_EXT_clip_control") == 0);
+        }
+        return answer;
+    }
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    answer = extensions && std::strstr(extensions, "GL_ARB_clip_control") != nullptr;
+    return answer;
 }
 
 // The window pixel that a point of the current drawing coordinates lands on (y from below).
@@ -54,6 +71,32 @@ void project(double x, double y, const GLdouble* modelView, const GLdouble* proj
 
 }  // namespace
 
+bool windowOriginUpperLeft() {
+    // Then window y runs downwards, and the scissor box counts rows from the other end than
+    // gluProject does.
+    if (!hasClipControl())
+        return false;
+    GLint origin = 0;
+    glGetIntegerv(GL_CLIP_ORIGIN, &origin);
+    return origin == GL_UPPER_LEFT;
+}
+
+void scissorBoxOf(float x, float y, float width, float height, const double* modelView,
+                  const double* projection, const int* viewport, bool upperLeft, long (&box)[4]) {
+    double x0, y0, x1, y1;
+    project(x, y, modelView, projection, viewport, x0, y0);
+    project(x + width, y + height, modelView, projection, viewport, x1, y1);
+    if (upperLeft) {
+        y0 = 2.0 * viewport[1] + viewport[3] - y0;
+        y1 = 2.0 * viewport[1] + viewport[3] - y1;
+    }
+    // Element edges lie on whole pixels; rounding keeps a float's last bit from losing one.
+    box[0] = std::lround(std::min(x0, x1));
+    box[1] = std::lround(std::min(y0, y1));
+    box[2] = std::lround(std::max(x0, x1));
+    box[3] = std::lround(std::max(y0, y1));
+}
+
 ScissorClip::ScissorClip(float x, float y, float width, float height) {
     wasEnabled = glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE;
     glGetIntegerv(GL_SCISSOR_BOX, previousBox);
@@ -62,16 +105,10 @@ ScissorClip::ScissorClip(float x, float y, float width, float height) {
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
-    double x0, y0, x1, y1;
-    project(x, y, modelView, projection, viewport, x0, y0);
-    project(x + width, y + height, modelView, projection, viewport, x1, y1);
-    if (upperLeftOrigin()) {
-        y0 = 2.0 * viewport[1] + viewport[3] - y0;
-        y1 = 2.0 * viewport[1] + viewport[3] - y1;
-    }
-    // Element edges lie on whole pixels; rounding keeps a float's last bit from losing one.
-    long left = std::lround(std::min(x0, x1)), right = std::lround(std::max(x0, x1));
-    long bottom = std::lround(std::min(y0, y1)), top = std::lround(std::max(y0, y1));
+    long box[4];
+    scissorBoxOf(x, y, width, height, modelView, projection, viewport, windowOriginUpperLeft(),
+                 box);
+    long left = box[0], bottom = box[1], right = box[2], top = box[3];
     if (wasEnabled) {
         left = std::max<long>(left, previousBox[0]);
         bottom = std::max<long>(bottom, previousBox[1]);

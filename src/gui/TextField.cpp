@@ -6,17 +6,17 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Clipboard.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/FlatRect.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
-#include "trellis/gui/ScissorClip.h"
+#include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -189,45 +189,56 @@ void TextField::keepCaretVisible() {
 // ============================================================================================
 
 void TextField::draw() {
+    ImmediateRecorder now;
+    describe(now);
+}
+
+bool TextField::record(DrawRecorder& out) {
+    if (typeid(*this) != typeid(TextField))
+        return false;
+    describe(out);
+    return true;
+}
+
+void TextField::describe(DrawRecorder& out) {
     adoptOutsideText();
-    GuiElement::draw();
-    glDisable(GL_TEXTURE_2D);
+    recordQuad(out);
     const float p = pixelSize, w = width, h = height;
-    glColor4ubv(frameColor.rgba);
-    drawFlatRect(0, 0, w, p);
-    drawFlatRect(0, h - p, w, h);
-    drawFlatRect(0, p, p, h - p);
-    drawFlatRect(w - p, p, w, h - p);
-    {
-        const float pad = inset();
-        ScissorClip clip(p, p, w - 2 * p, h - 2 * p);
-        const PrefixWidths& offsets = caretOffsets();
-        const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
-        const float left = pad - scrollX;
-        if (edit.hasSelection()) {
-            glColor4ubv(selectionColor.rgba);
-            drawFlatRect(left + offsets.offset(edit.selectionStart()), textY,
-                         left + offsets.offset(edit.selectionEnd()), textY + fontSize);
-        }
-        if (!text.empty()) {
-            glColor4ubv(fontColor.rgba);
-            // Only the characters in view: a long text costs no more than a short one.
-            const float viewLeft = -left, viewRight = w - left;  // in the text's coordinates
-            const size_t first = offsets.firstAbove(viewLeft);
-            const size_t last = std::max(first, offsets.firstAtOrAbove(viewRight));
-            const size_t from = first == 0 ? 0 : first - 1;
-            const size_t count = last - from;
-            drawText(text.substr(from, count).c_str(), left + offsets.offset(from), textY, fontSize,
-                     false);
-        }
-        if (focusElement == this) {
-            const float caretX = snapToPixel(left + offsets.offset(edit.caret()));
-            glColor4ubv(caretColor.rgba);
-            drawFlatRect(caretX, textY, caretX + p, textY + fontSize);
-        }
+    RecordedVertex frame[16];
+    rectVertices(0, 0, w, p, frameColor, frame);
+    rectVertices(0, h - p, w, h, frameColor, frame + 4);
+    rectVertices(0, p, p, h - p, frameColor, frame + 8);
+    rectVertices(w - p, p, w, h - p, frameColor, frame + 12);
+    out.quads(frame, 16, false);
+    out.pushClip(p, p, w - 2 * p, h - 2 * p);
+    const PrefixWidths& offsets = caretOffsets();
+    const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
+    const float left = inset() - scrollX;
+    if (edit.hasSelection()) {
+        RecordedVertex selection[4];
+        rectVertices(left + offsets.offset(edit.selectionStart()), textY,
+                     left + offsets.offset(edit.selectionEnd()), textY + fontSize, selectionColor,
+                     selection);
+        out.quads(selection, 4, false);
     }
+    if (!text.empty()) {
+        // Only the characters in view: a long text costs no more than a short one.
+        const float viewLeft = -left, viewRight = w - left;  // in the text's coordinates
+        const size_t first = offsets.firstAbove(viewLeft);
+        const size_t last = std::max(first, offsets.firstAtOrAbove(viewRight));
+        const size_t from = first == 0 ? 0 : first - 1;
+        out.text(text.substr(from, last - from).c_str(), left + offsets.offset(from), textY,
+                 fontSize, fontColor);
+    }
+    if (focusElement == this) {
+        const float caretX = snapToPixel(left + offsets.offset(edit.caret()));
+        RecordedVertex caret[4];
+        rectVertices(caretX, textY, caretX + p, textY + fontSize, caretColor, caret);
+        out.quads(caret, 4, false);
+    }
+    out.popClip();
     if (hasKeyboardFocus(this))
-        drawFocusFrame(w, h, focusColor);
+        recordFocusFrame(out, w, h, focusColor);
 }
 
 // ============================================================================================

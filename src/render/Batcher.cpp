@@ -10,6 +10,8 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
+#include <tuple>
 
 namespace trellis {
 
@@ -53,75 +55,192 @@ void Batcher::useShaders(ShaderPipeline* pipeline, bool fixedFunction, bool orde
     inOrder = ordered;
 }
 
+void Batcher::appendBatch(const DrawList& list, const BatchKey& key, const uint32_t* primitives,
+                          size_t count) {
+    const uint32_t first = uint32_t(sorted.size());
+    for (size_t i = 0; i < count; ++i) {
+        const DrawPrimitive& prim = list.primitives[primitives[i]];
+        sorted.insert(sorted.end(), list.vertices.begin() + prim.first,
+                      list.vertices.begin() + prim.first + prim.count);
+    }
+    Batch& last = batches.back();
+    if (last.key == key && last.first + last.count == first)
+        last.count += uint32_t(sorted.size()) - first;
+}
+
 void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
                            const PixelBox* only) {
+    const size_t stretchStart = batches.size();
+    const auto keyOf = [&list](uint32_t p) {
+        const DrawPrimitive& prim = list.primitives[p];
+        return BatchKey{prim.state, prim.clip, prim.texture};
+    };
+    // Starts a batch of key unless the stretch's last one has that key.
+    const auto batchFor = [&](const BatchKey& key, bool join) {
+        if (!join || batches.size() == stretchStart || !(batches.back().key == key))
+            batches.push_back({key, uint32_t(sorted.size()), 0});
+    };
     if (inOrder) {
-        const size_t stretchStart = batches.size();
         for (uint32_t p = begin; p < end; ++p) {
-            const DrawPrimitive& prim = list.primitives[p];
-            if (only && !prim.box.overlaps(*only))
+            if (only && !list.primitives[p].box.overlaps(*only))
                 continue;
-            const uint32_t first = uint32_t(sorted.size());
-            sorted.insert(sorted.end(), list.vertices.begin() + prim.first,
-                          list.vertices.begin() + prim.first + prim.count);
-            if (batches.size() > stretchStart && batches.back().state == prim.state)
-                batches.back().count += prim.count;
-            else
-                batches.push_back({prim.state, first, prim.count});
+            batchFor(keyOf(p), true);
+            appendBatch(list, keyOf(p), &p, 1);
         }
         return;
     }
-    for (auto& prims : byState)
-        prims.clear();
-    for (uint32_t p = begin; p < end; ++p)
-        if (!only || list.primitives[p].box.overlaps(*only))
-            byState[int(list.primitives[p].state)].push_back(p);
-    // Unblended states in any order (depth decides), glyphs last in painter's order.
-    for (DrawState s :
-         {DrawState::FlatQuads, DrawState::TexturedQuads, DrawState::Lines, DrawState::Glyphs}) {
-        const std::vector<uint32_t>& prims = byState[int(s)];
-        if (prims.empty())
+    for (size_t b = 0; b < bucketsUsed; ++b)
+        buckets[b].primitives.clear();
+    bucketsUsed = 0;
+    blended.clear();
+    size_t last = 0;  // the bucket used last: neighbours mostly share one
+    for (uint32_t p = begin; p < end; ++p) {
+        if (only && !list.primitives[p].box.overlaps(*only))
             continue;
-        const uint32_t first = uint32_t(sorted.size());
-        for (uint32_t p : prims) {
-            const DrawPrimitive& prim = list.primitives[p];
-            sorted.insert(sorted.end(), list.vertices.begin() + prim.first,
-                          list.vertices.begin() + prim.first + prim.count);
+        const BatchKey key = keyOf(p);
+        if (isBlended(key.state)) {
+            blended.push_back(p);
+            continue;
         }
-        batches.push_back({s, first, uint32_t(sorted.size()) - first});
+        if (last >= bucketsUsed || !(buckets[last].key == key)) {
+            last = 0;
+            while (last < bucketsUsed && !(buckets[last].key == key))
+                ++last;
+            if (last == bucketsUsed) {
+                if (bucketsUsed == buckets.size())
+                    buckets.emplace_back();
+                buckets[bucketsUsed++].key = key;
+            }
+        }
+        buckets[last].primitives.push_back(p);
+    }
+    // Unblended keys in any order (depth decides), then the blended ones in layers.
+    for (size_t b = 0; b < bucketsUsed; ++b) {
+        batchFor(buckets[b].key, false);
+        appendBatch(list, buckets[b].key, buckets[b].primitives.data(),
+                    buckets[b].primitives.size());
+    }
+    orderBlended(list);
+    for (size_t i = 0; i < blended.size(); ++i) {
+        batchFor(keyOf(blended[i]), i == 0 || layers[i] == layers[i - 1]);
+        appendBatch(list, keyOf(blended[i]), &blended[i], 1);
     }
 }
 
-void Batcher::setState(DrawState state) {
-    if (current == int(state))
+void Batcher::orderBlended(const DrawList& list) {
+    layers.assign(blended.size(), 0);
+    const auto sameKey = [&list](uint32_t a, uint32_t b) {
+        const DrawPrimitive &p = list.primitives[a], &q = list.primitives[b];
+        return p.state == q.state && p.clip == q.clip && p.texture == q.texture;
+    };
+    bool oneKey = true;
+    for (size_t i = 1; i < blended.size() && oneKey; ++i)
+        oneKey = sameKey(blended[0], blended[i]);
+    if (oneKey)
         return;
-    if (shaders) {
-        shaders->setState(state);
-        current = int(state);
+    // Each primitive's layer is the least that puts it above every earlier one it overlaps of
+    // another key, and not below one of its own key: within a layer, primitives of different
+    // keys do not overlap, so their calls may come in any order. Earlier primitives are found
+    // through a grid of cells over the window's pixels.
+    constexpr int kCell = 32, kColumns = 64, kRows = 64;
+    cells.resize(size_t(kColumns) * kRows);
+    for (auto& cell : cells)
+        cell.clear();
+    const auto column = [](int x) { return std::clamp(x / kCell, 0, kColumns - 1); };
+    const auto row = [](int y) { return std::clamp(y / kCell, 0, kRows - 1); };
+    for (size_t i = 0; i < blended.size(); ++i) {
+        const PixelBox& box = list.primitives[blended[i]].box;
+        const int c0 = column(box.x0), c1 = column(box.x1), r0 = row(box.y0), r1 = row(box.y1);
+        int layer = 0;
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                for (uint32_t j : cells[size_t(r) * kColumns + size_t(c)])
+                    if (list.primitives[blended[j]].box.overlaps(box))
+                        layer =
+                            std::max(layer, layers[j] + (sameKey(blended[j], blended[i]) ? 0 : 1));
+        layers[i] = layer;
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c)
+                cells[size_t(r) * kColumns + size_t(c)].push_back(uint32_t(i));
+    }
+    // Layer by layer, each key's primitives together in painter's order.
+    order.resize(blended.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = uint32_t(i);
+    const auto rank = [&](uint32_t i) {
+        const DrawPrimitive& p = list.primitives[blended[i]];
+        return std::make_tuple(layers[i], int(p.state), p.clip, p.texture);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return rank(a) < rank(b); });
+    reordered.resize(order.size());
+    reorderedLayers.resize(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        reordered[i] = blended[order[i]];
+        reorderedLayers[i] = layers[order[i]];
+    }
+    blended.swap(reordered);
+    layers.swap(reorderedLayers);
+}
+
+void Batcher::setClip(const DrawList& list, uint32_t clip) {
+    if (scissorFor == long(clip))
+        return;
+    scissorFor = long(clip);
+    if (!clip && !repairBox) {
+        glDisable(GL_SCISSOR_TEST);
         return;
     }
-    if (state == DrawState::TexturedQuads || state == DrawState::Glyphs)
-        glEnable(GL_TEXTURE_2D);
-    else
+    PixelBox box = clip ? list.clips[clip - 1] : *repairBox;
+    if (clip && repairBox)
+        box = box.meet(*repairBox);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(box.x0, box.y0, std::max(0, box.x1 - box.x0), std::max(0, box.y1 - box.y0));
+}
+
+void Batcher::setState(const BatchKey& key) {
+    if (stateSet && current == key)
+        return;
+    const DrawState state = key.state;
+    const bool picture =
+        state == DrawState::PictureQuads || state == DrawState::BlendedPictureQuads;
+    current = key;
+    stateSet = true;
+    if (shaders) {
+        shaders->setState(state, picture ? key.texture : 0);
+        return;
+    }
+    if (state == DrawState::FlatQuads || state == DrawState::Lines)
         glDisable(GL_TEXTURE_2D);
-    if (state == DrawState::Glyphs) {
+    else
+        glEnable(GL_TEXTURE_2D);
+    // Pictures bring their own texture; textured quads sample the one the frame began with.
+    if (picture)
+        glBindTexture(GL_TEXTURE_2D, key.texture);
+    else if (state == DrawState::Glyphs)
         glBindTexture(GL_TEXTURE_2D, fontTextureHere());
+    else if (state == DrawState::TexturedQuads)
+        glBindTexture(GL_TEXTURE_2D, GLuint(savedTexture));
+    if (state == DrawState::Glyphs) {
         glAlphaFunc(GL_GEQUAL, 0.1f);
         glEnable(GL_ALPHA_TEST);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        // Glyphs blend in painter's order among themselves: they test depth but write none.
-        glDepthMask(GL_FALSE);
     } else {
         glDisable(GL_ALPHA_TEST);
+    }
+    if (isBlended(state)) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        // Blended primitives blend in painter's order among themselves: they test depth but
+        // write none.
+        glDepthMask(GL_FALSE);
+    } else {
         glDisable(GL_BLEND);
         glDepthMask(GL_TRUE);
     }
-    current = int(state);
 }
 
 void Batcher::beginBatches() {
-    current = -1;
+    stateSet = false;
     if (shaders) {
         shaders->begin(sorted);
         if (!inOrder)
@@ -156,7 +275,6 @@ void Batcher::beginBatches() {
     }
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
-    current = -1;
 }
 
 void Batcher::endBatches() {
@@ -165,6 +283,7 @@ void Batcher::endBatches() {
         shaders->end();
         return;
     }
+    glBindTexture(GL_TEXTURE_2D, GLuint(savedTexture));
     glPopClientAttrib();
     glClientActiveTexture(GLenum(savedClientTexture));
     glBindBuffer(GL_ARRAY_BUFFER, GLuint(savedArrayBuffer));
@@ -174,10 +293,12 @@ void Batcher::endBatches() {
     glPopMatrix();
 }
 
-bool Batcher::handOver(const ElementMark& mark) {
+bool Batcher::handOver(const DrawList& list, const ElementMark& mark) {
     // Without the fixed-function pipeline there is nothing such an element could draw with.
     if (!handOvers)
         return true;
+    // The scissor it would find: the clip it lies in.
+    setClip(list, mark.clip);
     // The state the immediate path gives the element: screen projection, its parent's translation,
     // nothing blended, and the texturing, colour and texture coordinate of the drawing before.
     glDisable(GL_ALPHA_TEST);
@@ -210,6 +331,9 @@ bool Batcher::handOver(const ElementMark& mark) {
 long Batcher::draw(const DrawList& list, const PixelBox* only) {
     drawCalls = 0;
     prepare(list, only);
+    repairBox = only;
+    scissorFor = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &savedTexture);
     glGetIntegerv(GL_DEPTH_FUNC, &savedDepthFunc);
     glGetBooleanv(GL_DEPTH_WRITEMASK, &savedDepthMask);
     glGetFloatv(GL_DEPTH_CLEAR_VALUE, &savedClearDepth);
@@ -221,10 +345,7 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
     // The depth buffer starts at the far plane wherever this frame draws.
     glDepthMask(GL_TRUE);
     clearDepthTo(1.0f);
-    if (only) {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(only->x0, only->y0, only->x1 - only->x0, only->y1 - only->y0);
-    }
+    setClip(list, 0);
     if (!inOrder)
         glClear(GL_DEPTH_BUFFER_BIT);
     long leakedAt = -1;
@@ -232,26 +353,30 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
         if (stretch.firstBatch != stretch.endBatch) {
             beginBatches();
             for (uint32_t b = stretch.firstBatch; b < stretch.endBatch; ++b) {
-                setState(batches[b].state);
+                const Batch& batch = batches[b];
+                setState(batch.key);
+                setClip(list, batch.key.clip);
                 if (shaders)
-                    shaders->draw(batches[b].state, batches[b].first, batches[b].count);
+                    shaders->draw(batch.key.state, batch.first, batch.count);
                 else
-                    glDrawArrays(batches[b].state == DrawState::Lines ? GL_LINES : GL_QUADS,
-                                 GLint(batches[b].first), GLsizei(batches[b].count));
+                    glDrawArrays(batch.key.state == DrawState::Lines ? GL_LINES : GL_QUADS,
+                                 GLint(batch.first), GLsizei(batch.count));
                 ++drawCalls;
             }
             endBatches();
         }
         if (stretch.clearDepth && !inOrder) {
+            // The whole depth buffer (all of only) starts over, whatever the last clip.
+            setClip(list, 0);
             glDepthMask(GL_TRUE);
             glClear(GL_DEPTH_BUFFER_BIT);
         }
-        if (stretch.handOver >= 0 && !handOver(list.marks[size_t(stretch.handOver)])) {
+        if (stretch.handOver >= 0 && !handOver(list, list.marks[size_t(stretch.handOver)])) {
             leakedAt = stretch.handOver;
             break;
         }
     }
-    if (only)
+    if (only || scissorFor > 0)
         glDisable(GL_SCISSOR_TEST);
     clearDepthTo(savedClearDepth);
     glDepthFunc(GLenum(savedDepthFunc));

@@ -5,6 +5,9 @@
 // painter's order, blended, depth-tested but not writing depth: a glyph behind a later
 // unblended primitive is rejected, and one in front blends onto exactly the colour the
 // immediate path has there. Elements that draw by themselves get their draw() in their place.
+// Blended primitives of different states, textures or clips go in separate calls: where two of
+// them overlap, the later one's call comes later, so that they keep painter's order where it
+// matters. Clipped primitives are drawn under a scissor of their clip.
 #pragma once
 
 #include "DrawList.h"
@@ -39,9 +42,23 @@ public:
     void leaveEndState(const ImmediateState& end, bool restore) const;
 
 private:
-    struct Batch {
+    // What one draw call shares: its state, texture (for pictures) and clip.
+    struct BatchKey {
         DrawState state;
+        uint32_t clip;
+        unsigned int texture;
+        bool operator==(const BatchKey& o) const {
+            return state == o.state && clip == o.clip && texture == o.texture;
+        }
+    };
+    struct Batch {
+        BatchKey key;
         uint32_t first, count;  // range in sorted
+    };
+    // Primitives of one key, gathered from a stretch.
+    struct Bucket {
+        BatchKey key;
+        std::vector<uint32_t> primitives;
     };
     // The primitives between two hand-overs or depth clears, and what ends the stretch.
     struct Stretch {
@@ -51,17 +68,31 @@ private:
     };
     void prepare(const DrawList& list, const PixelBox* only);
     void batchStretch(const DrawList& list, uint32_t begin, uint32_t end, const PixelBox* only);
+    void appendBatch(const DrawList& list, const BatchKey& key, const uint32_t* primitives,
+                     size_t count);
+    void orderBlended(const DrawList& list);  // blended: layers of non-overlapping calls
     void beginBatches();
     void endBatches();
-    void setState(DrawState state);
-    void clearDepthTo(float value) const;    // the depth clear value
-    bool handOver(const ElementMark& mark);  // false: draw() left state behind
+    void setState(const BatchKey& key);
+    void setClip(const DrawList& list, uint32_t clip);  // the scissor for clip (and only)
+    void clearDepthTo(float value) const;               // the depth clear value
+    bool handOver(const DrawList& list, const ElementMark& mark);  // false: left state behind
 
     std::vector<DrawVertex> sorted;
     std::vector<Batch> batches;
     std::vector<Stretch> stretches;
-    std::vector<uint32_t> byState[kDrawStateCount];
-    int current = -1;  // the DrawState set, or -1
+    std::vector<Bucket> buckets;  // the unblended keys of a stretch (the first bucketsUsed)
+    size_t bucketsUsed = 0;
+    std::vector<uint32_t> blended;           // a stretch's blended primitives, in painter's order
+    std::vector<int> layers;                 // each one's layer, as orderBlended finds them
+    std::vector<uint32_t> order, reordered;  // orderBlended's sorting
+    std::vector<int> reorderedLayers;
+    std::vector<std::vector<uint32_t>> cells;  // orderBlended's grid: entries of blended
+    BatchKey current{};
+    bool stateSet = false;                // current holds the state set
+    long scissorFor = -1;                 // the clip the scissor is set for, or -1 (none set)
+    const PixelBox* repairBox = nullptr;  // draw's only
+    int savedTexture = 0;                 // the texture bound when the frame began
     ShaderPipeline* shaders = nullptr;
     bool handOvers = true, inOrder = false;
     // Saved around the batches.

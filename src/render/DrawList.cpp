@@ -27,6 +27,7 @@ void DrawList::clear() {
     primitives.clear();
     marks.clear();
     depthResets.clear();
+    clips.clear();
     handOvers = 0;
 }
 
@@ -37,7 +38,9 @@ bool DrawList::coversViewport() const {
     const float nearX = -1 + 0.5f / float(viewportWidth), farX = 1 - 0.5f / float(viewportWidth);
     const float nearY = -1 + 0.5f / float(viewportHeight), farY = 1 - 0.5f / float(viewportHeight);
     for (const DrawPrimitive& p : primitives) {
-        if (p.state != DrawState::FlatQuads && p.state != DrawState::TexturedQuads)
+        if ((p.state != DrawState::FlatQuads && p.state != DrawState::TexturedQuads &&
+             p.state != DrawState::PictureQuads) ||
+            p.clip)
             continue;
         // Any one quad whose corners lie on or beyond the clip square's edges, axis-aligned.
         for (uint32_t q = p.first; q + 4 <= p.first + p.count; q += 4) {

@@ -11,12 +11,19 @@ class GuiElement;
 
 // The GL state a primitive is drawn in; matrices are identity (positions are clip coordinates).
 enum class DrawState : uint8_t {
-    FlatQuads,      // GL_QUADS, texturing off, unblended
-    TexturedQuads,  // GL_QUADS, the bound texture modulated, unblended
-    Lines,          // GL_LINES, texturing off, unblended
-    Glyphs,         // GL_QUADS, the font texture, alpha test GEQUAL 0.1, blended
+    FlatQuads,            // GL_QUADS, texturing off, unblended
+    TexturedQuads,        // GL_QUADS, the bound texture modulated, unblended
+    Lines,                // GL_LINES, texturing off, unblended
+    Glyphs,               // GL_QUADS, the font texture, alpha test GEQUAL 0.1, blended
+    PictureQuads,         // GL_QUADS, the primitive's own texture modulated, unblended
+    BlendedPictureQuads,  // GL_QUADS, the primitive's own texture modulated, blended
 };
-constexpr int kDrawStateCount = 4;
+constexpr int kDrawStateCount = 6;
+
+// Whether primitives of a state blend onto what lies beneath (and so keep painter's order).
+inline bool isBlended(DrawState state) {
+    return state == DrawState::Glyphs || state == DrawState::BlendedPictureQuads;
+}
 
 // One vertex as the client arrays take it. The colour holds the floats glColor4ubv makes
 // (byte / 255): byte colour arrays are normalised with another rounding and move blended pixels.
@@ -41,8 +48,10 @@ struct PixelBox {
 // A run of vertices drawn in one state: a quad set, a line set or one text's glyphs.
 struct DrawPrimitive {
     DrawState state;
+    uint32_t clip;          // 1 + its index in DrawList::clips, or 0: not clipped
     uint32_t first, count;  // range in DrawList::vertices
     PixelBox box;           // every pixel it may touch
+    unsigned int texture;   // the picture states' texture name
 };
 
 // The immediate path's current colour, texture coordinate and texturing switch at some point of
@@ -59,6 +68,7 @@ struct ElementMark {
     GuiElement* element;      // null for the debug lines
     float tx, ty;             // its model-view translation, accumulated as glTranslatef does
     float parentX, parentY;   // its parent's translation
+    uint32_t clip;            // the clip in force where it is drawn (as DrawPrimitive::clip)
     uint32_t firstPrimitive;  // its primitives start here
     PixelBox box;             // union of its primitives' boxes (culled ones left out)
     bool handOver;            // drawn with its subtree by drawTree(), not recorded
@@ -71,6 +81,7 @@ struct DrawList {
     std::vector<DrawPrimitive> primitives;
     std::vector<ElementMark> marks;
     std::vector<uint32_t> depthResets;          // primitive indices before which depth is cleared
+    std::vector<PixelBox> clips;                // scissor boxes that primitives are cut to
     int handOvers = 0;                          // marks with handOver set
     int viewportWidth = 0, viewportHeight = 0;  // pixels the clip square spans
     ImmediateState end{};   // the immediate path's state at the end of the frame

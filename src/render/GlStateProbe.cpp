@@ -94,7 +94,9 @@ void GlStateProbe::read() {
 }
 
 bool readRecordStart(RecordStart& start) {
-    if (glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST) || glIsEnabled(GL_DEPTH_TEST))
+    // A scissor in force would meet the clips the frame records.
+    if (glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST) || glIsEnabled(GL_DEPTH_TEST) ||
+        glIsEnabled(GL_SCISSOR_TEST))
         return false;
     GLint program = 0, mode = 0, depthBits = 0, bound = 0;
     glGetIntegerv(GL_CURRENT_PROGRAM, &program);

@@ -9,8 +9,8 @@
 namespace trellis {
 
 // Reads the state a frame starts from into start; false when the frame must be drawn by the
-// immediate path (blending, alpha test or depth test on, a shader program bound, matrices other
-// than the screen projection, another texture bound than the font's, too few depth bits).
+// immediate path (blending, alpha test, depth or scissor test on, a shader program bound, matrices
+// other than the screen projection, another texture bound than the font's, too few depth bits).
 bool readRecordStart(RecordStart& start);
 
 // Reads what a frame of the shader renderer in a context without matrices starts from: the

@@ -15,6 +15,7 @@
 #include "trellis/render/DebugLines.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -97,6 +98,14 @@ void drawImmediately(GuiElement* root, bool debugLines) {
 void drawRestImmediately(const DrawList& list, size_t afterMark) {
     for (size_t m = afterMark + 1; m < list.marks.size(); ++m) {
         const ElementMark& mark = list.marks[m];
+        // Within the clip it lies in, as drawTree would have set it.
+        if (mark.clip) {
+            const PixelBox& box = list.clips[mark.clip - 1];
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(box.x0, box.y0, std::max(0, box.x1 - box.x0), std::max(0, box.y1 - box.y0));
+        } else {
+            glDisable(GL_SCISSOR_TEST);
+        }
         glPushMatrix();
         glLoadIdentity();
         if (!mark.element) {
@@ -110,6 +119,7 @@ void drawRestImmediately(const DrawList& list, size_t afterMark) {
         }
         glPopMatrix();
     }
+    glDisable(GL_SCISSOR_TEST);
 }
 
 // The union of the places that changed: each changed entry's box last frame and now (all of

@@ -147,6 +147,7 @@ void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices) {
     glActiveTexture(GL_TEXTURE0);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
     glBindTexture(GL_TEXTURE_2D, o.fontTexture);
+    drawing = o.fontTexture;
     mode = -1;
 }
 
@@ -161,15 +162,22 @@ void ShaderPipeline::pointAt(uint32_t first) {
                           reinterpret_cast<const void*>(at + offsetof(DrawVertex, rgba)));
 }
 
-void ShaderPipeline::setState(DrawState state) {
+void ShaderPipeline::setState(DrawState state, unsigned int texture) {
     int wanted = kFlat;
+    const bool picture =
+        state == DrawState::PictureQuads || state == DrawState::BlendedPictureQuads;
     // Without a font no texture is complete: the fixed-function pipeline then draws as if
     // texturing were off.
-    if (state == DrawState::TexturedQuads && current->fontTexture)
+    if ((state == DrawState::TexturedQuads && current->fontTexture) || picture)
         wanted = kTextured;
     else if (state == DrawState::Glyphs)
         wanted = kGlyph;
-    if (state == DrawState::Glyphs) {
+    const unsigned int wantedTexture = picture ? texture : current->fontTexture;
+    if (wanted != kFlat && wantedTexture != drawing) {
+        glBindTexture(GL_TEXTURE_2D, wantedTexture);
+        drawing = wantedTexture;
+    }
+    if (isBlended(state)) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glDepthMask(GL_FALSE);

@@ -23,8 +23,9 @@ public:
     // font's texture there. False when the program does not build, with the reason in error.
     bool prepare(const GlContextInfo& context, std::string& error);
 
-    void begin(const std::vector<DrawVertex>& vertices);         // upload; bind program and arrays
-    void setState(DrawState state);                              // blending, depth writes, mode
+    void begin(const std::vector<DrawVertex>& vertices);  // upload; bind program and arrays
+    // Blending, depth writes, mode and texture: a picture state's texture, else the font's.
+    void setState(DrawState state, unsigned int texture);
     void draw(DrawState state, uint32_t first, uint32_t count);  // vertices first..first+count
     void end();  // unbinds its program, arrays and buffer; binds the texture begin found
 
@@ -41,7 +42,8 @@ private:
     std::unordered_map<const void*, Objects> byContext;
     Objects* current = nullptr;
     int mode = -1;
-    int boundTexture = 0;  // the texture bound when the batches began
+    int boundTexture = 0;      // the texture bound when the batches began
+    unsigned int drawing = 0;  // the texture bound for the batches now
 };
 
 }  // namespace trellis

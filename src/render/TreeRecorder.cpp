@@ -3,6 +3,7 @@
 
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"
+#include "trellis/gui/ScissorClip.h"
 #include "trellis/render/DebugLines.h"
 
 #include <algorithm>
@@ -53,6 +54,8 @@ void TreeRecorder::recordFrame(GuiElement* root, bool debugLines, const RecordSt
                    start.viewport[1] + start.viewport[3]};
     culled = 0;
     pieces = 0;
+    clipStack.clear();
+    upperLeft = windowOriginUpperLeft();
     // Until the frame sets them, colour, texture coordinate and texturing are as GL holds them.
     knownColor = knownTexCoord = knownTexturing = false;
     setTranslation(0, 0);
@@ -110,11 +113,7 @@ void TreeRecorder::recordTree(GuiElement* e, int depth) {
     list->marks.back().parentX = savedX;
     list->marks.back().parentY = savedY;
     const size_t at = list->marks.size() - 1;
-    // An element that clips or scrolls its children is drawn with them by drawTree, whatever
-    // it can record of itself.
-    float left, top, right, bottom;
-    const bool holdsChildren = e->childClip(left, top, right, bottom) || e->childrenScrollY() != 0;
-    if (holdsChildren || !e->record(*this)) {
+    if (!e->record(*this)) {
         ElementMark& m = list->marks[at];
         m.handOver = true;
         ++list->handOvers;
@@ -123,11 +122,27 @@ void TreeRecorder::recordTree(GuiElement* e, int depth) {
         knownColor = knownTexCoord = knownTexturing = false;
     } else {
         closeMark(list->marks[at]);
-        // An element that draws by itself takes its subtree with it: such a class may clip,
-        // scroll or draw over its children.
+        // The children clipped and scrolled as drawTree draws them: the translation there and
+        // back is two float additions, as glTranslatef makes them.
+        float left, top, right, bottom;
+        const bool clips = e->childClip(left, top, right, bottom);
+        if (clips)
+            pushClip(left, top, right - left, bottom - top);
+        const float scroll = e->childrenScrollY();
+        if (scroll != 0)
+            setTranslation(tx, -scroll + ty);
         for (GuiElement* child : e->children.oldestFirst())
             if (child->visible)
                 recordTree(child, depth + 1);
+        if (scroll != 0)
+            setTranslation(tx, scroll + ty);
+        if (clips)
+            popClip();
+        // What it draws over its children belongs to its place.
+        const uint32_t over = uint32_t(list->primitives.size());
+        e->recordOverChildren(*this);
+        for (uint32_t p = over; p < list->primitives.size(); ++p)
+            list->marks[at].box.unite(list->primitives[p].box);
     }
     if (depth < kMatrixPushDepth)
         setTranslation(savedX, savedY);
@@ -141,6 +156,7 @@ void TreeRecorder::markElement(GuiElement* element) {
     m.tx = tx;
     m.ty = ty;
     m.firstPrimitive = uint32_t(list->primitives.size());
+    m.clip = currentClip();
     list->marks.push_back(m);
 }
 
@@ -152,7 +168,7 @@ uint32_t TreeRecorder::beginPrimitive(DrawState state, uint32_t count) {
         pieces = 0;
     }
     const uint32_t first = uint32_t(list->vertices.size());
-    list->primitives.push_back({state, first, 0, {}});
+    list->primitives.push_back({state, currentClip(), first, 0, {}, 0});
     return first;
 }
 
@@ -168,7 +184,17 @@ void TreeRecorder::vertex(DrawVertex& v, float x, float y, float s, float t,
     std::memcpy(v.rgba, rgba, sizeof v.rgba);
 }
 
+void TreeRecorder::flipForOrigin(float& minY, float& maxY) const {
+    // With the window's origin at its upper left, clip y runs down the window's rows.
+    if (upperLeft) {
+        const float low = -maxY;
+        maxY = -minY;
+        minY = low;
+    }
+}
+
 PixelBox TreeRecorder::boxOf(float minX, float minY, float maxX, float maxY) const {
+    flipForOrigin(minY, maxY);
     const float halfW = 0.5f * float(start.viewport[2]), halfH = 0.5f * float(start.viewport[3]);
     return {lowPixel((minX + 1) * halfW) + start.viewport[0],
             lowPixel((minY + 1) * halfH) + start.viewport[1],
@@ -192,21 +218,99 @@ void TreeRecorder::finishPrimitive() {
             maxY = v.y;
     }
     p.box = boxOf(minX, minY, maxX, maxY);
-    if (p.count == 0 || !p.box.overlaps(viewportBox)) {
+    bool outside = !p.box.overlaps(viewportBox);
+    if (p.clip && p.count) {
+        // Wholly inside its clip it needs none (and batches with the unclipped); wholly
+        // outside it is left out.
+        const PixelBox& clip = list->clips[p.clip - 1];
+        const PixelBox tight = tightBoxOf(p.state, minX, minY, maxX, maxY);
+        if (!tight.overlaps(clip))
+            outside = true;
+        else if (tight.meet(clip).area() == tight.area())
+            p.clip = 0;
+        else
+            p.box = p.box.meet(clip);
+    }
+    if (p.count == 0 || outside) {
         culled += p.count ? 1 : 0;
         list->vertices.resize(p.first);
         list->primitives.pop_back();
     }
 }
 
+PixelBox TreeRecorder::tightBoxOf(DrawState state, float minX, float minY, float maxX,
+                                  float maxY) const {
+    flipForOrigin(minY, maxY);
+    // Window coordinates within the rasteriser's sub-pixel precision and float rounding.
+    constexpr float kSlack = 1.0f / 64;
+    const float halfW = 0.5f * float(start.viewport[2]), halfH = 0.5f * float(start.viewport[3]);
+    const float x0 = (std::max(minX, -2.0f) + 1) * halfW, x1 = (std::min(maxX, 2.0f) + 1) * halfW;
+    const float y0 = (std::max(minY, -2.0f) + 1) * halfH, y1 = (std::min(maxY, 2.0f) + 1) * halfH;
+    PixelBox box;
+    if (state == DrawState::Lines) {
+        // A line lights pixels whose diamonds it crosses.
+        box = {int(std::floor(x0 - kSlack)), int(std::floor(y0 - kSlack)),
+               int(std::ceil(x1 + kSlack)), int(std::ceil(y1 + kSlack))};
+    } else {
+        // A polygon lights pixels whose centres it covers.
+        box = {int(std::ceil(x0 - 0.5f - kSlack)), int(std::ceil(y0 - 0.5f - kSlack)),
+               int(std::floor(x1 - 0.5f + kSlack)) + 1, int(std::floor(y1 - 0.5f + kSlack)) + 1};
+    }
+    box.x0 += start.viewport[0];
+    box.x1 += start.viewport[0];
+    box.y0 += start.viewport[1];
+    box.y1 += start.viewport[1];
+    return box;
+}
+
+PixelBox TreeRecorder::visibleBox() const {
+    const uint32_t clip = currentClip();
+    return clip ? viewportBox.meet(list->clips[clip - 1]) : viewportBox;
+}
+
+void TreeRecorder::pushClip(float x, float y, float width, float height) {
+    // The box ScissorClip would set for the current translation.
+    double modelView[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, tx, ty, 0, 1}, projection[16];
+    for (int i = 0; i < 16; ++i)
+        projection[i] = start.projection[i];
+    long box[4];
+    scissorBoxOf(x, y, width, height, modelView, projection, start.viewport, upperLeft, box);
+    constexpr long kLimit = 1 << 30;
+    PixelBox clip{
+        int(std::clamp(box[0], -kLimit, kLimit)), int(std::clamp(box[1], -kLimit, kLimit)),
+        int(std::clamp(box[2], -kLimit, kLimit)), int(std::clamp(box[3], -kLimit, kLimit))};
+    if (const uint32_t outer = currentClip())
+        clip = clip.meet(list->clips[outer - 1]);
+    list->clips.push_back(clip);
+    clipStack.push_back(uint32_t(list->clips.size()));
+}
+
+void TreeRecorder::popClip() {
+    if (!clipStack.empty())
+        clipStack.pop_back();
+}
+
 void TreeRecorder::quads(const RecordedVertex* v, int count, bool textured) {
     texturing = textured;
     knownTexturing = true;
+    quadPrimitive(v, count, textured ? DrawState::TexturedQuads : DrawState::FlatQuads, 0);
+}
+
+void TreeRecorder::pictureQuads(const RecordedVertex* v, int count, unsigned int texture,
+                                bool blended) {
+    texturing = false;
+    knownTexturing = true;
+    quadPrimitive(v, count, blended ? DrawState::BlendedPictureQuads : DrawState::PictureQuads,
+                  texture);
+}
+
+void TreeRecorder::quadPrimitive(const RecordedVertex* v, int count, DrawState state,
+                                 unsigned int texture) {
     if (count < 4)
         return;
     const uint32_t quadCount = uint32_t(count) / 4;
-    const uint32_t first =
-        beginPrimitive(textured ? DrawState::TexturedQuads : DrawState::FlatQuads, quadCount);
+    const uint32_t first = beginPrimitive(state, quadCount);
+    list->primitives.back().texture = texture;
     list->vertices.resize(first + quadCount * 4);
     float rgba[4];
     for (uint32_t q = 0; q < quadCount; ++q) {
@@ -262,7 +366,7 @@ void TreeRecorder::text(const char* text, float x, float y, float size, const Co
         const float x0 = start.projection[0] * x + mx, x1 = start.projection[0] * (x + width) + mx;
         const float y0 = start.projection[5] * y + my, y1 = start.projection[5] * (y + height) + my;
         if (!boxOf(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))
-                 .overlaps(viewportBox)) {
+                 .overlaps(visibleBox())) {
             currentTextSize = used;
             texturing = false;
             knownTexturing = true;

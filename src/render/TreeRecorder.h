@@ -8,6 +8,7 @@
 #include "trellis/gui/DrawRecorder.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace trellis {
 
@@ -28,6 +29,10 @@ public:
     void quads(const RecordedVertex* vertices, int count, bool textured) override;
     void lines(const RecordedVertex* vertices, int count) override;
     void text(const char* text, float x, float y, float size, const Color& color) override;
+    void pictureQuads(const RecordedVertex* vertices, int count, unsigned int texture,
+                      bool blended) override;
+    void pushClip(float x, float y, float width, float height) override;
+    void popClip() override;
 
     size_t culled = 0;  // primitives left out of the last frame as wholly outside the viewport
 
@@ -40,17 +45,26 @@ private:
     void setTranslation(float x, float y);
     uint32_t beginPrimitive(DrawState state, uint32_t pieces);
     void vertex(DrawVertex& v, float x, float y, float s, float t, const float* rgba) const;
+    void quadPrimitive(const RecordedVertex* v, int count, DrawState state, unsigned int texture);
     void finishPrimitive();
+    uint32_t currentClip() const { return clipStack.empty() ? 0 : clipStack.back(); }
+    PixelBox visibleBox() const;  // the viewport within the clip in force
+    // The pixels a primitive of state spanning the clip coordinates may touch, tightly
+    // (pixel centres for polygons, diamonds for lines).
+    PixelBox tightBoxOf(DrawState state, float minX, float minY, float maxX, float maxY) const;
     PixelBox boxOf(float minX, float minY, float maxX, float maxY) const;  // clip to pixels
+    void flipForOrigin(float& minY, float& maxY) const;  // clip y as window rows count it
     static void emitGlyph(void* self, const struct GlyphQuad& glyph);
 
     RecordStart start{};
     DrawList* list = nullptr;
-    float tx = 0, ty = 0;  // model-view translation, as glTranslatef accumulates it
-    float mx = 0, my = 0;  // its clip offsets: p0 * tx + p12 as GL multiplies P * M
-    float z = 0;           // depth of the current piece
-    uint32_t pieces = 0;   // pieces since the depth buffer was last cleared
-    PixelBox viewportBox;  // the viewport in window pixels
+    float tx = 0, ty = 0;             // model-view translation, as glTranslatef accumulates it
+    float mx = 0, my = 0;             // its clip offsets: p0 * tx + p12 as GL multiplies P * M
+    float z = 0;                      // depth of the current piece
+    uint32_t pieces = 0;              // pieces since the depth buffer was last cleared
+    PixelBox viewportBox;             // the viewport in window pixels
+    std::vector<uint32_t> clipStack;  // the clips pushed (as DrawPrimitive::clip), innermost last
+    bool upperLeft = false;           // the window's origin is at its upper left
     // The immediate path's state as it goes, for hand-overs; unknown after a hand-over.
     float color[4] = {};
     float texCoord[2] = {};

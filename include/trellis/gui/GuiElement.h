@@ -14,6 +14,7 @@ namespace trellis {
 
 class AttributeSource;
 class DrawRecorder;
+struct RecordedVertex;
 
 constexpr int kClickCallbackCount = 10;  // one click slot per mouse button number 0..9
 
@@ -69,6 +70,10 @@ public:
     // a look moved the element from where it is meant to be.
     virtual void hitOrigin(float& hitX, float& hitY) const;
 
+    // Describes drawOverChildren to a batching renderer, after the children are recorded; a
+    // class whose record returns true records here what it draws over its children: nothing.
+    virtual void recordOverChildren(DrawRecorder& out);
+
     std::string name;                      // registry key and skin section name
     const char* skinClass = "global";      // skin class section: global, button, title, window
     ChildList children;                    // newest first; owned (deleted with this element)
@@ -84,6 +89,8 @@ public:
 
 protected:
     void recordQuad(DrawRecorder& out);  // the quad, as draw() draws it
+    // The quad's corners with their texture coordinates, in the order draw() gives them.
+    void quadVertices(RecordedVertex (&quad)[4]) const;
     void recordBorder(DrawRecorder& out, const Color& color, float borderWidth);  // drawBorder's
 
 private:

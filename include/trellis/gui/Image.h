@@ -20,7 +20,8 @@ public:
     Image(const char* name, GuiElement* parent, float x, float y, float width, float height);
     ~Image() override;  // lets go of the picture; the last image showing it deletes it
 
-    void draw() override;  // the picture, or GuiElement's quad without one
+    void draw() override;                     // the picture, or GuiElement's quad without one
+    bool record(DrawRecorder& out) override;  // what draw draws, for a plain Image
     // Adds "src": a PNG file, relative to the folder of the file the element comes from. A
     // missing "src" and a picture that cannot be read are reported.
     void loadAttributes(const AttributeSource& element) override;
@@ -35,6 +36,7 @@ public:
     int pictureWidth = 0, pictureHeight = 0;  // pixels; 0 without a picture
 
 private:
+    void describe(DrawRecorder& out);  // the look, for draw and record alike
     std::shared_ptr<Picture> picture;  // null without a picture
 };
 

@@ -18,8 +18,10 @@ public:
     void onMouseDrag(float x, float y) override;  // drags a grabbed thumb
     bool onScroll(float dx, float dy) override;   // scrolls while the bar is shown
     bool childClip(float& left, float& top, float& right, float& bottom) const override;
-    float childrenScrollY() const override;  // the scroll position, within its range
-    void drawOverChildren() override;        // the scroll bar
+    float childrenScrollY() const override;               // the scroll position, within its range
+    void drawOverChildren() override;                     // the scroll bar
+    bool record(DrawRecorder& out) override;              // the quad, for a plain Panel
+    void recordOverChildren(DrawRecorder& out) override;  // the scroll bar
 
     // The bottom of the lowest visible child: the height of what there is to scroll through.
     float contentHeight() const;

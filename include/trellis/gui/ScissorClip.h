@@ -4,6 +4,16 @@
 
 namespace trellis {
 
+// The window pixels (left, bottom, right, top; y counted from below, as glScissor counts) that
+// the rectangle x..x+width, y..y+height of a drawing's coordinates covers, given its model-view
+// and projection matrices (column-major, as GL returns them) and the viewport; upperLeft when
+// the window's origin is at its upper left (glClipControl). Element edges land on whole pixels.
+void scissorBoxOf(float x, float y, float width, float height, const double* modelView,
+                  const double* projection, const int* viewport, bool upperLeft, long (&box)[4]);
+
+// Whether the current context's window origin is at its upper left (glClipControl).
+bool windowOriginUpperLeft();
+
 // A scoped clip: drawing outside the rectangle, or outside the clip in force before, is cut.
 class ScissorClip {
 public:

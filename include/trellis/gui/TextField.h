@@ -15,6 +15,7 @@ public:
     TextField(const char* name, GuiElement* parent, float x, float y, float width, float height);
 
     void draw() override;  // the quad and frame, then the clipped selection, text and caret
+    bool record(DrawRecorder& out) override;  // what draw draws, for a plain TextField
     void loadAttributes(const AttributeSource& element) override;  // text, maxLength, callbacks
     void applySkin(SkinStore& store) override;     // adds caret, selection, frame and focus colours
     void onMouseDown(int button) override;         // left: caret to the pointer (Shift extends)
@@ -44,6 +45,7 @@ public:
     float scrollX = 0;                           // how far the text is scrolled left
 
 private:
+    void describe(DrawRecorder& out);                 // the look, for draw and record alike
     PrefixWidths offsets;                             // caretOffsets' last answer
     size_t offsetsRevision = 0;                       // the text's revision it was measured for
     float inset() const;                              // the room between the frame and the text
