@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
 
     if (smoke) {
         registerPeerBenchmarks({10, 100}, 0.01);
+        registerMovingBenchmarks({10, 100}, {10}, 0.01);
         registerFrameBenchmarks({10, 100}, 0.01);
         registerDialogueBenchmarks({{100, 1000}, 1000, 1, {1000}, 100, 10, 1000, {100}});
         registerEditingBenchmarks({1000, 100000});
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     } else {
         // Several frames per run even at 10,000 buttons: one frame's ratio is too noisy.
         registerPeerBenchmarks({10, 100, 1000, 10000}, 0.5);
+        registerMovingBenchmarks({10, 100, 1000, 10000}, {10, 100}, 0.5);
         registerFrameBenchmarks({10, 100, 1000, 10000}, 2);
         registerDialogueBenchmarks(
             {{1000, 10000, 100000}, 100000, 9, {10000, 100000}, 10000, 50, 10000, {1000, 10000}});

@@ -16,6 +16,13 @@ void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSec
 // and one where a button's colour changed, in turns.
 void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeconds);
 
+// "animated_compat/<buttons>", "animated_core/<buttons>": the peer grid with every button
+// recoloured every frame; "hud_compat/<buttons>", "hud_core/<buttons>": a HUD window of that
+// many buttons over a host triangle turned every frame; trellis, Dear ImGui and the host's
+// frame alone in turns, in the compatibility and in a 3.3 core context.
+void registerMovingBenchmarks(const std::vector<int>& animatedCounts,
+                              const std::vector<int>& hudCounts, double minSeconds);
+
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 
