@@ -2,8 +2,9 @@
 //   --smoke                      tiny sizes, one short run each: checks that everything runs
 //   --profile=KIND:SIZE:COUNT    does one kind of work COUNT times and nothing else, for
 //                                callgrind (see docs/PERFORMANCE.md): KIND trellis or floor
-//                                draws frames of SIZE buttons; load, parse or reskin works on a
-//                                dialogue of SIZE elements
+//                                draws frames of SIZE buttons, animated or hud (animatedcore,
+//                                hudcore in a core context) frames of those scenes; load, parse or
+//                                reskin works on a dialogue of SIZE elements
 #include "BenchSupport.h"
 #include "Benchmarks.h"
 #include "TableReporter.h"
@@ -39,9 +40,11 @@ int profile(const char* request) {
     char kind[16] = {};
     int size = 0, count = 0;
     if (std::sscanf(request, "%15[a-z]:%d:%d", kind, &size, &count) != 3 ||
-        !(profileFrames(kind, size, count) || profileDialogue(kind, size, count))) {
+        !(profileFrames(kind, size, count) || profileMoving(kind, size, count) ||
+          profileDialogue(kind, size, count))) {
         std::fprintf(stderr,
-                     "trellis-bench: --profile=trellis|floor|load|parse|reskin:SIZE:COUNT\n");
+                     "trellis-bench: --profile=trellis|floor|animated[core]|hud[core]|load|parse|"
+                     "reskin:SIZE:COUNT\n");
         return 2;
     }
     return 0;

@@ -23,6 +23,10 @@ void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeco
 void registerMovingBenchmarks(const std::vector<int>& animatedCounts,
                               const std::vector<int>& hudCounts, double minSeconds);
 
+// Draws frames of a moving scene for a profiler ("animated" or "hud", with "core" after it in
+// the core context); false for an unknown kind.
+bool profileMoving(const char* kind, int buttons, int frames);
+
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 

@@ -73,8 +73,8 @@ private:
                                "out vec4 colour;\n"
                                "void main() { colour = vec4(tint, 1.0); }\n";
         program = glCreateProgram();
-        for (auto [type, source] : {std::pair{GL_VERTEX_SHADER, vertex},
-                                    std::pair{GL_FRAGMENT_SHADER, fragment}}) {
+        for (auto [type, source] :
+             {std::pair{GL_VERTEX_SHADER, vertex}, std::pair{GL_FRAGMENT_SHADER, fragment}}) {
             const GLuint shader = glCreateShader(type);
             glShaderSource(shader, 1, &source, nullptr);
             glCompileShader(shader);
@@ -157,8 +157,8 @@ std::vector<unsigned char> readFrame() {
 size_t differingPixels(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
     size_t count = 0;
     for (size_t i = 0; i + 4 <= a.size() && i + 4 <= b.size(); i += 4)
-        count += a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2] ||
-                 a[i + 3] != b[i + 3];
+        count +=
+            a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2] || a[i + 3] != b[i + 3];
     return count;
 }
 
@@ -207,8 +207,7 @@ std::vector<unsigned char> checkedFrame(MovingFrame& f) {
 
 // The immediate path's frame in the compatibility context, kept as the reference; an error
 // when the frame the renderer draws there after others differs from it.
-std::string checkScene(MovingScene& scene, bool hud, int buttons, bool core,
-                       size_t& differing) {
+std::string checkScene(MovingScene& scene, bool hud, int buttons, bool core, size_t& differing) {
     MovingFrame f{scene, hud, core, buttons};
     if (scene.reference.empty()) {
         if (!useContext(false))
@@ -262,7 +261,33 @@ void movingBenchmark(benchmark::State& state, bool hud, bool core) {
     glfwMakeContextCurrent(home);
 }
 
+// Out of line, so that callgrind's --toggle-collect can count the frames alone.
+__attribute__((noinline)) void profiledMovingFrame(MovingFrame& f) {
+    f.trellis();
+}
+
 }  // namespace
+
+bool profileMoving(const char* kind, int buttons, int frames) {
+    const std::string which = kind;
+    const bool hud = which.rfind("hud", 0) == 0,
+               core = which.size() > 4 && which.substr(which.size() - 4) == "core";
+    if (which != "animated" && which != "animatedcore" && which != "hud" && which != "hudcore")
+        return false;
+    MovingScene& scene = movingScene(hud, buttons);
+    if (!useContext(core))
+        return false;
+    MovingFrame f{scene, hud, core, buttons};
+    // The first frames compile llvmpipe's shaders: not counted.
+    for (int i = 0; i < 5 + frames; ++i) {
+        if (i < 5)
+            f.trellis();
+        else
+            profiledMovingFrame(f);
+        glfwSwapBuffers(glfwGetCurrentContext());
+    }
+    return true;
+}
 
 void registerMovingBenchmarks(const std::vector<int>& animatedCounts,
                               const std::vector<int>& hudCounts, double minSeconds) {
