@@ -2,8 +2,9 @@
 //   --smoke                      tiny sizes, one short run each: checks that everything runs
 //   --profile=KIND:SIZE:COUNT    does one kind of work COUNT times and nothing else, for
 //                                callgrind (see docs/PERFORMANCE.md): KIND trellis or floor
-//                                draws frames of SIZE buttons; load, parse or reskin works on a
-//                                dialogue of SIZE elements
+//                                draws frames of SIZE buttons, animated or hud (animatedcore,
+//                                hudcore in a core context) frames of those scenes; load, parse or
+//                                reskin works on a dialogue of SIZE elements
 #include "BenchSupport.h"
 #include "Benchmarks.h"
 #include "TableReporter.h"
@@ -39,9 +40,11 @@ int profile(const char* request) {
     char kind[16] = {};
     int size = 0, count = 0;
     if (std::sscanf(request, "%15[a-z]:%d:%d", kind, &size, &count) != 3 ||
-        !(profileFrames(kind, size, count) || profileDialogue(kind, size, count))) {
+        !(profileFrames(kind, size, count) || profileMoving(kind, size, count) ||
+          profileDialogue(kind, size, count))) {
         std::fprintf(stderr,
-                     "trellis-bench: --profile=trellis|floor|load|parse|reskin:SIZE:COUNT\n");
+                     "trellis-bench: --profile=trellis|floor|animated[core]|hud[core]|load|parse|"
+                     "reskin:SIZE:COUNT\n");
         return 2;
     }
     return 0;
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
 
     if (smoke) {
         registerPeerBenchmarks({10, 100}, 0.01);
+        registerMovingBenchmarks({10, 100}, {10}, 0.01);
         registerFrameBenchmarks({10, 100}, 0.01);
         registerMixedBenchmarks({120}, 0.01);
         registerDialogueBenchmarks({{100, 1000}, 1000, 1, {1000}, 100, 10, 1000, {100}});
@@ -76,6 +80,7 @@ int main(int argc, char** argv) {
     } else {
         // Several frames per run even at 10,000 buttons: one frame's ratio is too noisy.
         registerPeerBenchmarks({10, 100, 1000, 10000}, 0.5);
+        registerMovingBenchmarks({10, 100, 1000, 10000}, {10, 100}, 0.5);
         registerFrameBenchmarks({10, 100, 1000, 10000}, 2);
         registerMixedBenchmarks({1008, 10008}, 2);
         registerDialogueBenchmarks(

@@ -21,6 +21,17 @@ void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeco
 // by the shader renderer and by the immediate path, in turns, with each one's draw calls.
 void registerMixedBenchmarks(const std::vector<int>& elementCounts, double minSeconds);
 
+// "animated_compat/<buttons>", "animated_core/<buttons>": the peer grid with every button
+// recoloured every frame; "hud_compat/<buttons>", "hud_core/<buttons>": a HUD window of that
+// many buttons over a host triangle turned every frame; trellis, Dear ImGui and the host's
+// frame alone in turns, in the compatibility and in a 3.3 core context.
+void registerMovingBenchmarks(const std::vector<int>& animatedCounts,
+                              const std::vector<int>& hudCounts, double minSeconds);
+
+// Draws frames of a moving scene for a profiler ("animated" or "hud", with "core" after it in
+// the core context); false for an unknown kind.
+bool profileMoving(const char* kind, int buttons, int frames);
+
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 

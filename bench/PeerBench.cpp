@@ -5,6 +5,7 @@
 // checked against the immediate path's pixels before anything is timed.
 #include "BenchSupport.h"
 #include "Benchmarks.h"
+#include "FrameTurns.h"
 #include "FloorScene.h"
 #include "ImguiPeer.h"
 #include "PeerScene.h"
@@ -20,7 +21,6 @@
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
 #include <benchmark/benchmark.h>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -99,34 +99,6 @@ PeerSetUp& peerSetUp(int buttons) {
     return *scene;
 }
 
-// The kinds of frame that take turns in one benchmark, each with its CPU time.
-struct Kind {
-    const char* counter;
-    std::function<void()> draw;
-    double seconds = 0;
-};
-
-void timeKind(Kind& kind) {
-    const double start = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    kind.draw();
-    swapBuffers();
-    kind.seconds += cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - start;
-}
-
-// The kinds take turns, each leading in turn, so that all meet the same load on a shared
-// machine; all CPU time of the process counts, llvmpipe's rasteriser threads included.
-void runInTurns(benchmark::State& state, std::vector<Kind>& kinds) {
-    size_t lead = 0;
-    for (auto _ : state) {
-        for (size_t i = 0; i < kinds.size(); ++i)
-            timeKind(kinds[(lead + i) % kinds.size()]);
-        lead = (lead + 1) % kinds.size();
-    }
-    for (const Kind& kind : kinds)
-        state.counters[kind.counter] =
-            benchmark::Counter(kind.seconds * 1e3, benchmark::Counter::kAvgIterations);
-}
-
 void peerBenchmark(benchmark::State& state) {
     const int buttons = int(state.range(0));
     PeerSetUp& scene = peerSetUp(buttons);
@@ -135,7 +107,7 @@ void peerBenchmark(benchmark::State& state) {
         return;
     }
     startImgui(glfwGetCurrentContext());
-    std::vector<Kind> kinds = {
+    std::vector<FrameKind> kinds = {
         {"batched_ms", [&] { batchedFrame(scene.root); }},
         {"immediate_ms", [&] { immediateFrame(scene.root); }},
         {"floor_ms", [&] { floorFrame(scene.floor); }},
@@ -155,7 +127,7 @@ void fullBenchmark(benchmark::State& state) {
         return;
     }
     setFrameReuse(false);
-    std::vector<Kind> kinds = {{"full_ms", [&] { batchedFrame(scene.root); }}};
+    std::vector<FrameKind> kinds = {{"full_ms", [&] { batchedFrame(scene.root); }}};
     runInTurns(state, kinds);
     state.counters["draw_calls"] = double(lastRenderStats().drawCalls);
     state.counters["culled"] = double(lastRenderStats().culled);
@@ -172,7 +144,7 @@ void changeBenchmark(benchmark::State& state) {
     forgetRenderedFrame();
     bool toggled = false;
     RenderStats changed;
-    std::vector<Kind> kinds = {
+    std::vector<FrameKind> kinds = {
         {"unchanged_ms", [&] { batchedFrame(scene.root); }},
         {"changed_ms",
          [&] {

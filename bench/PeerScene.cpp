@@ -13,7 +13,7 @@ namespace trellis {
 
 namespace {
 
-constexpr int kPerRow = 37;
+constexpr int kPerRow = 37, kHudPerRow = 10;
 constexpr float kPitchX = 3.5f, kPitchY = 1.3f, kMargin = 0.5f;
 
 }  // namespace
@@ -23,18 +23,44 @@ void peerButtonPlace(int i, float& x, float& y) {
     y = kMargin + kPitchY * float(i / kPerRow);
 }
 
-GuiElement* buildPeerTree(int buttons) {
+void hudButtonPlace(int i, float& x, float& y) {
+    x = kMargin + kPitchX * float(i % kHudPerRow);
+    y = kMargin + kPitchY * float(i / kHudPerRow);
+}
+
+namespace {
+
+// A window at (x, y) of width x height units and its buttons, under a new detached root.
+GuiElement* buildWindowTree(float x, float y, float width, float height, int buttons,
+                            void (*place)(int, float&, float&)) {
     skinStore.clear();
     loadSkin("default", (runFolder() + "/defaultSkin.xml").c_str());
     GuiElement* root = newDetachedRoot();
     auto* window = new Window("", root, nullptr);
-    window->setRect(0, 0, float(screenWidthUnits()), 100);
+    window->setRect(x, y, width, height);
     for (int i = 0; i < buttons; ++i) {
-        float x = 0, y = 0;
-        peerButtonPlace(i, x, y);
-        new Button("", window, kPeerLabel, x, y, kPeerButtonWidth, kPeerButtonHeight);
+        float bx = 0, by = 0;
+        place(i, bx, by);
+        new Button("", window, kPeerLabel, bx, by, kPeerButtonWidth, kPeerButtonHeight);
     }
     return root;
+}
+
+}  // namespace
+
+GuiElement* buildPeerTree(int buttons) {
+    return buildWindowTree(0, 0, float(screenWidthUnits()), 100, buttons, peerButtonPlace);
+}
+
+GuiElement* buildHudTree(int buttons) {
+    return buildWindowTree(kHudX, kHudY, kHudWidth, kHudHeight, buttons, hudButtonPlace);
+}
+
+void peerButtonColor(int i, int frame, unsigned char (&rgba)[4]) {
+    rgba[0] = static_cast<unsigned char>(40 + (i * 7 + frame * 3) % 200);
+    rgba[1] = static_cast<unsigned char>(40 + (i * 13 + frame * 5) % 200);
+    rgba[2] = static_cast<unsigned char>(40 + (i * 3 + frame * 7) % 200);
+    rgba[3] = 255;
 }
 
 }  // namespace trellis

@@ -351,6 +351,45 @@ void mixedTable(Table& table, const std::map<long, Series>& mixed) {
                "shader frames");
 }
 
+// trellis beside Dear ImGui where everything moves, in both contexts, with the targets.
+void movingRows(Table& table, const char* title, const std::map<long, Series>& compatible,
+                const std::map<long, Series>& core, bool halfTarget) {
+    table.heading(title, {"buttons", "trellis GL2", "ImGui GL2", "ratio", "trellis 3.3",
+                          "ImGui GL3", "ratio", "targets"});
+    std::map<long, std::pair<const Series*, const Series*>> sizes;
+    for (const auto& [n, s] : compatible)
+        sizes[n].first = &s;
+    for (const auto& [n, s] : core)
+        sizes[n].second = &s;
+    for (const auto& [buttons, pair] : sizes) {
+        std::vector<std::string> cells = {std::to_string(buttons)};
+        std::string targets;
+        for (const Series* s : {pair.first, pair.second}) {
+            if (!s || !s->error.empty()) {
+                cells.insert(cells.end(), {"-", "-", "-"});
+                continue;
+            }
+            const double mine = medianOf(*s, "trellis_ms"), imgui = medianOf(*s, "imgui_ms");
+            const double ratio = imgui > 0 ? mine / imgui : 0;
+            cells.insert(cells.end(), {format("%.2f", mine), imgui > 0 ? format("%.2f", imgui) : "-",
+                                       imgui > 0 ? format("%.2f", ratio) : "-"});
+            if (!targets.empty())
+                targets += "; ";
+            targets += (s == pair.first ? "GL2 " : "3.3 ") +
+                       ("< ImGui " + verdict(imgui > 0 && ratio < 1));
+            if (halfTarget && buttons >= 1000)
+                targets += ", <= 1/2 " + verdict(imgui > 0 && ratio <= 0.5);
+            const double differing = medianOf(*s, "differing_px");
+            if (differing > 0)
+                targets += format(" (%.0f px differ)", differing);
+        }
+        cells.push_back(targets);
+        table.row(cells);
+    }
+    reportErrors(table, compatible, "compatibility");
+    reportErrors(table, core, "core");
+}
+
 void peerTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
     static const std::map<long, Series> none;
     auto familyOf = [&](const char* name) -> const std::map<long, Series>& {
@@ -361,6 +400,21 @@ void peerTable(Table& table, const std::map<std::string, std::map<long, Series>>
         peerRows(table, familyOf("peer"));
     if (!familyOf("peer_change").empty())
         changeRows(table, familyOf("peer_full"), familyOf("peer_change"));
+    if (!familyOf("animated_compat").empty() || !familyOf("animated_core").empty())
+        movingRows(table,
+                   "Animated scene: CPU ms per frame, all threads, clear + draw + swap; the peer "
+                   "grid, every button recoloured every frame (trellis by drawInterface)",
+                   familyOf("animated_compat"), familyOf("animated_core"), true);
+    if (!familyOf("hud_compat").empty() || !familyOf("hud_core").empty())
+        movingRows(table,
+                   "HUD over a changing scene: CPU ms per frame, all threads; clear, a host "
+                   "triangle turned every frame, a window of N buttons over part of it, swap",
+                   familyOf("hud_compat"), familyOf("hud_core"), false);
+    if (!familyOf("animated_compat").empty() || !familyOf("hud_compat").empty())
+        table.note("GL2 = compatibility context: trellis's batched renderer, ImGui's OpenGL 2 "
+                   "backend; 3.3 = OpenGL 3.3 core context: the shader renderer, ImGui's OpenGL 3 "
+                   "backend; ratio = trellis / ImGui; px differ = pixels of the core frame unlike "
+                   "the immediate path's in the compatibility context");
 }
 
 }  // namespace

@@ -7,13 +7,14 @@
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <algorithm>
 #include <cstddef>
 
 namespace trellis {
 
 namespace {
 
-// What the fragment shader does with a fragment; the uniform "mode".
+// What the fragment shader does with a fragment: the program drawing it.
 enum Mode : int { kFlat = 0, kTextured = 1, kGlyph = 2 };
 
 // The vertex shader: positions arrive in clip coordinates (the recorder computed them as the
@@ -33,23 +34,27 @@ void main() {
 }
 )";
 
-// The fragment shader: the fixed-function texture environment GL_MODULATE, and the alpha test
-// GL_GEQUAL 0.1 for glyphs.
+// The fragment shaders, one program per mode (MODE): flat colour; the fixed-function texture
+// environment GL_MODULATE; and that with the alpha test GL_GEQUAL 0.1 for glyphs. Separate
+// programs, not a uniform branch: llvmpipe runs both sides of a branch on every fragment, and
+// a program that may discard loses its early depth test, so the flat quads (the window over the
+// viewport) would pay for the glyphs' filtering and alpha test.
 constexpr const char* kFragmentBody = R"(
 uniform sampler2D font;
-uniform int mode;
 in vec2 st;
 COLOUR in vec4 tint;
 out vec4 fragment;
 void main() {
-    if (mode == 0) {
-        fragment = tint;
-        return;
-    }
+#if MODE == 0
+    fragment = tint;
+#else
     vec4 c = texture(font, st) * tint;
-    if (mode == 2 && c.a < 0.1)
+#if MODE == 2
+    if (c.a < 0.1)
         discard;
+#endif
     fragment = c;
+#endif
 }
 )";
 
@@ -76,13 +81,44 @@ GLuint compile(GLenum type, const std::string& source, std::string& error) {
 bool ShaderPipeline::prepare(const GlContextInfo& context, std::string& error) {
     Objects& objects = byContext[currentContextKey()];
     // A context that was destroyed may have left its key to a new one.
-    if (objects.program && (!glIsProgram(objects.program) || !glIsVertexArray(objects.vertexArray)))
+    if (objects.programs[0] &&
+        (!glIsProgram(objects.programs[0]) || !glIsVertexArray(objects.vertexArray)))
         objects = Objects();
-    if (!objects.program && !build(context, objects, error))
+    if (!objects.programs[0] && !build(context, objects, error))
         return false;
     objects.fontTexture = fontTextureHere();
     current = &objects;
     return true;
+}
+
+// Links one program of the vertex shader and the fragment shader for a mode; 0 with the reason.
+GLuint ShaderPipeline::link(const std::string& header, GLuint vertex, int mode,
+                            std::string& error) {
+    const GLuint fragment =
+        compile(GL_FRAGMENT_SHADER,
+                header + "#define MODE " + std::to_string(mode) + "\n" + kFragmentBody, error);
+    if (!fragment)
+        return 0;
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    glLinkProgram(program);
+    glDeleteShader(fragment);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        error = "the interface's shaders do not link";
+        glDeleteProgram(program);
+        return 0;
+    }
+    if (mode != kFlat) {
+        GLint previous = 0;
+        glGetIntegerv(GL_CURRENT_PROGRAM, &previous);
+        glUseProgram(program);
+        glUniform1i(glGetUniformLocation(program, "font"), 0);
+        glUseProgram(GLuint(previous));
+    }
+    return program;
 }
 
 bool ShaderPipeline::build(const GlContextInfo& context, Objects& objects, std::string& error) {
@@ -90,32 +126,19 @@ bool ShaderPipeline::build(const GlContextInfo& context, Objects& objects, std::
                                    ? "#version 300 es\nprecision highp float;\n#define COLOUR\n"
                                    : "#version 330 core\n#define COLOUR noperspective\n";
     const GLuint vertex = compile(GL_VERTEX_SHADER, header + kVertexBody, error);
-    const GLuint fragment = vertex ? compile(GL_FRAGMENT_SHADER, header + kFragmentBody, error) : 0;
-    if (!fragment) {
-        if (vertex)
+    if (!vertex)
+        return false;
+    GLuint programs[kModeCount] = {};
+    for (int mode = 0; mode < kModeCount; ++mode)
+        if (!(programs[mode] = link(header, vertex, mode, error))) {
+            for (GLuint made : programs)
+                if (made)
+                    glDeleteProgram(made);
             glDeleteShader(vertex);
-        return false;
-    }
-    const GLuint program = glCreateProgram();
-    glAttachShader(program, vertex);
-    glAttachShader(program, fragment);
-    glLinkProgram(program);
+            return false;
+        }
     glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    GLint linked = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (!linked) {
-        error = "the interface's shaders do not link";
-        glDeleteProgram(program);
-        return false;
-    }
-    objects.program = program;
-    objects.modeLocation = glGetUniformLocation(program, "mode");
-    GLint previous = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &previous);
-    glUseProgram(program);
-    glUniform1i(glGetUniformLocation(program, "font"), 0);
-    glUseProgram(GLuint(previous));
+    std::copy(programs, programs + kModeCount, objects.programs);
     glGenVertexArrays(1, &objects.vertexArray);
     glGenBuffers(1, &objects.vertexBuffer);
     glGenBuffers(1, &objects.indexBuffer);
@@ -124,7 +147,6 @@ bool ShaderPipeline::build(const GlContextInfo& context, Objects& objects, std::
 
 void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices) {
     Objects& o = *current;
-    glUseProgram(o.program);
     glBindVertexArray(o.vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, o.vertexBuffer);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(DrawVertex)), vertices.data(),
@@ -186,7 +208,7 @@ void ShaderPipeline::setState(DrawState state, unsigned int texture) {
         glDepthMask(GL_TRUE);
     }
     if (wanted != mode) {
-        glUniform1i(current->modeLocation, wanted);
+        glUseProgram(current->programs[wanted]);
         mode = wanted;
     }
 }

@@ -1,8 +1,8 @@
-// ShaderPipeline: the shader renderer's GL objects (one program of the GLSL family for
-// "#version 330 core" and "#version 300 es", a vertex array object, a vertex buffer, a quad
-// index buffer and the font's texture), made in each context that draws, and the draw calls
-// that reproduce the fixed-function batches: colours as given, textures modulated, glyphs
-// alpha-tested at 0.1 (a discard) and blended.
+// ShaderPipeline: the shader renderer's GL objects (three small programs of the GLSL family for
+// "#version 330 core" and "#version 300 es": flat, textured, glyphs; a vertex array object, a
+// vertex buffer, a quad index buffer and the font's texture), made in each context that draws, and
+// the draw calls that reproduce the fixed-function batches: colours as given, textures modulated,
+// glyphs alpha-tested at 0.1 (a discard) and blended.
 #pragma once
 
 #include "DrawList.h"
@@ -23,20 +23,23 @@ public:
     // font's texture there. False when the program does not build, with the reason in error.
     bool prepare(const GlContextInfo& context, std::string& error);
 
-    void begin(const std::vector<DrawVertex>& vertices);  // upload; bind program and arrays
-    // Blending, depth writes, mode and texture: a picture state's texture, else the font's.
+    void begin(const std::vector<DrawVertex>& vertices);  // upload; bind the arrays
+    // Blending, depth writes and the program; a picture state's texture, else the font's.
     void setState(DrawState state, unsigned int texture);
     void draw(DrawState state, uint32_t first, uint32_t count);  // vertices first..first+count
     void end();  // unbinds its program, arrays and buffer; binds the texture begin found
 
 private:
+    static constexpr int kModeCount = 3;
     struct Objects {
-        unsigned int program = 0, vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
+        unsigned int programs[kModeCount] = {};  // flat, textured, glyphs
+        unsigned int vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
         unsigned int fontTexture = 0;  // the font's texture in this context, 0 without a font
-        int modeLocation = -1;
-        uint32_t indexedQuads = 0;  // quads the index buffer covers
+        uint32_t indexedQuads = 0;     // quads the index buffer covers
     };
     bool build(const GlContextInfo& context, Objects& objects, std::string& error);
+    static unsigned int link(const std::string& header, unsigned int vertex, int mode,
+                             std::string& error);
     void pointAt(uint32_t first);  // the attributes read from vertex first on
 
     std::unordered_map<const void*, Objects> byContext;
