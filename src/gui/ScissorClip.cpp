@@ -1,7 +1,7 @@
 // Scoped scissor clips: the rectangle projected to window pixels and met with the clip before.
 #include "trellis/gui/ScissorClip.h"
 
-#include "gui/GlContextId.h"
+#include "font/GlContextId.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
