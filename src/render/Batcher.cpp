@@ -1,6 +1,7 @@
 // Batching a recorded frame by state and depth, and the draw calls.
 #include "Batcher.h"
 
+#include "BlendState.h"
 #include "GlStateProbe.h"
 
 #include "font/FontTexture.h"
@@ -227,16 +228,7 @@ void Batcher::setState(const BatchKey& key) {
     } else {
         glDisable(GL_ALPHA_TEST);
     }
-    if (isBlended(state)) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        // Blended primitives blend in painter's order among themselves: they test depth but
-        // write none.
-        glDepthMask(GL_FALSE);
-    } else {
-        glDisable(GL_BLEND);
-        glDepthMask(GL_TRUE);
-    }
+    applyBlending(state);
 }
 
 void Batcher::beginBatches() {

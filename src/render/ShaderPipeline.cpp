@@ -1,5 +1,6 @@
 // The shader renderer's program, arrays and draw calls.
 #include "ShaderPipeline.h"
+#include "BlendState.h"
 
 #include "font/FontTexture.h"
 #include "trellis/font/TextureFont.h"
@@ -199,14 +200,7 @@ void ShaderPipeline::setState(DrawState state, unsigned int texture) {
         glBindTexture(GL_TEXTURE_2D, wantedTexture);
         drawing = wantedTexture;
     }
-    if (isBlended(state)) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glDepthMask(GL_FALSE);
-    } else {
-        glDisable(GL_BLEND);
-        glDepthMask(GL_TRUE);
-    }
+    applyBlending(state);
     if (wanted != mode) {
         glUseProgram(current->programs[wanted]);
         mode = wanted;
