@@ -4,6 +4,7 @@
 
 #include "shell/HostState.h"
 #include "support/PixelBox.h"
+#include "support/Sanitizers.h"
 #include "support/TestFont.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
@@ -337,7 +338,11 @@ TEST_F(HostApi, DrawsInOpenGlEs3AndRefusesOpenGlEs2) {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
     // Mesa offers a newer version than asked for unless told otherwise, which it reads when a
-    // program first connects to the display.
+    // program first loads the driver: a sanitized build keeps the driver loaded from the start,
+    // so only the Release build can ask for an OpenGL ES 2.0 context.
+#ifdef TRELLIS_UNDER_ASAN
+    GTEST_SKIP() << "the sanitized build keeps the GL driver loaded: no OpenGL ES 2.0 context";
+#endif
     glfwTerminate();
     window = nullptr;
     setenv("MESA_GLES_VERSION_OVERRIDE", "2.0", 1);
