@@ -10,22 +10,6 @@
 
 namespace trellis {
 
-namespace {
-
-// Whether the context's extension list names extension (read one by one in a 3.0+ context).
-bool hasExtension(const char* extension) {
-    GLint count = 0;
-    glGetIntegerv(GL_NUM_EXTENSIONS, &count);
-    for (GLint i = 0; i < count; ++i) {
-        const char* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, GLuint(i)));
-        if (name && std::strcmp(name, extension) == 0)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 GlContextInfo currentGlContext() {
     GlContextInfo info;
     const char* text = reinterpret_cast<const char*>(glGetString(GL_VERSION));
@@ -52,11 +36,34 @@ GlContextInfo currentGlContext() {
         if ((mask & GL_CONTEXT_CORE_PROFILE_BIT) ||
             (flags & GL_CONTEXT_FLAG_FORWARD_COMPATIBLE_BIT))
             info.fixedFunction = false;
-        else if (info.version == 31 && !hasExtension("GL_ARB_compatibility"))
+        else if (info.version == 31 && !hasGlExtension(info, "GL_ARB_compatibility"))
             info.fixedFunction = false;
     }
     info.shaders = info.version >= 33;
     return info;
+}
+
+bool hasGlExtension(const GlContextInfo& context, const char* extension) {
+    if (!context.current)
+        return false;
+    // 3.0 and later list their extensions one by one (core profiles only that way).
+    if (context.version >= 30) {
+        GLint count = 0;
+        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+        for (GLint i = 0; i < count; ++i) {
+            const char* name =
+                reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, GLuint(i)));
+            if (name && std::strcmp(name, extension) == 0)
+                return true;
+        }
+        return false;
+    }
+    const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    const size_t length = std::strlen(extension);
+    for (const char* at = all; at && (at = std::strstr(at, extension)); at += length)
+        if ((at == all || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0'))
+            return true;
+    return false;
 }
 
 std::string unusableContextReason(const GlContextInfo& context) {

@@ -19,6 +19,9 @@ struct GlContextInfo {
 // Reads the current context's version, profile and flags.
 GlContextInfo currentGlContext();
 
+// Whether the current context (described by context) offers the named extension.
+bool hasGlExtension(const GlContextInfo& context, const char* extension);
+
 // Why trellis cannot draw in a context, or empty when it can: a context needs either the
 // fixed-function pipeline or the shader renderer's language ("an OpenGL ES 2.0 context: ...").
 std::string unusableContextReason(const GlContextInfo& context);

@@ -1,6 +1,7 @@
 // Scoped scissor clips: the rectangle projected to window pixels and met with the clip before.
 #include "trellis/gui/ScissorClip.h"
 
+#include "font/GlContext.h"
 #include "font/GlContextId.h"
 
 #define GL_GLEXT_PROTOTYPES
@@ -9,8 +10,6 @@
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace trellis {
 
@@ -33,31 +32,10 @@ bool hasClipControl() {
     if (here == known)
         return answer;
     known = here;
-    answer = false;
-    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    if (!version)
-        return answer;
-    const bool es = std::strncmp(version, "OpenGL ES", 9) == 0;
-    int major = 0, minor = 0;
-    if (std::sscanf(es ? version + 9 : version, "%*[^0-9]%d.%d", &major, &minor) != 2 &&
-        std::sscanf(es ? version + 9 : version, "%d.%d", &major, &minor) != 2)
-        return answer;
-    if (!es && (major > 4 || (major == 4 && minor >= 5)))
-        return answer = true;
-    // Core profiles list their extensions one by one only.
-    if (major >= 3) {
-        GLint count = 0;
-        glGetIntegerv(GL_NUM_EXTENSIONS, &count);
-        for (GLint i = 0; i < count && !answer; ++i) {
-            const char* name =
-                reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, GLuint(i)));
-            answer = name && (std::strcmp(name, "GL_ARB_clip_control") == 0 ||
-                              std::strcmp(name, "GL_EXT_clip_control") == 0);
-        }
-        return answer;
-    }
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    answer = extensions && std::strstr(extensions, "GL_ARB_clip_control") != nullptr;
+    const GlContextInfo context = currentGlContext();
+    answer = (!context.es && context.version >= 45) ||
+             hasGlExtension(context, "GL_ARB_clip_control") ||
+             hasGlExtension(context, "GL_EXT_clip_control");
     return answer;
 }
 
