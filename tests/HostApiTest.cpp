@@ -25,15 +25,13 @@
 #include <GLFW/glfw3.h>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 
 using namespace trellis;
 
 namespace {
 
-const std::string kData =
-    (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string();
+const std::string kData = std::string(TRELLIS_SOURCE_DIR) + "/data";
 const std::string kDemoDialogue = kData + "/testDialogue.xml";
 const std::string kDemoSkin = kData + "/defaultSkin.xml";
 

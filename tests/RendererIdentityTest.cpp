@@ -34,7 +34,6 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <GLFW/glfw3.h>
-#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -43,8 +42,7 @@ using namespace trellis;
 
 namespace {
 
-const std::string kData =
-    (std::filesystem::path(__FILE__).parent_path().parent_path() / "data").string();
+const std::string kData = std::string(TRELLIS_SOURCE_DIR) + "/data";
 const std::string kSkin = kData + "/defaultSkin.xml";
 const std::string kFont = std::string(TRELLIS_RUN_DIR) + "/verdana.glf";
 
