@@ -137,10 +137,51 @@ TEST(LintTool, ValidFilesPassAndTyposGetTheNameMeant) {
         EXPECT_NE(typos.out.find(hint), std::string::npos) << hint << "\n" << typos.out;
 }
 
+// Containers, lengths in percent, auto and fill pass --werror, with a skin styling the
+// containers; a value that is no length, and bad container settings, get a line each.
+TEST(LintTool, KnowsTheLayoutTagsAndReportsBadLengths) {
+    TempFolder folder;
+    folder.write("layout.xml",
+                 "<column name='menu' x='50% - 10' y='20' padding='1' spacing='0.5' "
+                 "align='stretch'>\n"
+                 "  <row name='line' width='fill' align='center'>\n"
+                 "    <button name='a' text='A' width='auto' height='auto'/>\n"
+                 "    <button name='b' width='fill' height='100%'/>\n"
+                 "  </row>\n"
+                 "  <grid name='cells' columns='2'><label name='c' text='c' width='auto'/></grid>\n"
+                 "</column>\n");
+    folder.write("skin.xml", "<skin name='default'>\n  <row bgColor='102030ff' padding='1'/>\n"
+                             "  <button padding='0.5'/>\n</skin>\n");
+    EXPECT_EQ(lint(folder, {"--werror", "--skin", "skin.xml", "layout.xml"}).out,
+              "0 warnings, 0 errors\n");
+    folder.write("bad.xml", "<row name='r' x='50%%' width='100% -' spacing='-1' align='middle'>\n"
+                            "  <button name='b' y='abc%'/>\n"
+                            "</row>\n"
+                            "<grid name='g' columns='0' x='auto'/>\n");
+    const std::string expected =
+        "bad.xml:1:1: warning: attribute \"x\" on <row name=\"r\">: \"50%%\" is not a length: "
+        "unexpected \"%\" after the percentage; write \"50%\" or \"100% - 12\"; ignored\n"
+        "bad.xml:1:1: warning: attribute \"width\" on <row name=\"r\">: \"100% -\" is not a "
+        "length: a number of units must follow \"-\"; ignored\n"
+        "bad.xml:1:1: warning: attribute \"spacing\" on <row name=\"r\">: \"-1\" is below "
+        "zero; ignored\n"
+        "bad.xml:1:1: warning: attribute \"align\" on <row name=\"r\">: \"middle\" is not "
+        "start, center, end or stretch; ignored\n"
+        "bad.xml:2:3: warning: attribute \"y\" on <button name=\"b\">: \"abc%\" is not a "
+        "length: expected a finite decimal number at its start; ignored\n"
+        "bad.xml:4:1: warning: attribute \"x\" on <grid name=\"g\">: \"auto\" is not a length: "
+        "only a width or height can be \"auto\"; ignored\n"
+        "bad.xml:4:1: warning: attribute \"columns\" on <grid name=\"g\">: \"0\" is not a "
+        "whole number from 1 to 1000; ignored\n"
+        "7 warnings, 0 errors\n";
+    EXPECT_EQ(lint(folder, {"bad.xml"}).out, expected);
+}
+
 TEST(LintTool, TheDemoAndExampleFilesAreClean) {
     TempFolder folder;
-    const LintRun demo = lint(folder, {"--skin", kSource + "/data/defaultSkin.xml", "--callback",
-                                   "changeSkin", "--werror", kSource + "/data/testDialogue.xml"});
+    const LintRun demo =
+        lint(folder, {"--skin", kSource + "/data/defaultSkin.xml", "--callback", "changeSkin",
+                      "--werror", kSource + "/data/testDialogue.xml"});
     EXPECT_EQ(demo.status, 0);
     EXPECT_EQ(demo.out, "0 warnings, 0 errors\n");
     const LintRun example =

@@ -103,6 +103,34 @@ TEST_F(WindowScene, DragsByTheTitleBarAndStaysOnScreen) {
     EXPECT_EQ(placeOf(fixed), std::make_pair(600, 200));  // not movable
 }
 
+// A press anywhere on a movable window (its title bar or a child) brings it to the front of
+// its siblings; one on a window that is not movable changes no order.
+TEST_F(WindowScene, APressRaisesAMovableWindow) {
+    const auto owner = [](GuiElement* element) {
+        while (element && !dynamic_cast<Window*>(element))
+            element = element->parent;
+        return element;
+    };
+    struct Press {
+        int x, y;          // where, in pixels
+        Window* front;     // the root's newest child after it
+        Window* atMiddle;  // which window a press in both windows' overlap reaches
+    };
+    const std::vector<Press> presses = {
+        {650, 210, fixed, fixed},  // the window that is not movable stays where it was
+        {450, 330, mover, mover},  // the text field inside the movable one raises it
+        {650, 210, mover, mover},  // and the other does not take its place
+    };
+    mover->setPosition(px(400), px(280));  // under fixed from x 600 to 700, y 280 to 350
+    for (const Press& p : presses) {
+        clickAt(p.x, p.y);
+        EXPECT_EQ(root->children.front(), p.front) << p.x << ", " << p.y;
+        moveTo(650, 320);
+        EXPECT_EQ(owner(hoveredElement), p.atMiddle) << p.x << ", " << p.y;
+    }
+    EXPECT_EQ(root->children.size(), 2u);
+}
+
 TEST_F(WindowScene, TheCloseButtonHidesAClosableWindow) {
     auto* entry = dynamic_cast<TextField*>(named("entry"));
     clickAt(300, 255);

@@ -1,6 +1,7 @@
 // Tests for trellis-render's command line and its runs: option values and refusals, the exit
 // statuses of failed loads, and a clear refusal when no off-screen OpenGL can be had.
 #include "RenderCommand.h"
+#include "files/PngFile.h"
 #include "support/RunTool.h"
 #include "support/TempFolder.h"
 
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 
 using namespace trellis;
 
@@ -154,11 +156,10 @@ TEST(RenderTool, NeverDestroysAnInputOrTheOldOutput) {
         EXPECT_EQ(size(input), before) << input;
     }
     folder.write("out.png", "the old image");
-    const ToolRun limitedRun =
-        runTool(folder.root().string(),
-                "sh -c \"trap '' XFSZ; ulimit -f 1; exec " + kExe +
-                    " testDialogue.xml -o out.png\"",
-                folder.path("err.txt"));
+    const ToolRun limitedRun = runTool(folder.root().string(),
+                                       "sh -c \"trap '' XFSZ; ulimit -f 1; exec " + kExe +
+                                           " testDialogue.xml -o out.png\"",
+                                       folder.path("err.txt"));
     EXPECT_EQ(limitedRun.status, 1) << limitedRun.errors;
     EXPECT_NE(limitedRun.errors.find("out.png"), std::string::npos) << limitedRun.errors;
     EXPECT_EQ(size("out.png"), 13u);
@@ -187,5 +188,48 @@ TEST(RenderTool, EveryRendererTheEnvironmentChoosesDrawsTheSamePicture) {
         if (first.empty())
             first = bytes;
         EXPECT_EQ(bytes, first) << renderer;
+    }
+}
+
+// --size shows a dialogue at any size, its percentages and containers laid out for it: a red
+// box 2 units in from the right edge, and a row across the bottom whose green child fills what
+// its blue one (10 units) leaves, 1 unit of padding and spacing around them.
+TEST(RenderTool, LaysPercentagesAndContainersOutForTheSize) {
+    TempFolder folder;
+    folder.write("adapting.xml",
+                 "<window name='corner' x='100% - 12' y='10' width='10' height='3' border='0' "
+                 "bgColor='ff0000ff'/>"
+                 "<row name='bar' y='100% - 5' width='100%' height='5' padding='1' spacing='1'>"
+                 "<window name='rest' width='fill' height='3' border='0' bgColor='00ff00ff'/>"
+                 "<window name='end' width='10' height='3' border='0' bgColor='0000ffff'/></row>");
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1280, 720}}) {
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        const std::string out = folder.path(size + ".png");
+        const ToolRun run =
+            runTool(folder.root().string(),
+                    kExe + " adapting.xml --font '" TRELLIS_RUN_DIR "/verdana.glf' --skin '" +
+                        TRELLIS_RUN_DIR "/defaultSkin.xml' --size " + size + " -o '" + out + "'",
+                    folder.path("err"));
+        ASSERT_EQ(run.status, 0) << run.errors;
+        PngImage image;
+        ASSERT_TRUE(readPngFile(out.c_str(), image));
+        // The columns where each colour starts and ends, in the image's pixels.
+        std::map<uint32_t, std::pair<int, int>> spans;
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x) {
+                const uint8_t* p = &image.rgba[(size_t(y) * image.width + x) * 4];
+                const uint32_t rgb = p[0] << 16 | p[1] << 8 | p[2];
+                auto [at, fresh] = spans.try_emplace(rgb, x, x + 1);
+                at->second = {std::min(at->second.first, x), std::max(at->second.second, x + 1)};
+            }
+        const double unit = height / 100.0;
+        const auto near = [unit](int pixels, double units) {
+            return std::abs(pixels - units * unit) <= 1.5;
+        };
+        EXPECT_TRUE(near(width - spans[0xff0000].second, 2)) << size;
+        EXPECT_TRUE(near(spans[0x00ff00].first, 1)) << size;
+        EXPECT_TRUE(near(spans[0x0000ff].first - spans[0x00ff00].second, 1)) << size;
+        EXPECT_TRUE(near(spans[0x0000ff].second - spans[0x0000ff].first, 10)) << size;
+        EXPECT_TRUE(near(width - spans[0x0000ff].second, 1)) << size;
     }
 }

@@ -139,6 +139,8 @@ bool openPreviewWindow(const std::string& dialogue) {
     glfwMakeContextCurrent(preview.window);
     int width = 0, height = 0;
     glfwGetFramebufferSize(preview.window, &width, &height);
+    // A larger window shows more room, into which percentages and containers grow.
+    setHostResize(HostResize::Relayout);
     if (!initHostGui(width, height))
         return false;
     glfwGetWindowSize(preview.window, &width, &height);

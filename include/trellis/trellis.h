@@ -33,6 +33,7 @@
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/Length.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/PrefixWidths.h"
 #include "trellis/gui/RecordedShapes.h"
@@ -46,6 +47,13 @@
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
 #include "trellis/gui/Window.h"
+
+#include "trellis/layout/Column.h"
+#include "trellis/layout/Container.h"
+#include "trellis/layout/Grid.h"
+#include "trellis/layout/LayoutPass.h"
+#include "trellis/layout/LinearContainer.h"
+#include "trellis/layout/Row.h"
 
 #include "trellis/skin/Reskin.h"
 #include "trellis/skin/SkinFile.h"

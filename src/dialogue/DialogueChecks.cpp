@@ -26,7 +26,8 @@ const std::unordered_set<std::string>& knownAttributes() {
         "text",        "fontSize",    "fontColor",   "title",        "border",
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
-        "step",        "value",       "src",         "checked",      "align"};
+        "step",        "value",       "src",         "checked",      "align",
+        "padding",     "spacing",     "columns"};
     return known;
 }
 
@@ -35,8 +36,8 @@ bool isKnownAttribute(const std::string& name) {
 }
 
 // The tags that build an element: an unknown one is most likely a typo of one of them.
-const char* const kElementTags[] = {"window", "button",   "textfield", "panel",
-                                    "label",  "checkbox", "slider",    "image"};
+const char* const kElementTags[] = {"window", "button", "textfield", "panel", "label",
+                                    "checkbox", "slider", "image", "row", "column", "grid"};
 
 // The hint naming the attribute that an unknown name most likely meant: one that the element
 // read, that some element reads, or that a skin reads.

@@ -17,6 +17,11 @@
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
+#include "trellis/layout/Column.h"
+#include "trellis/layout/Container.h"
+#include "trellis/layout/Grid.h"
+#include "trellis/layout/LayoutPass.h"
+#include "trellis/layout/Row.h"
 #include "trellis/style/SkinStore.h"
 
 #include <cstring>
@@ -64,6 +69,12 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new Slider(name, parent, 0, 0, 10, 2);
     if (std::strcmp(tag, "image") == 0)
         return new Image(name, parent, 0, 0, 8, 8);
+    if (std::strcmp(tag, "row") == 0)
+        return new Row(name, parent);
+    if (std::strcmp(tag, "column") == 0)
+        return new Column(name, parent);
+    if (std::strcmp(tag, "grid") == 0)
+        return new Grid(name, parent);
     return nullptr;
 }
 
@@ -110,6 +121,7 @@ bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElemen
 
     // The file's images share the pictures they name, within one limit on their pixels.
     PictureLoad pictures;
+    const size_t firstBuilt = topLevel.size();
     GuiElement* parent = under;
     std::vector<const TiXmlElement*> stack;
     const TiXmlElement* current = document.FirstChildElement();
@@ -129,6 +141,13 @@ bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElemen
             parent = parent->parent;
         }
     }
+    // Percentages, content sizes and containers are worked out once everything is built.
+    // Under a container, the container places the new children among the others.
+    if (dynamic_cast<Container*>(under))
+        layOut(under);
+    else
+        for (size_t i = firstBuilt; i < topLevel.size(); ++i)
+            layOut(topLevel[i]);
     return true;
 }
 

@@ -248,10 +248,10 @@ void GuiElement::applySkin(SkinStore& store) {
 
 void GuiElement::loadAttributes(const AttributeSource& element) {
     float newX = x, newY = y, newWidth = width, newHeight = height;
-    readNumberAttribute(element, "x", newX);
-    readNumberAttribute(element, "y", newY);
-    readNumberAttribute(element, "width", newWidth);
-    readNumberAttribute(element, "height", newHeight);
+    readLengthAttribute(element, "x", false, newX, xLength);
+    readLengthAttribute(element, "y", false, newY, yLength);
+    readLengthAttribute(element, "width", true, newWidth, widthLength);
+    readLengthAttribute(element, "height", true, newHeight, heightLength);
     setRect(newX, newY, newWidth, newHeight);
     readColorAttribute(element, "bgColor", bgColor);
     readNumberAttribute(element, "u0", u0);

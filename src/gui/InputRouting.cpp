@@ -6,6 +6,7 @@
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Window.h"
 
 #include <cstdio>
 
@@ -141,6 +142,7 @@ bool routeMouseButton(int button, bool pressed) {
         if (button == 0)
             focusElement = hoveredElement;
         pressedElements[button] = hoveredElement;
+        raiseMovableWindows(hoveredElement);
         hoveredElement->onMouseDown(button);
         refreshHover();
         return true;

@@ -12,8 +12,15 @@ float pixelSize = 0;
 float titleBarHeight = kTitleBarHeightUnits;
 float borderWidth = kBorderWidthUnits;
 
+namespace {
+
+float areaWidth = 0, areaHeight = 0;  // the layout area chosen, or 0 for the viewport's
+
+}  // namespace
+
 void fixScreenUnits() {
     glGetIntegerv(GL_VIEWPORT, viewport);
+    areaWidth = areaHeight = 0;
     pixelSize = 100.0f / static_cast<float>(viewport[3]);
     titleBarHeight = snapToPixel(titleBarHeight);
     borderWidth = snapToPixel(borderWidth);
@@ -24,6 +31,7 @@ void fixScreenUnitsFor(int width, int height) {
     viewport[1] = 0;
     viewport[2] = width;
     viewport[3] = height;
+    areaWidth = areaHeight = 0;
     pixelSize = 100.0f / static_cast<float>(height);
     // From the nominal lengths, so that fixing the units again does not compound roundings.
     titleBarHeight = snapToPixel(kTitleBarHeightUnits);
@@ -53,6 +61,19 @@ float snapToPixel(float v) {
 
 double screenWidthUnits() {
     return 100.0 * viewport[2] / viewport[3];
+}
+
+float layoutAreaWidth() {
+    return areaWidth > 0 ? areaWidth : float(screenWidthUnits());
+}
+
+float layoutAreaHeight() {
+    return areaHeight > 0 ? areaHeight : float(viewport[3]) * pixelSize;
+}
+
+void setLayoutArea(float width, float height) {
+    areaWidth = width;
+    areaHeight = height;
 }
 
 void beginScreenProjection() {

@@ -6,9 +6,9 @@
 namespace trellis {
 
 const std::vector<std::string>& skinClassNames() {
-    static const std::vector<std::string> names = {"global",    "button", "title", "window",
-                                                   "textfield", "panel",  "label", "checkbox",
-                                                   "slider",    "image"};
+    static const std::vector<std::string> names = {
+        "global",   "button", "title", "window", "textfield", "panel", "label",
+        "checkbox", "slider", "image", "row",    "column",    "grid"};
     return names;
 }
 

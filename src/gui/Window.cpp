@@ -78,13 +78,29 @@ void Window::loadAttributes(const AttributeSource& element) {
 
 void Window::moveWithinParent(float newX, float newY) {
     const bool onScreen = !parent || parent == rootElement;
-    const float roomWidth = onScreen ? float(screenWidthUnits()) : parent->width;
-    const float roomHeight = onScreen ? viewport[3] * pixelSize : parent->height;
+    const float roomWidth = onScreen ? layoutAreaWidth() : parent->width;
+    const float roomHeight = onScreen ? layoutAreaHeight() : parent->height;
     const float grip = std::min(width, snapToPixel(kOnScreenGripUnits));
     const float barHeight = titleBar ? titleBar->height : std::min(height, titleBarHeight);
     newX = std::max(grip - width, std::min(newX, roomWidth - grip));
     newY = std::max(0.0f, std::min(newY, roomHeight - barHeight));
+    // Where the user put it, it stays when the layout is worked out again.
+    xLength = yLength = Length();
     setPosition(newX, newY);
+}
+
+void raiseMovableWindows(GuiElement* element) {
+    for (; element; element = element->parent) {
+        auto* window = dynamic_cast<Window*>(element);
+        GuiElement* holder = element->parent;
+        if (!window || !window->movable || !holder || holder->children.front() == window)
+            continue;
+        const std::vector<GuiElement*>& siblings = holder->children.oldestFirst();
+        if (std::find(siblings.begin(), siblings.end(), window) == siblings.end())
+            continue;  // not attached where its parent says: nothing to reorder
+        holder->children.removeAll(window);
+        holder->children.pushFront(window);
+    }
 }
 
 void Window::close() {

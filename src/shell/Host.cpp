@@ -6,6 +6,7 @@
 #include "font/GlContext.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/layout/LayoutPass.h"
 
 #include <GL/gl.h>
 #include <string>
@@ -35,8 +36,10 @@ void resnapTree(GuiElement* root) {
 void fixUnitsFor(int width, int height) {
     const float before = pixelSize;
     fixScreenUnitsFor(width, height);
-    if (rootElement && before != 0 && pixelSize != before)
+    if (rootElement && before != 0 && pixelSize != before) {
         resnapTree(rootElement);
+        layOutInterface();
+    }
 }
 
 }  // namespace
@@ -73,6 +76,10 @@ void hostFramebufferSize(int width, int height) {
     hostState.framebufferHeight = height;
     if (hostState.resize == HostResize::KeepHeight && pixelSize != 0)
         fixUnitsFor(width, height);
+    if (hostState.resize == HostResize::Relayout && pixelSize != 0) {
+        setLayoutArea(float(width) * pixelSize, float(height) * pixelSize);
+        layOutInterface();
+    }
 }
 
 void hostWindowSize(int width, int height) {

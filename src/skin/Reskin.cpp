@@ -2,15 +2,26 @@
 #include "trellis/skin/Reskin.h"
 
 #include "trellis/gui/GuiElement.h"
+#include "trellis/layout/LayoutPass.h"
 
 namespace trellis {
+
+namespace {
+
+void applyToSubtree(GuiElement* element, SkinStore& store) {
+    element->applySkin(store);
+    for (GuiElement* child : element->children)
+        applyToSubtree(child, store);
+}
+
+}  // namespace
 
 void reskinTree(GuiElement* element, SkinStore& store) {
     if (!element)
         return;
-    element->applySkin(store);
-    for (GuiElement* child : element->children)
-        reskinTree(child, store);
+    applyToSubtree(element, store);
+    // New font sizes and paddings change what content asks for.
+    layOut(element);
 }
 
 }  // namespace trellis

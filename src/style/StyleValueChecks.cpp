@@ -35,6 +35,9 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"checkColor", StyleKind::Color},
         {"trackColor", StyleKind::Color},
         {"fillColor", StyleKind::Color},
+        // Containers, and the room around a text sized to its content.
+        {"padding", StyleKind::Real},
+        {"spacing", StyleKind::Real},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include "trellis/gui/Callback.h"
 #include "trellis/gui/CallbackSender.h"
 #include "trellis/gui/ChildList.h"
+#include "trellis/gui/Length.h"
 #include "trellis/style/Color.h"
 #include "trellis/style/SkinStore.h"
 
@@ -80,6 +81,9 @@ public:
     GuiElement* parent;                    // not owned; null for the root
     float x, y;                            // top-left corner relative to the parent, screen units
     float width, height;                   // screen units
+    // How the file gave x, y, width and height: units (the fields above are the truth), or
+    // lengths that the layout works out into the fields again when the room changes.
+    Length xLength, yLength, widthLength, heightLength;
     Color bgColor{{255, 255, 255, 255}};   // quad colour
     unsigned int texture = 0;              // non-zero: the quad samples the bound texture
     float u0 = 0, v0 = 0, u1 = 1, v1 = 1;  // texture coordinates of left, top, right, bottom

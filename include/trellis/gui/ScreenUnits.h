@@ -28,6 +28,16 @@ float snapToPixel(float v);
 // The viewport's width in screen units.
 double screenWidthUnits();
 
+// The room top-level elements are laid out in, and windows on the root are kept in, in screen
+// units: the viewport (screenWidthUnits() wide, 100 high) unless setLayoutArea chose another;
+// fixing the screen units returns to it.
+float layoutAreaWidth();
+float layoutAreaHeight();
+
+// Lays top-level elements out in width x height units, for a host whose framebuffer is not the
+// viewport's size.
+void setLayoutArea(float width, float height);
+
 // Saves both matrices and sets the screen-unit projection; drawFrame restores them.
 void beginScreenProjection();
 

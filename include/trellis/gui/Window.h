@@ -38,4 +38,8 @@ public:
     Callback closeCallback;  // fired when the window closes
 };
 
+// Brings each movable window that element is or lies in to the front of its siblings: drawn
+// after them and hit before them. Other windows keep their order.
+void raiseMovableWindows(GuiElement* element);
+
 }  // namespace trellis

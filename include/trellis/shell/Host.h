@@ -119,6 +119,9 @@ void hostWindowSize(int width, int height);
 enum class HostResize {
     KeepPixelSize,  // default: same pixels per unit, anchored at the top-left (like the demo)
     KeepHeight,     // 100 units high again: units re-fixed and the tree re-snapped
+    // Same pixels per unit, and the interface laid out again in the new framebuffer: lengths in
+    // percent, content sizes and containers follow the window (LayoutPass.h).
+    Relayout,
 };
 
 // Chooses how later hostFramebufferSize calls resize the interface.

@@ -1,0 +1,260 @@
+// Tests for lengths that adapt and for containers: parsing, and the rectangles a dialogue file
+// lays out at two window sizes.
+#include "shell/HostState.h"
+#include "support/GlTest.h"
+#include "support/PixelBox.h"
+#include "support/TempFolder.h"
+#include "support/TestFont.h"
+#include "trellis/diagnostics/DiagnosticCollector.h"
+#include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/font/TextureFont.h"
+#include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/ElementRegistry.h"
+#include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/Panel.h"
+#include "trellis/gui/ScreenUnits.h"
+#include "trellis/layout/LayoutPass.h"
+#include "trellis/shell/GuiShell.h"
+#include "trellis/shell/Host.h"
+
+#include <GL/gl.h>
+
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace trellis;
+
+namespace {
+
+// Attributes from a map, keeping what is reported about them.
+struct MapAttributes : AttributeSource {
+    std::map<std::string, std::string> values;
+    mutable std::string reported;
+    const char* find(const char* name) const override {
+        const auto found = values.find(name);
+        return found == values.end() ? nullptr : found->second.c_str();
+    }
+    void reportValue(const char*, const std::string& what) const override { reported = what; }
+};
+
+}  // namespace
+
+// Every form a length takes, and the values that are none, with what is said about them.
+TEST(Length, ParsesEveryFormAndRefusesTheRest) {
+    const Length kept = Length::percentOf(7, 7);
+    struct Case {
+        const char* text;
+        bool size;
+        Length expected;    // kept: refused
+        const char* error;  // a part of the problem reported, or empty
+    } cases[] = {
+        {"12", false, Length(), ""},
+        {" -3.5 ", false, Length(), ""},
+        {"50%", false, Length::percentOf(50, 0), ""},
+        {"100% - 12", false, Length::percentOf(100, -12), ""},
+        {"100%-12", true, Length::percentOf(100, -12), ""},
+        {" 25.5 % + 3 ", true, Length::percentOf(25.5f, 3), ""},
+        {"-10%+1e1", false, Length::percentOf(-10, 10), ""},
+        {"auto", true, Length::automatic(), ""},
+        {" fill ", true, Length::fill(), ""},
+        {"auto", false, kept, "only a width or height can be \"auto\""},
+        {"50%%", false, kept, "unexpected \"%\" after the percentage"},
+        {"abc%", false, kept, "expected a finite decimal number"},
+        {"%", true, kept, "expected a finite decimal number"},
+        {"100% -", false, kept, "a number of units must follow \"-\""},
+        {"100% + x", false, kept, "a number of units must follow \"+\""},
+        {"100% 12", false, kept, "unexpected \"12\""},
+        {"100% - 12px", false, kept, "unexpected \"px\""},
+        {"nan", false, kept, "expected a finite decimal number"},
+        {"nan%", false, kept, "expected a finite decimal number"},
+        {"inf%", true, kept, "expected a finite decimal number"},
+        {"1e40%", true, kept, "expected a finite decimal number"},
+        {"0x10%", true, kept, "expected \"%\" or the end"},
+        {"12abc", false, kept, "expected \"%\" or the end"},
+        {"", true, kept, "expected a finite decimal number"},
+        {"autofill", true, kept, "expected a finite decimal number"},
+    };
+    for (const Case& c : cases) {
+        Length length = kept;
+        const std::string problem = parseLength(c.text, c.size, length);
+        EXPECT_EQ(length, c.expected) << c.text;
+        EXPECT_NE(problem.find(c.error), std::string::npos) << c.text << ": " << problem;
+        EXPECT_EQ(problem.empty(), !*c.error) << c.text << ": " << problem;
+    }
+}
+
+// In a file, plain numbers read as they always have ("12abc" is 12, with a warning), while a
+// value that is no length leaves both the field and the length as they were.
+TEST(Length, AttributesKeepPlainNumbersAsTheyWere) {
+    struct Case {
+        const char* text;
+        float field;
+        Length length;
+        bool reported;
+    } cases[] = {
+        {"12", 12, Length(), false},       {"12abc", 12, Length(), true},
+        {"nan", 5, Length::fill(), true},  {"50%", 5, Length::percentOf(50, 0), false},
+        {"50%%", 5, Length::fill(), true}, {"auto", 5, Length::automatic(), false},
+    };
+    const DiagnosticCollector listening;  // plain numbers are checked only for a listener
+    for (const Case& c : cases) {
+        MapAttributes attributes;
+        attributes.values["width"] = c.text;
+        float field = 5;
+        Length length = Length::fill();
+        readLengthAttribute(attributes, "width", true, field, length);
+        EXPECT_EQ(field, c.field) << c.text;
+        EXPECT_EQ(length, c.length) << c.text;
+        EXPECT_EQ(!attributes.reported.empty(), c.reported) << c.text << attributes.reported;
+    }
+}
+
+namespace {
+
+// A heads-up display, a menu, a bar and an inventory written without a single computed rectangle.
+const char* const kAdaptingDialogue = R"(
+<window name='hud' x='0' y='0' width='100%' height='100%' border='0'>
+  <button name='corner' text='C' x='100% - 12' y='100% - 5' width='10' height='3'/>
+  <button name='half' x='25%' y='10' width='50%' height='4'/>
+</window>
+<column name='menu' x='50% - 10' y='20' width='20' padding='1' spacing='0.5' align='stretch'>
+  <button name='m1' text='Play' height='3'/>
+  <button name='m2' text='Options' height='3'/>
+</column>
+<row name='bar' x='0' y='100% - 6' width='100%' height='6' padding='1' spacing='1' align='center'>
+  <button name='b1' text='ab' width='auto' height='auto'/>
+  <button name='b2' width='fill' height='2'/>
+  <button name='b3' width='10' height='fill'/>
+</row>
+<grid name='inventory' columns='3' x='2' y='2' spacing='1' padding='1' align='end'>
+  <button name='g1' width='4' height='4'/><button name='g2' width='4' height='4'/>
+  <button name='g3' width='4' height='4'/><button name='g4' width='2' height='2'/>
+  <button name='g5' width='4' height='6'/>
+</grid>
+<panel name='list' scroll='1' x='60%' y='30' width='30' height='10'>
+  <column name='items' width='fill' spacing='1'>
+    <button name='i1' width='fill' height='3'/><button name='i2' width='fill' height='3'/>
+    <button name='i3' width='fill' height='3'/><button name='i4' width='fill' height='3'/>
+  </column>
+</panel>)";
+
+struct LayoutTest : ::testing::Test {
+    void SetUp() override {
+        const FontFileContents font = makeTestFont();
+        glyphTable = font.glyphs;
+        firstChar = font.header.firstChar;
+        lastChar = font.header.lastChar;
+        fontLoaded = true;
+    }
+    void TearDown() override {
+        delete rootElement;
+        fontLoaded = false;
+    }
+    TempFolder files;
+};
+
+}  // namespace
+
+// The same file at 4:3 and 16:9: everything keeps its place relative to the screen's edges,
+// centre and the containers that hold it, to the pixel grid's precision (each of a container's
+// children snaps on its own, so their roundings add up along it).
+TEST_F(LayoutTest, RectanglesFollowTheScreenAndTheirContainers) {
+    const std::string path = files.write("adapting.xml", kAdaptingDialogue);
+    for (const auto& [pixelsWide, pixelsHigh] : {std::pair{1024, 768}, std::pair{1280, 720}}) {
+        useScreenUnits(pixelsWide, pixelsHigh);
+        rootElement = new GuiRoot();
+        const DiagnosticCollector diagnostics;
+        ASSERT_TRUE(loadDialogue(path.c_str()));
+        for (const Diagnostic& said : diagnostics.diagnostics())
+            ADD_FAILURE() << said.message;
+        const float w = layoutAreaWidth(), fs = snapToPixel(2.0f);
+        struct Expected {
+            const char* name;
+            float x, y, width, height;
+        } expected[] = {
+            {"hud", 0, 0, w, 100},
+            {"corner", w - 12, 95, 10, 3},
+            {"half", w / 4, 10, w / 2, 4},
+            {"menu", w / 2 - 10, 20, 20, 8.5f},
+            {"m1", 1, 1, 18, 3},
+            {"m2", 1, 4.5f, 18, 3},
+            {"bar", 0, 94, w, 6},
+            // 'ab' at the default size, with a quarter of it around: 1.5 times the size.
+            {"b1", 1, 1 + (4 - 1.5f * fs) / 2, 1.5f * fs, 1.5f * fs},
+            {"b2", 2 + 1.5f * fs, 2, w - 14 - 1.5f * fs, 2},
+            {"b3", w - 11, 1, 10, 4},
+            {"inventory", 2, 2, 16, 13},
+            {"g1", 1, 1, 4, 4},
+            {"g4", 3, 10, 2, 2},
+            {"g5", 6, 6, 4, 6},
+            {"list", 0.6f * w, 30, 30, 10},
+            {"items", 0, 0, 30, 15},
+            {"i4", 0, 12, 30, 3},
+        };
+        for (const Expected& e : expected) {
+            const GuiElement* element = elementRegistry.at(e.name);
+            const float at[] = {element->x, element->y, element->width, element->height};
+            const float want[] = {e.x, e.y, e.width, e.height};
+            for (int i = 0; i < 4; ++i)
+                EXPECT_NEAR(at[i], want[i], 2.5f * pixelSize)
+                    << e.name << " [" << i << "] at " << pixelsWide << "x" << pixelsHigh;
+        }
+        const GuiElement* corner = elementRegistry.at("corner");
+        EXPECT_NEAR(w - (corner->x + corner->width), 2, pixelSize) << pixelsWide;
+        // The column is taller than its scrolling panel, which scrolls through the rest.
+        EXPECT_NEAR(dynamic_cast<Panel*>(elementRegistry.at("list"))->maxScroll(), 5,
+                    2.5f * pixelSize);
+        delete rootElement;
+    }
+}
+
+namespace {
+
+struct HostLayoutTest : GlTest {
+    void SetUp() override {
+        GlTest::SetUp();
+        hostState = HostState();
+    }
+    void TearDown() override {
+        destroyElement(rootElement);
+        GlTest::TearDown();
+    }
+    TempFolder files;
+};
+
+}  // namespace
+
+// A host's framebuffer grows from 800 x 600 to 1024 x 768 (6 pixels a unit): kept at its pixel
+// size, the window stays where it was; laid out again, it follows the bottom-right corner, 2
+// units (12 pixels) in from both edges, and a click there reaches it.
+TEST_F(HostLayoutTest, RelayoutFollowsTheFramebuffer) {
+    const std::string path = files.write(
+        "corner.xml", "<window name='corner' x='100% - 12' y='100% - 5' width='10' height='3' "
+                      "border='0' bgColor='ff0000ff' onLeftClick='hit'/>");
+    int hits = 0;
+    registerCallback(
+        "hit", [](void* count, CallbackSender*) { ++*static_cast<int*>(count); }, &hits);
+    const struct {
+        HostResize mode;
+        PixelBox box;
+    } cases[] = {
+        {HostResize::KeepPixelSize, solidBox(800 - 72, 600 - 30, 800 - 12, 600 - 12)},
+        {HostResize::Relayout, solidBox(1024 - 72, 768 - 30, 1024 - 12, 768 - 12)},
+    };
+    for (const auto& c : cases) {
+        setHostResize(c.mode);
+        ASSERT_TRUE(initHostGui(800, 600));
+        ASSERT_TRUE(loadDialogueFile(path.c_str()).loaded);
+        hostFramebufferSize(1024, 768);
+        glClear(GL_COLOR_BUFFER_BIT);
+        drawInterface(false);
+        glFinish();
+        EXPECT_EQ(boxOf(frame(), Color{{255, 0, 0, 255}}), c.box) << int(c.mode);
+        hits = 0;
+        hostCursorPos((c.box.left + c.box.right) / 2.0, (c.box.top + c.box.bottom) / 2.0);
+        hostMouseButton(0, kActionPress);
+        hostMouseButton(0, kActionRelease);
+        EXPECT_EQ(hits, 1) << int(c.mode);
+        destroyElement(rootElement);
+    }
+}
