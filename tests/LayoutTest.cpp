@@ -19,6 +19,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -257,4 +258,26 @@ TEST_F(HostLayoutTest, RelayoutFollowsTheFramebuffer) {
         EXPECT_EQ(hits, 1) << int(c.mode);
         destroyElement(rootElement);
     }
+}
+
+// Containers sized to their content, nested as deep as a file may nest them, each beside a
+// button: the file loads at once (measuring does not redo the levels below for each level
+// above) and every container gets a finite size.
+TEST_F(LayoutTest, DeeplyNestedContainersLoadInLinearTime) {
+    useScreenUnits();
+    rootElement = new GuiRoot();
+    std::string text;
+    const int depth = 250;  // nearly the deepest nesting a dialogue file may have
+    for (int level = 0; level < depth; ++level)
+        text +=
+            level % 2 ? "<grid columns='2' spacing='1'><button/>" : "<row padding='1'><button/>";
+    for (int level = depth - 1; level >= 0; --level)
+        text += level % 2 ? "</grid>" : "</row>";
+    ASSERT_TRUE(loadDialogue(files.write("deep.xml", text).c_str()));
+    int levels = 0;
+    for (GuiElement* at = rootElement->children.front(); at; ++levels) {
+        ASSERT_TRUE(std::isfinite(at->width) && std::isfinite(at->height) && at->width >= 0);
+        at = at->children.size() == 2 ? at->children.front() : nullptr;
+    }
+    EXPECT_EQ(levels, depth);
 }

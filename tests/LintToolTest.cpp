@@ -145,7 +145,7 @@ TEST(LintTool, KnowsTheLayoutTagsAndReportsBadLengths) {
                  "<column name='menu' x='50% - 10' y='20' padding='1' spacing='0.5' "
                  "align='stretch'>\n"
                  "  <row name='line' width='fill' align='center'>\n"
-                 "    <button name='a' text='A' width='auto' height='auto'/>\n"
+                 "    <button name='a' text='A' width='auto' height='auto' padding='0.5'/>\n"
                  "    <button name='b' width='fill' height='100%'/>\n"
                  "  </row>\n"
                  "  <grid name='cells' columns='2'><label name='c' text='c' width='auto'/></grid>\n"

@@ -92,6 +92,13 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
     GuiElement* built = buildElement(xml.Value(), attributes, name, parent);
     if (built)
         built->loadAttributes(attributes);
+    // A size to content reads the style's "padding": measured here too, while the log listens.
+    if (skinLookups && built &&
+        (built->widthLength.kind() == Length::Kind::Auto ||
+         built->heightLength.kind() == Length::Kind::Auto)) {
+        float width = 0, height = 0;
+        contentSize(*built, width, height);
+    }
     if (checks && built)
         checks->built(xml, attributes, *built, skinLookups.get());
     else if (checks)

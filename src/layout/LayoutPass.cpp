@@ -43,8 +43,10 @@ void childrenExtent(const GuiElement& element, float& width, float& height) {
             continue;
         const float left = child->xLength.isUnits() ? child->x : 0;
         const float top = child->yLength.isUnits() ? child->y : 0;
-        width = std::max(width, left + sizeContribution(*child, true));
-        height = std::max(height, top + sizeContribution(*child, false));
+        float childWidth = 0, childHeight = 0;
+        sizeContributions(*child, childWidth, childHeight);
+        width = std::max(width, left + childWidth);
+        height = std::max(height, top + childHeight);
     }
 }
 
@@ -124,21 +126,27 @@ void contentSize(const GuiElement& element, float& width, float& height) {
     --measureDepth;
 }
 
-float sizeContribution(const GuiElement& child, bool horizontal) {
-    const Length& length = horizontal ? child.widthLength : child.heightLength;
-    switch (length.kind()) {
-    case Length::Kind::Units:
-        return horizontal ? child.width : child.height;
-    case Length::Kind::Auto: {
-        float width = 0, height = 0;
-        contentSize(child, width, height);
-        return horizontal ? width : height;
-    }
-    case Length::Kind::Percent:
-    case Length::Kind::Fill:
-        break;
-    }
-    return 0;
+void sizeContributions(const GuiElement& child, float& width, float& height) {
+    // Measured once for both axes: measuring twice at every level of nested containers would
+    // double the work with each level.
+    float contentWidth = 0, contentHeight = 0;
+    if (child.widthLength.kind() == Length::Kind::Auto ||
+        child.heightLength.kind() == Length::Kind::Auto)
+        contentSize(child, contentWidth, contentHeight);
+    const auto contribution = [](const Length& length, float now, float content) {
+        switch (length.kind()) {
+        case Length::Kind::Units:
+            return now;
+        case Length::Kind::Auto:
+            return content;
+        case Length::Kind::Percent:
+        case Length::Kind::Fill:
+            break;
+        }
+        return 0.0f;
+    };
+    width = contribution(child.widthLength, child.width, contentWidth);
+    height = contribution(child.heightLength, child.height, contentHeight);
 }
 
 void layOut(GuiElement* element) {

@@ -70,8 +70,10 @@ void LinearContainer::measure(float& measuredWidth, float& measuredHeight) const
     const std::vector<GuiElement*> shown = shownChildren();
     float along = shown.empty() ? 0 : spacing * float(shown.size() - 1), across = 0;
     for (const GuiElement* child : shown) {
-        along += sizeContribution(*child, horizontal);
-        across = std::max(across, sizeContribution(*child, !horizontal));
+        float childWidth = 0, childHeight = 0;
+        sizeContributions(*child, childWidth, childHeight);
+        along += horizontal ? childWidth : childHeight;
+        across = std::max(across, horizontal ? childHeight : childWidth);
     }
     measuredWidth = (horizontal ? along : across) + 2 * padding;
     measuredHeight = (horizontal ? across : along) + 2 * padding;

@@ -3,6 +3,8 @@
 
 #include "trellis/layout/Container.h"
 
+#include <vector>
+
 namespace trellis {
 
 // Children fill rows of columns cells, left to right, top to bottom, spacing apart inside the
@@ -21,10 +23,13 @@ public:
     int columns = 1;  // cells in a row, at least 1
 
 private:
-    // The width of one cell: the share of the room, or the widest child when sized to content.
-    float cellWidth() const;
-    // Each row's height: its highest child's.
-    std::vector<float> rowHeights() const;
+    // How the visible children fall into cells: the cells' width (the share of the room, or the
+    // widest child when sized to content) and each row's height (its highest child's), from
+    // what each child asks for (sizes: width, height pairs).
+    float cellWidth(const std::vector<float>& sizes) const;
+    std::vector<float> rowHeights(const std::vector<float>& sizes) const;
+    // What each visible child asks for: its width and height, in turn.
+    std::vector<float> childSizes() const;
 };
 
 }  // namespace trellis

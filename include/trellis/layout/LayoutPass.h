@@ -11,9 +11,10 @@ class GuiElement;
 // one), another element's children's extent, or, with no children, its size as it stands.
 void contentSize(const GuiElement& element, float& width, float& height);
 
-// What child adds to the room its parent's content needs along one axis: its size as it stands
-// when given in units, its content's when auto, nothing when it takes a share of the parent's.
-float sizeContribution(const GuiElement& child, bool horizontal);
+// What child adds to the room its parent's content needs, along each axis: its size as it stands
+// when given in units, its content's when auto (measured once for both), nothing when it takes
+// a share of the parent's.
+void sizeContributions(const GuiElement& child, float& width, float& height);
 
 // Works element's subtree out again: element's own lengths against its parent's inner size (the
 // layout area for a top-level element), unless a container places it, then its descendants',
