@@ -9,11 +9,14 @@
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
+#include "trellis/gui/Button.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Window.h"
 #include "trellis/layout/LayoutPass.h"
+#include "trellis/layout/Row.h"
 #include "trellis/shell/GuiShell.h"
 #include "trellis/shell/Host.h"
 
@@ -280,4 +283,26 @@ TEST_F(LayoutTest, DeeplyNestedContainersLoadInLinearTime) {
         at = at->children.size() == 2 ? at->children.front() : nullptr;
     }
     EXPECT_EQ(levels, depth);
+}
+
+// Built in code: a window 32 units wide with a row of three buttons that share its width.
+TEST_F(LayoutTest, ContainersBuiltInCodeLayOutTheSame) {
+    useScreenUnits();
+    rootElement = new GuiRoot();
+    auto* window = new Window("w", rootElement, nullptr);
+    window->setRect(5, 5, 32, 10);
+    auto* row = new Row("row", window);
+    row->widthLength = Length::percentOf(100, 0);
+    row->spacing = 1;
+    std::vector<Button*> buttons;
+    for (const char* name : {"one", "two", "three"}) {
+        buttons.push_back(new Button(name, row, name, 0, 0, 3, 2));
+        buttons.back()->widthLength = Length::fill();
+    }
+    layOut(window);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(buttons[i]->x, 11.0f * i, 2 * pixelSize) << i;
+        EXPECT_NEAR(buttons[i]->width, 10, pixelSize) << i;
+    }
+    EXPECT_NEAR(row->height, 2, pixelSize);
 }
