@@ -26,7 +26,8 @@ const std::unordered_set<std::string>& knownAttributes() {
         "text",        "fontSize",    "fontColor",   "title",        "border",
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
-        "step",        "value",       "src",         "checked",      "align"};
+        "step",        "value",       "src",         "checked",      "align",
+        "overflow",    "wrap"};
     return known;
 }
 
