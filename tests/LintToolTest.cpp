@@ -146,14 +146,16 @@ TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
     // 20 px text in 60 x 40 px labels: each glyph of the test font is 10 px wide.
     const auto px = [](int pixels) { return "'" + std::to_string(pixels * 100.0 / 768) + "'"; };
     const std::string box = " width=" + px(60) + " height=" + px(40) + " fontSize=" + px(20);
-    folder.write("text.xml", "<window name='w' title='T'>\n"
-                             "  <label name='fits' text='ABCDEF'" + box + "/>\n"
-                             "  <label name='wide' text='ABCDEFGH'" + box + "/>\n"
-                             "  <label name='clipped' text='ABCDEFGH' overflow='clip'" + box + "/>\n"
-                             "  <label name='tall' text='AB CD EF GH IJ' wrap='1'" + box + "/>\n"
-                             "  <button name='accents' text='Gr\xc3\xb6\xc3\x9f" "e'" + box + "/>\n"
-                             "  <textfield name='field' text='ABCDEFGHIJKL'" + box + "/>\n"
-                             "</window>\n");
+    std::string dialogue = "<window name='w' title='T'>\n";
+    for (const char* element :
+         {"label name='fits' text='ABCDEF'", "label name='wide' text='ABCDEFGH'",
+          "label name='clipped' text='ABCDEFGH' overflow='clip'",
+          "label name='tall' text='AB CD EF GH IJ' wrap='1'",
+          "button name='accents' text='Gr\xc3\xb6\xc3\x9f"
+          "e'",
+          "textfield name='field' text='ABCDEFGHIJKL'"})
+        dialogue += "  <" + std::string(element) + box + "/>\n";
+    folder.write("text.xml", dialogue + "</window>\n");
     const std::vector<unsigned char> font = encodeFontFile(makeTestFont());
     folder.write("test.glf", std::string(font.begin(), font.end()));
     folder.write("broken.glf", "not a font");
@@ -163,7 +165,8 @@ TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
         "text.xml:5:3: warning: attribute \"text\" on <label name=\"tall\">: \"AB CD EF GH IJ\" "
         "wraps to 60 px, 20 px taller than the element at the start-up size\n"
         "text.xml:6:3: warning: attribute \"text\" on <button name=\"accents\">: the font has no "
-        "glyph for U+00F6 \"\xc3\xb6\", U+00DF \"\xc3\x9f\" in \"Gr\xc3\xb6\xc3\x9f" "e\"\n"
+        "glyph for U+00F6 \"\xc3\xb6\", U+00DF \"\xc3\x9f\" in \"Gr\xc3\xb6\xc3\x9f"
+        "e\"\n"
         "3 warnings, 0 errors\n";
     EXPECT_EQ(lint(folder, {"text.xml"}).out, "0 warnings, 0 errors\n") << "no font, no checks";
     EXPECT_EQ(lint(folder, {"--font", "test.glf", "text.xml"}).out, reports);
@@ -194,7 +197,8 @@ TEST(LintTool, HelpAndVersion) {
     EXPECT_EQ(lint(folder, {"--version"}).out,
               std::string("trellis-lint ") + TRELLIS_VERSION_STRING + "\n");
     const std::string help = lint(folder, {"--help"}).out;
-    for (const char* word : {"Usage: trellis-lint", "--skin", "--callback", "--werror", "FILE"})
+    for (const char* word :
+         {"Usage: trellis-lint", "--skin", "--callback", "--font", "--werror", "FILE"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 
