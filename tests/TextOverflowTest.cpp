@@ -76,10 +76,11 @@ TEST_F(RoutedScene, TextOverflowsAsItsElementSays) {
 TEST_F(RoutedScene, TitlesTakeOverflowAndOddValuesAreReported) {
     TempFolder folder;
     const std::string path = folder.write(
-        "odd.xml", "<window name='w' title='A long window title' overflow='ellipsis' width='" +
-                       units(120) +
-                       "'/>\n<label name='l' text='ABCDEFGH' overflow='scroll' wrap='yes'" +
-                       placed() + "/>\n<window name='v' overflow='clip'/>\n");
+        "odd.xml",
+        "<window name='w' title='A long window title' overflow='ellipsis' width='" + units(120) +
+            "'/>\n<label name='l' text='ABCDEFGH' overflow='scroll' wrap='yes'" + placed() +
+            "/>\n<window name='v' overflow='clip'/>\n<textfield name='f' "
+            "overflow='ellipsis'/>\n");
     DiagnosticCollector collector;
     std::vector<GuiElement*> built;
     ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
@@ -101,6 +102,9 @@ TEST_F(RoutedScene, TitlesTakeOverflowAndOddValuesAreReported) {
                   ":2:1: warning: attribute \"wrap\" on <label name=\"l\">: \"yes\" counts as "
                   "off: only \"1\" turns it on",
                   ":3:1: warning: attribute \"overflow\" on <window name=\"v\">: has no effect on "
-                  "a window without a title bar"}));
+                  "a window without a title bar",
+                  ":4:1: warning: attribute \"overflow\" on <textfield name=\"f\">: "
+                  "\"ellipsis\" has no effect on a text field, which clips its text and scrolls "
+                  "it to the caret"}));
     EXPECT_EQ(static_cast<TextElement*>(built[1])->shownText(), "ABCDEFGH");
 }

@@ -114,6 +114,12 @@ void TextField::setMaxLength(size_t length) {
 
 void TextField::loadAttributes(const AttributeSource& element) {
     TextElement::loadAttributes(element);
+    // The field scrolls its text to the caret and clips it: it has no ellipsis to show.
+    if (overflow == TextOverflow::Ellipsis) {
+        overflow = TextOverflow::Clip;
+        element.reportValue("overflow", "\"ellipsis\" has no effect on a text field, which "
+                                        "clips its text and scrolls it to the caret");
+    }
     readCallbackAttribute(element, "onChange", changeCallback);
     readCallbackAttribute(element, "onSubmit", submitCallback);
     float length = 0;
