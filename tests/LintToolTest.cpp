@@ -1,6 +1,7 @@
 // Tests for trellis-lint, run as built: exit statuses, its output for clean and broken files,
 // the skin sections that match nothing in the dialogue, and its usage errors.
 #include "support/TempFolder.h"
+#include "support/TestFont.h"
 #include "trellis/Version.h"
 
 #include <cstdio>
@@ -177,6 +178,46 @@ TEST(LintTool, KnowsTheLayoutTagsAndReportsBadLengths) {
     EXPECT_EQ(lint(folder, {"bad.xml"}).out, expected);
 }
 
+// With a texture font (the one given, or verdana.glf in the working directory), text is checked
+// where it stands: characters without a glyph, text wider than its element, a wrapped label
+// taller than it. Clipped text and text fields, which scroll, are left alone.
+TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
+    TempFolder folder;
+    // 20 px text in 60 x 40 px labels: each glyph of the test font is 10 px wide.
+    const auto px = [](int pixels) { return "'" + std::to_string(pixels * 100.0 / 768) + "'"; };
+    const std::string box = " width=" + px(60) + " height=" + px(40) + " fontSize=" + px(20);
+    std::string dialogue = "<window name='w' title='T'>\n";
+    for (const char* element :
+         {"label name='fits' text='ABCDEF'", "label name='wide' text='ABCDEFGH'",
+          "label name='clipped' text='ABCDEFGH' overflow='clip'",
+          "label name='tall' text='AB CD EF GH IJ' wrap='1'",
+          "button name='accents' text='Gr\xc3\xb6\xc3\x9f"
+          "e'",
+          "textfield name='field' text='ABCDEFGHIJKL'"})
+        dialogue += "  <" + std::string(element) + box + "/>\n";
+    folder.write("text.xml", dialogue + "</window>\n");
+    const std::vector<unsigned char> font = encodeFontFile(makeTestFont());
+    folder.write("test.glf", std::string(font.begin(), font.end()));
+    folder.write("broken.glf", "not a font");
+    const std::string reports =
+        "text.xml:3:3: warning: attribute \"text\" on <label name=\"wide\">: \"ABCDEFGH\" is 20 px "
+        "wider than the 60 px the element gives it at the start-up size\n"
+        "text.xml:5:3: warning: attribute \"text\" on <label name=\"tall\">: \"AB CD EF GH IJ\" "
+        "wraps to 60 px, 20 px taller than the element at the start-up size\n"
+        "text.xml:6:3: warning: attribute \"text\" on <button name=\"accents\">: the font has no "
+        "glyph for U+00F6 \"\xc3\xb6\", U+00DF \"\xc3\x9f\" in \"Gr\xc3\xb6\xc3\x9f"
+        "e\"\n"
+        "3 warnings, 0 errors\n";
+    EXPECT_EQ(lint(folder, {"text.xml"}).out, "0 warnings, 0 errors\n") << "no font, no checks";
+    EXPECT_EQ(lint(folder, {"--font", "test.glf", "text.xml"}).out, reports);
+    const LintRun broken = lint(folder, {"--font", "broken.glf", "text.xml"});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.out.find("broken.glf:0:0: error: font file refused: "), std::string::npos)
+        << broken.out;
+    folder.write("verdana.glf", std::string(font.begin(), font.end()));
+    EXPECT_EQ(lint(folder, {"text.xml"}).out, reports) << "the default font";
+}
+
 TEST(LintTool, TheDemoAndExampleFilesAreClean) {
     TempFolder folder;
     const LintRun demo =
@@ -197,7 +238,8 @@ TEST(LintTool, HelpAndVersion) {
     EXPECT_EQ(lint(folder, {"--version"}).out,
               std::string("trellis-lint ") + TRELLIS_VERSION_STRING + "\n");
     const std::string help = lint(folder, {"--help"}).out;
-    for (const char* word : {"Usage: trellis-lint", "--skin", "--callback", "--werror", "FILE"})
+    for (const char* word :
+         {"Usage: trellis-lint", "--skin", "--callback", "--font", "--werror", "FILE"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

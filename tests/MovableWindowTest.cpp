@@ -165,8 +165,8 @@ TEST_F(WindowScene, ReportsBadValuesOfTheNewAttributes) {
         "1:1: warning: attribute \"maxLength\" on <textfield name=\"f1\">: \"-3\" is not a whole "
         "number from 0 to 1000000; the field has no limit",
         "1:1: warning: attribute \"text\" on <textfield name=\"f1\">: \"tab\\x09bed\" is shown as "
-        "\"tabbed\": characters the font cannot draw are left out, and the text is cut to "
-        "maxLength",
+        "\"tabbed\": control characters and malformed UTF-8 are left out, and the text is cut "
+        "to maxLength",
         "2:1: warning: attribute \"onSubmit\" on <textfield name=\"f2\">: no callback named "
         "\"nobody\" is registered; the event does nothing",
         "2:1: warning: attribute \"maxLength\" on <textfield name=\"f2\">: \"2.5\" is not a whole "

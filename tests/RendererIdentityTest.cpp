@@ -6,6 +6,7 @@
 #include "files/PngFile.h"
 #include "font/FontTexture.h"
 #include "support/GlTest.h"
+#include "support/TempFolder.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
@@ -480,6 +481,24 @@ TEST_F(RendererIdentity, GalleryMatchesTheImmediatePath) {
     switchSkin();
     pointAt("gridBox");
     expectIdentical("gallery after the skin change");
+}
+
+// Text clipped, cut with an ellipsis and wrapped, in every text element class: recorded.
+TEST_F(RendererIdentity, FittedTextMatchesTheImmediatePath) {
+    TempFolder folder;
+    const std::string path = folder.write(
+        "fitted.xml",
+        "<window x='10' y='10' width='14' height='20' title='A long window title here' "
+        "overflow='ellipsis'>\n"
+        "<label x='1' y='4' width='12' height='6' wrap='1' overflow='clip' "
+        "text='Some words to wrap and a long unbreakableword'/>\n"
+        "<button x='1' y='11' width='6' height='3' overflow='clip' text='Clipped caption'/>\n"
+        "<checkbox x='1' y='15' width='12' height='2' overflow='ellipsis' "
+        "text='A caption cut short with an ellipsis'/>\n"
+        "</window>\n");
+    ASSERT_TRUE(loadDialogue(path.c_str()));
+    setFrameReuse(false);
+    expectIdentical("fitted text");
 }
 
 // The demo, pointed at and pressed, in both skins, and the gallery, drawn in a core context:

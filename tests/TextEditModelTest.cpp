@@ -83,8 +83,9 @@ TEST(TextEditModel, EditsAsAScriptDescribes) {
         {"abcde", 5, "i", "x", "abcde", 5, 5, 0},           // no room: nothing
         {"abcde", 5, "tx", "", "abcde", 5, 5, 0},           // typing at the limit: nothing
         {"abcde", 5, "LLi", "wxyz", "abcwx", 5, 5, 1},      // room includes the selection
-        {"abc", 0, "i", "d\xc3\xa9" "f\x01g\n", "abcdfg", 6, 6, 1},  // undrawable skipped
-        {"abc", 0, "ai", "\xe2\x82\xac", "abc", 3, 0, 0},   // nothing drawable: no change
+        {"abc", 0, "i", "d\xc3\xa9" "f\x01g\n", "abcd\xc3\xa9" "fg", 8, 8, 1},  // controls out
+        {"abc", 0, "ai", "\xc3\xe2\x82\xed\xa0\x80\xe0\x80\xaf", "abc", 3, 0, 0},  // bad UTF-8
+        {"", 5, "i", "Gr\xc3\xb6\xc3\x9f" "e!", "Gr\xc3\xb6\xc3\x9f" "e", 7, 7, 1},  // 5 characters
         {"abc", 0, "t\x7f", "", "abc", 3, 3, 0},            // DEL is refused
         {"abc", 0, "Lta", "", "aba", 3, 3, 1},
         {"abc", 0, "Ltc", "", "abc", 3, 3, 0},              // same text again: no change
@@ -108,7 +109,7 @@ TEST(TextEditModel, TheCharacterTestDecidesWhatEnters) {
     model.setText("a1b2");
     EXPECT_EQ(model.text(), "12");
     EXPECT_FALSE(model.typeCharacter('x'));
-    EXPECT_FALSE(model.typeCharacter(0x4E2D));  // beyond one byte, whatever the test says
+    EXPECT_FALSE(model.typeCharacter(0x4E2D));
     EXPECT_TRUE(model.typeCharacter('3'));
     EXPECT_EQ(model.text(), "123");
 }
@@ -126,9 +127,77 @@ TEST(TextEditModel, ALimitCutsTextAndKeepsTheCaretInside) {
     EXPECT_EQ(model.text(), "0123");
 }
 
+// Characters a reader sees as one (a letter and its marks, Hangul jamo, emoji joined by ZWJ or
+// with a skin tone, flags, an Indic vowel sign) are passed, deleted and selected whole.
+TEST(TextEditModel, EditsWholeClusters) {
+    const std::string acute = "e\xcc\x81", ring = "A\xcc\x8a", family =
+        "\xf0\x9f\x91\xa8\xe2\x80\x8d\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x91\xa7";
+    const std::string germany = "\xf0\x9f\x87\xa9\xf0\x9f\x87\xaa",
+                      france = "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7";
+    const std::string jamo = "\xe1\x84\x80\xe1\x85\xa1\xe1\x86\xa8",
+                      thumb = "\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd", ki = "\xe0\xa4\x95\xe0\xa4\xbf";
+    const struct {
+        std::string start;
+        const char* script;  // as replay reads it, after the caret is put at the end
+        std::string text;
+        size_t caret, anchor;
+        std::string selected;
+    } cases[] = {
+        {"x" + acute, "b", "x", 1, 1, ""},
+        {"x" + acute + "y", "hrd", "xy", 1, 1, ""},
+        {"x" + acute + "y", "hRR", "x" + acute + "y", 4, 0, "x" + acute},
+        {"x" + acute + "y", "lL", "x" + acute + "y", 1, 4, acute},
+        {ring + "\xc3\x85", "b", ring, 3, 3, ""},
+        {ring + "\xc3\x85", "hd", "\xc3\x85", 0, 0, ""},
+        {"a" + family + "b", "lb", "ab", 1, 1, ""},
+        {"a" + family, "hrR", "a" + family, 19, 1, family},
+        {germany + france, "b", germany, 8, 8, ""},
+        {germany + france, "hd", france, 0, 0, ""},
+        {"\xea\xb0\x80" + jamo, "b", "\xea\xb0\x80", 3, 3, ""},
+        {thumb + "\xef\xb8\x8f", "b", "", 0, 0, ""},
+        {ki + "x", "lb", "x", 0, 0, ""},
+    };
+    for (const auto& c : cases) {
+        TextEditModel model;
+        model.setText(c.start);
+        replay(model, c.script);
+        EXPECT_EQ(model.text(), c.text) << c.script;
+        EXPECT_EQ(std::pair(model.caret(), model.anchor()), std::pair(c.caret, c.anchor)) << c.script;
+        EXPECT_EQ(model.selectedText(), c.selected) << c.script;
+    }
+    // A position inside a cluster, or inside one character, is taken back to its start.
+    TextEditModel model;
+    model.setText("x" + acute + family);
+    for (size_t inside : {2u, 3u, 5u, 12u})
+        EXPECT_EQ((model.moveTo(inside, false), model.caret()), inside < 4 ? 1u : 4u) << inside;
+    EXPECT_EQ(model.length(), 8u);
+}
+
+// Each byte that starts no well-formed sequence (a stray continuation, a cut sequence, an
+// overlong form, a surrogate, a code past U+10FFFF) reads as one replacement character, and
+// encoding gives back what decoding read.
 TEST(TextEditModel, MalformedUtf8CountsOneReplacementPerBadByte) {
-    std::vector<unsigned int> seen;
-    forEachCodepoint("a\xe2\x82\xac\xc3\xff\xe2\x82", [&](unsigned int c) { seen.push_back(c); });
-    const std::vector<unsigned int> expected = {'a', 0x20AC, 0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD};
-    EXPECT_EQ(seen, expected);
+    const unsigned int bad = kReplacementCharacter;
+    const struct {
+        const char* utf8;
+        std::vector<unsigned int> read;
+    } cases[] = {
+        {"a\xe2\x82\xac\xc3\xff\xe2\x82", {'a', 0x20AC, bad, bad, bad, bad}},
+        {"\xc0\xaf\xe0\x80\xaf", {bad, bad, bad, bad, bad}},
+        {"\xed\xa0\x80\xed\x9f\xbf", {bad, bad, bad, 0xD7FF}},
+        {"\xf4\x90\x80\x80\xf4\x8f\xbf\xbf", {bad, bad, bad, bad, 0x10FFFF}},
+        {"\x80\xf0\x9f\x98\x80\xf0\x9f\x98", {bad, 0x1F600, bad, bad, bad}},
+    };
+    for (const auto& c : cases) {
+        std::vector<unsigned int> seen;
+        forEachCodepoint(c.utf8, [&](unsigned int codepoint) { seen.push_back(codepoint); });
+        EXPECT_EQ(seen, c.read) << c.utf8;
+        EXPECT_EQ(countCharacters(c.utf8), c.read.size()) << c.utf8;
+        std::string encoded;
+        for (unsigned int codepoint : seen)
+            appendUtf8(encoded, codepoint);
+        seen.clear();
+        forEachCodepoint(encoded, [&](unsigned int codepoint) { seen.push_back(codepoint); });
+        EXPECT_EQ(seen, c.read) << c.utf8;
+    }
 }

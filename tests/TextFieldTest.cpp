@@ -72,8 +72,8 @@ TEST_F(TextFieldScene, EditsAsTheKeysSay) {
              s.type("X");
          },
          "elX", 7},
-        {"characters the font lacks",
-         [](TextFieldScene&) { onCharEvent(0xE9), onCharEvent(0x4E2D), onCharEvent(9); }, "elX", 7},
+        {"no text characters",
+         [](TextFieldScene&) { onCharEvent(9), onCharEvent(0x7F), onCharEvent(0xD800); }, "elX", 7},
         {"copy all, paste at the end",
          [=](TextFieldScene& s) {
              s.tap('A', {control}), s.tap('C', {control}), s.tap(kKeyEnd), s.tap('V', {control});
@@ -158,15 +158,68 @@ TEST_F(TextFieldScene, ScrollsSidewaysInsideItsRectangle) {
     EXPECT_EQ(field->scrollX, 0);
 }
 
-// An application that assigns the text directly has it taken up, filtered and cut.
+// Characters beyond ASCII come through the host API as code points and are kept as UTF-8; keys
+// pass and delete a letter with its marks, or an emoji sequence, whole; copying carries UTF-8.
+TEST_F(TextFieldScene, TypesAndEditsUnicodeThroughTheHost) {
+    const auto typed = [](std::vector<unsigned int> codes) {
+        return [codes](TextFieldScene&) {
+            for (unsigned int code : codes)
+                EXPECT_TRUE(hostChar(code)) << code;
+        };
+    };
+    const auto tapped = [](std::vector<int> keys, std::vector<int> holding = {}) {
+        return [keys, holding](TextFieldScene& s) {
+            for (int key : keys)
+                s.tap(key, holding);
+        };
+    };
+    const std::string grossStart = "Gr\xc3\xb6\xc3\x9f",
+                      girl = "\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x91\xa7";
+    const struct {
+        const char* what;
+        std::function<void(TextFieldScene&)> act;
+        std::string text;
+    } steps[] = {
+        {"click to focus", [](TextFieldScene& s) { s.clickAt(150, 115); }, ""},
+        {"typed", typed({'G', 'r', 0xF6, 0xDF, 'e'}), grossStart + "e"},
+        {"a combining mark", typed({0x301}), grossStart + "e\xcc\x81"},
+        {"Backspace takes the letter and its mark", tapped({kKeyBackspace}), grossStart},
+        {"an emoji sequence", typed({0x1F469, 0x200D, 0x1F467}), grossStart + girl},
+        {"Left passes it whole", tapped({kKeyLeft, kKeyBackspace}), "Gr\xc3\xb6" + girl},
+        {"controls and surrogates refused", typed({9, 0x7F, 0x9B, 0xD800, 0x110000}),
+         "Gr\xc3\xb6" + girl},
+        {"selected by character", tapped({kKeyLeft, kKeyLeft}, {kKeyLeftShift}),
+         "Gr\xc3\xb6" + girl},
+        {"cut, pasted at the end",
+         [](TextFieldScene& s) {
+             s.tap('X', {kKeyLeftControl}), s.tap(kKeyEnd), s.tap('V', {kKeyLeftControl});
+         },
+         "G" + girl + "r\xc3\xb6"},
+    };
+    for (const auto& step : steps) {
+        step.act(*this);
+        EXPECT_EQ(field->text, step.text) << step.what;
+    }
+    EXPECT_EQ(readClipboard(), "r\xc3\xb6");
+    // A click inside the emoji lands at one of its ends, never inside it.
+    drawn();
+    for (int x = 105; x < 200; x += 3) {
+        clickAt(x, 115);
+        const size_t caret = field->edit.caret();
+        EXPECT_TRUE(caret <= 1 || caret >= 1 + girl.size()) << x;
+    }
+}
+
+// An application that assigns the text directly has it taken up, without controls, and cut.
 TEST_F(TextFieldScene, TakesUpATextTheApplicationAssigned) {
     field->setMaxLength(4);
-    field->text = "ab\xc3\xa9"
+    field->text = "ab\xc3\xa9\x01"
                   "cdef";
     drawn();
-    EXPECT_EQ(field->text, "abcd");
+    EXPECT_EQ(field->text, "ab\xc3\xa9"
+                           "c");
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(field->edit.caret(), 4u);
+    EXPECT_EQ(field->edit.caret(), 5u);
 }
 
 // A host on GLFW copies to and pastes from the window system's clipboard.

@@ -15,13 +15,15 @@ struct LintRequest {
     std::string skinFile;                // the skin file, or empty for none
     std::vector<std::string> callbacks;  // the callback names the program registers
     std::vector<std::string> dialogues;  // the dialogue files
+    std::string fontFile;                // the texture font; empty: verdana.glf if it is there
 };
 
 // Loads the skin file (every skin it offers) and each dialogue, with no window and no GL, and
-// gives what the loaders reported, plus a warning for each skin section that, with dialogues
-// given and all of them loaded, matches no skin class and no element name in them (a dialogue
-// that did not load would make every name look unused). Each diagnostic appears once, in
-// the order of the files (the skin file first) and then of lines and columns.
+// gives what the loaders reported, with the text checks of LintText.h when there is a font, plus a
+// warning for each skin section that, with dialogues given and all of them loaded, matches no skin
+// class and no element name in them (a dialogue that did not load would make every name look
+// unused). Each diagnostic appears once, in the order of the files (the skin file first) and then
+// of lines and columns.
 std::vector<Diagnostic> lintFiles(const LintRequest& request);
 
 // Runs the tool on its arguments (without the program name): diagnostics and a closing count

@@ -2,9 +2,11 @@
 // sections against the dialogues' elements.
 #include "Lint.h"
 
+#include "LintText.h"
 #include "diagnostics/NameSuggestion.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/font/TextureFont.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <set>
+#include <sys/stat.h>
 #include <tuple>
 #include <unordered_map>
 #include <unordered_set>
@@ -38,13 +41,18 @@ void collectNames(const GuiElement& element, TreeNames& found) {
         collectNames(*child, found);
 }
 
-// Loads each dialogue under a root of its own, gathering its elements' names and classes; true
-// when all of them loaded.
+// Loads each dialogue under a root of its own, checking the text of each element as it is built
+// and gathering the elements' names and classes; true when all of them loaded.
 bool loadDialogues(const std::vector<std::string>& files, TreeNames& found) {
     bool all = true;
     for (const std::string& file : files) {
         rootElement = new GuiRoot();
+        observeBuiltElements(
+            [&file](const GuiElement& element, const char* tag, int line, int column) {
+                checkElementText(element, tag, file, line, column);
+            });
         all = loadDialogue(file.c_str()) && all;
+        observeBuiltElements({});
         collectNames(*rootElement, found);
         delete rootElement;
     }
@@ -69,14 +77,12 @@ void checkSections(const std::string& skinFile, const std::vector<SkinOutline>& 
         for (const SkinFilePlace& section : skin.sections)
             if (!isSkinClassName(section.name) && !found.classes.count(section.name) &&
                 !found.names.count(section.name))
-                reportDiagnostic(Diagnostic{skinFile, section.line, section.column,
-                                            Severity::Warning,
-                                            "section <" + section.name + "> in skin \"" +
-                                                skin.skin.name +
-                                                "\" matches no skin class and no element name in "
-                                                "the dialogue" +
-                                                sectionHint(section.name, found) +
-                                                "; never applied"});
+                reportDiagnostic(
+                    Diagnostic{skinFile, section.line, section.column, Severity::Warning,
+                               "section <" + section.name + "> in skin \"" + skin.skin.name +
+                                   "\" matches no skin class and no element name in "
+                                   "the dialogue" +
+                                   sectionHint(section.name, found) + "; never applied"});
 }
 
 // Each diagnostic once, grouped by file in the order of files (then of first mention for any
@@ -113,6 +119,12 @@ std::vector<Diagnostic> lintFiles(const LintRequest& request) {
     for (const std::string& name : request.callbacks)
         registerCallback(name.c_str(), ignoreEvent, &receiver);
     fixScreenUnitsFor(kLintWidth, kLintHeight);
+    // The font the program would read: the one given, or the default in the working directory.
+    struct stat status;
+    if (!request.fontFile.empty())
+        loadLintFont(request.fontFile);
+    else if (stat(kFontFileName, &status) == 0)
+        loadLintFont(kFontFileName);
     std::vector<SkinOutline> skins;
     if (!request.skinFile.empty())
         skins = loadEverySkin(request.skinFile.c_str());

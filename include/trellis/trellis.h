@@ -46,6 +46,7 @@
 #include "trellis/gui/TextElement.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Utf8Text.h"
 #include "trellis/gui/Window.h"
 
 #include "trellis/layout/Column.h"

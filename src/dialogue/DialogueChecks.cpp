@@ -27,7 +27,7 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns"};
+        "padding",     "spacing",     "columns",      "overflow",    "wrap"};
     return known;
 }
 

@@ -78,6 +78,11 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
     return nullptr;
 }
 
+BuiltElementObserver& builtElementObserver() {
+    static BuiltElementObserver observer;
+    return observer;
+}
+
 // Copies xml's attributes into its style section, builds its element under parent and loads its
 // attributes into it, reporting on it to checks if given. Null for a tag that builds nothing.
 GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElement* parent,
@@ -99,6 +104,8 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
         float width = 0, height = 0;
         contentSize(*built, width, height);
     }
+    if (built && builtElementObserver())
+        builtElementObserver()(*built, xml.Value(), xml.Row(), xml.Column());
     if (checks && built)
         checks->built(xml, attributes, *built, skinLookups.get());
     else if (checks)
@@ -107,6 +114,10 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
 }
 
 }  // namespace
+
+void observeBuiltElements(BuiltElementObserver observer) {
+    builtElementObserver() = std::move(observer);
+}
 
 bool loadDialogue(const char* fileName) {
     std::vector<GuiElement*> ignored;

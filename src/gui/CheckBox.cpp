@@ -56,6 +56,14 @@ bool CheckBox::record(DrawRecorder& out) {
     return true;
 }
 
+float CheckBox::captionLeft() const {
+    return boxSize() + snapToPixel(fontSize * 0.4f);
+}
+
+float CheckBox::textRoom() const {
+    return width - captionLeft();
+}
+
 void CheckBox::describe(DrawRecorder& out) {
     const float p = pixelSize, s = boxSize();
     const float top = snapToPixel((height - s) * 0.5f), bottom = top + s;
@@ -89,11 +97,11 @@ void CheckBox::describe(DrawRecorder& out) {
     lineVertices(p, bottom - half, s, bottom - half, light, bevel + 4);
     lineVertices(s - half, top + p, s - half, bottom, light, bevel + 6);
     out.lines(bevel, 8);
-    if (!text.empty()) {
+    const std::string& shown = shownText();
+    if (!shown.empty()) {
         float textWidth = 0, textHeight = 0;
-        measureText(text.c_str(), fontSize, textWidth, textHeight);
-        out.text(text.c_str(), s + snapToPixel(fontSize * 0.4f),
-                 snapToPixel((height - textHeight) * 0.5f), fontSize, fontColor);
+        measureText(shown.c_str(), fontSize, textWidth, textHeight);
+        recordTextRun(out, shown, captionLeft(), snapToPixel((height - textHeight) * 0.5f));
     }
     if (hasKeyboardFocus(this))
         recordFocusFrame(out, width, height, focusColor);

@@ -42,6 +42,7 @@ void Label::loadAttributes(const AttributeSource& element) {
     if (align && !parseAlignText(align, hAlign))
         element.reportValue("align",
                             "\"" + std::string(align) + "\" is not left, center or right; ignored");
+    wrap = optInAttribute(element, "wrap");
 }
 
 void Label::draw() {
@@ -57,22 +58,23 @@ bool Label::record(DrawRecorder& out) {
 }
 
 void Label::describe(DrawRecorder& out) {
-    if (text.empty())
+    const std::string& shown = shownText();
+    if (shown.empty())
         return;
     float blockWidth = 0, blockHeight = 0;
-    measureText(text.c_str(), fontSize, blockWidth, blockHeight);
+    measureText(shown.c_str(), fontSize, blockWidth, blockHeight);
     // No background, so no inset from the edges: a label's text lines up with what is beside it.
     const float top = snapToPixel(alignedTextOffset(vAlign, height - blockHeight, 0));
     size_t start = 0;
-    for (int line = 0; start <= text.size(); ++line) {
-        size_t end = text.find('\n', start);
+    for (int line = 0; start <= shown.size(); ++line) {
+        size_t end = shown.find('\n', start);
         if (end == std::string::npos)
-            end = text.size();
-        const std::string row = text.substr(start, end - start);
+            end = shown.size();
+        const std::string row = shown.substr(start, end - start);
         float rowWidth = 0, rowHeight = 0;
         measureText(row.c_str(), fontSize, rowWidth, rowHeight);
         const float left = snapToPixel(alignedTextOffset(hAlign, width - rowWidth, 0));
-        out.text(row.c_str(), left, top + snapToPixel(line * fontSize), fontSize, fontColor);
+        recordTextRun(out, row, left, top + snapToPixel(line * fontSize));
         start = end + 1;
     }
 }

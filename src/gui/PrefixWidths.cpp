@@ -2,6 +2,8 @@
 // position is found by its x with a binary search over the blocks and a walk through one.
 #include "trellis/gui/PrefixWidths.h"
 
+#include "trellis/gui/Utf8Text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,10 +17,27 @@ constexpr size_t kBlockLength = 512;
 
 }  // namespace
 
+float PrefixWidths::widthAt(size_t position) const {
+    const unsigned char byte = static_cast<unsigned char>((*text)[position]);
+    if (byte < 0x80)
+        return widths[byte];
+    // The rest of a character adds nothing; a malformed byte is a character of its own.
+    if (!isCharacterStart(*text, position))
+        return 0;
+    size_t length = 0;
+    const unsigned int codepoint = decodeUtf8(*text, position, length);
+    const auto known = wideWidths.find(codepoint);
+    if (known != wideWidths.end())
+        return known->second;
+    const float width = wide ? wide(codepoint) : 0.0f;
+    wideWidths.emplace(codepoint, width);
+    return width;
+}
+
 float PrefixWidths::runningWidth(size_t from, size_t to) const {
     float sum = 0;
     for (size_t i = from; i < to; ++i)
-        sum += widths[static_cast<unsigned char>((*text)[i])];
+        sum += widthAt(i);
     return sum;
 }
 
@@ -33,9 +52,11 @@ void PrefixWidths::measureBlocks(size_t from) {
     }
 }
 
-void PrefixWidths::reset(const std::string& measured, const WidthTable& table) {
+void PrefixWidths::reset(const std::string& measured, const WidthTable& table, WideWidth wider) {
     text = &measured;
     widths = table;
+    wide = std::move(wider);
+    wideWidths.clear();
     length = 0;
     blocks.clear();
     replace(0, 0, measured.size());
@@ -111,11 +132,15 @@ template <typename Test> size_t PrefixWidths::firstPassing(Test test) const {
         return length + 1;
     float running = 0;
     for (size_t position = starts[low]; position < starts[low + 1]; ++position) {
-        if (test(static_cast<float>(xs[low] + running)))
+        if (test(static_cast<float>(xs[low] + running)) && isCharacterStart(*text, position))
             return position;
-        running += widths[static_cast<unsigned char>((*text)[position])];
+        running += widthAt(position);
     }
-    return starts[low + 1];
+    // The block's end may fall inside a character: the next start is where that one ends.
+    size_t end = starts[low + 1];
+    while (end < length && !isCharacterStart(*text, end))
+        ++end;
+    return end;
 }
 
 size_t PrefixWidths::firstAtOrAbove(float x) const {
@@ -132,7 +157,10 @@ size_t PrefixWidths::nearest(float x) const {
     const size_t after = firstAtOrAbove(x);
     if (after == 0)
         return 0;
-    const float leftGap = std::fabs(offset(after - 1) - x);
+    size_t before = std::min(after - 1, length);
+    while (before > 0 && !isCharacterStart(*text, before))
+        --before;
+    const float leftGap = std::fabs(offset(before) - x);
     if (after <= length && std::fabs(offset(after) - x) < leftGap)
         return after;
     // Positions as near as the one before x may come earlier where characters have no width.

@@ -1,59 +1,27 @@
 // The editing model of one line of text: filtering, the length limit, caret and selection.
 #include "trellis/gui/TextEditModel.h"
 
+#include "GraphemeBreaks.h"
+
 #include <algorithm>
 
 namespace trellis {
 
 namespace {
 
-constexpr unsigned int kReplacement = 0xFFFD;  // stands for a malformed UTF-8 byte
-
-bool isPrintableAscii(unsigned int codepoint) {
-    return codepoint >= 32 && codepoint < 127;
-}
-
-// The length of the UTF-8 sequence a lead byte opens, or 0 for a byte that opens none.
-size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead < 0xE0)
-        return 2;
-    if (lead >= 0xE0 && lead < 0xF0)
-        return 3;
-    if (lead >= 0xF0 && lead < 0xF5)
-        return 4;
-    return 0;
+// The byte offset after the first count characters of utf8 from byte from, or its size.
+size_t afterCharacters(const std::string& utf8, size_t from, size_t count) {
+    size_t at = from, length = 0;
+    for (; at < utf8.size() && count > 0; at += length, --count)
+        decodeUtf8(utf8, at, length);
+    return std::min(at, utf8.size());
 }
 
 }  // namespace
 
-void forEachCodepoint(const std::string& utf8, const std::function<void(unsigned int)>& each) {
-    const size_t size = utf8.size();
-    for (size_t i = 0; i < size;) {
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        const size_t length = sequenceLength(lead);
-        // A sequence cut short or with a byte that does not continue it is one bad byte.
-        bool whole = length != 0 && i + length <= size;
-        unsigned int codepoint = length == 1 ? lead : lead & (0x7Fu >> length);
-        for (size_t k = 1; whole && k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-            whole = (next & 0xC0) == 0x80;
-            codepoint = (codepoint << 6) | (next & 0x3Fu);
-        }
-        if (!whole) {
-            each(kReplacement);
-            ++i;
-            continue;
-        }
-        each(codepoint);
-        i += length;
-    }
-}
-
 TextEditModel::TextEditModel(CharacterTest accepts) : accepts(std::move(accepts)) {
     if (!this->accepts)
-        this->accepts = isPrintableAscii;
+        this->accepts = isTextCharacter;
 }
 
 size_t TextEditModel::selectionStart() const {
@@ -70,29 +38,35 @@ std::string TextEditModel::selectedText() const {
 
 std::string TextEditModel::accepted(const std::string& utf8) const {
     std::string kept;
-    forEachCodepoint(utf8, [&](unsigned int codepoint) {
-        // The text holds one byte per character, so only single-byte codes can enter it.
-        if (codepoint < 0x80 && accepts(codepoint))
-            kept.push_back(static_cast<char>(codepoint));
-    });
+    for (size_t i = 0, length = 0; i < utf8.size(); i += length) {
+        bool valid = false;
+        const unsigned int codepoint = decodeUtf8(utf8, i, length, &valid);
+        // Malformed bytes never enter: the text stays well-formed UTF-8.
+        if (valid && accepts(codepoint))
+            kept.append(utf8, i, length);
+    }
     return kept;
 }
 
 void TextEditModel::replace(size_t start, size_t removed, const std::string& piece) {
+    characters += countCharacters(piece);
+    characters -= countCharacters(value, start, start + removed);
     value.replace(start, removed, piece);
     last = {start, removed, piece.size()};
     ++changes;
 }
 
 void TextEditModel::cutToLimit() {
-    if (limit && value.size() > limit)
-        replace(limit, value.size() - limit, {});
+    if (limit && characters > limit) {
+        const size_t end = afterCharacters(value, 0, limit);
+        replace(end, value.size() - end, {});
+    }
 }
 
 void TextEditModel::setText(const std::string& utf8) {
     std::string kept = accepted(utf8);
-    if (limit && kept.size() > limit)
-        kept.resize(limit);
+    if (limit)
+        kept.resize(afterCharacters(kept, 0, limit));
     if (kept != value)
         replace(0, value.size(), kept);
     caretAt = anchorAt = value.size();
@@ -109,9 +83,8 @@ bool TextEditModel::insert(const std::string& utf8) {
     std::string piece = accepted(utf8);
     const size_t start = selectionStart(), selected = selectionEnd() - start;
     if (limit) {
-        const size_t room = limit - (value.size() - selected);
-        if (piece.size() > room)
-            piece.resize(room);
+        const size_t room = limit - (characters - countCharacters(value, start, start + selected));
+        piece.resize(afterCharacters(piece, 0, room));
     }
     if (piece.empty())
         return false;
@@ -124,9 +97,11 @@ bool TextEditModel::insert(const std::string& utf8) {
 }
 
 bool TextEditModel::typeCharacter(unsigned int codepoint) {
-    if (codepoint >= 0x80 || !accepts(codepoint))
+    if (codepoint > 0x10FFFF || !accepts(codepoint))
         return false;
-    return insert(std::string(1, static_cast<char>(codepoint)));
+    std::string utf8;
+    appendUtf8(utf8, codepoint);
+    return insert(utf8);
 }
 
 bool TextEditModel::deleteSelection() {
@@ -143,8 +118,9 @@ bool TextEditModel::backspace() {
         return deleteSelection();
     if (caretAt == 0)
         return false;
-    replace(--caretAt, 1, {});
-    anchorAt = caretAt;
+    const size_t start = GraphemeBreaks(value).previous(caretAt);
+    replace(start, caretAt - start, {});
+    caretAt = anchorAt = start;
     return true;
 }
 
@@ -153,12 +129,15 @@ bool TextEditModel::deleteForward() {
         return deleteSelection();
     if (caretAt >= value.size())
         return false;
-    replace(caretAt, 1, {});
+    replace(caretAt, GraphemeBreaks(value).next(caretAt) - caretAt, {});
     return true;
 }
 
 void TextEditModel::moveTo(size_t position, bool extend) {
+    const GraphemeBreaks clusters(value);
     caretAt = std::min(position, value.size());
+    if (!clusters.isBoundary(caretAt))
+        caretAt = clusters.previous(caretAt);
     if (!extend)
         anchorAt = caretAt;
 }
@@ -166,13 +145,13 @@ void TextEditModel::moveTo(size_t position, bool extend) {
 void TextEditModel::moveLeft(bool extend) {
     if (hasSelection() && !extend)
         return moveTo(selectionStart(), false);
-    moveTo(caretAt > 0 ? caretAt - 1 : 0, extend);
+    moveTo(GraphemeBreaks(value).previous(caretAt), extend);
 }
 
 void TextEditModel::moveRight(bool extend) {
     if (hasSelection() && !extend)
         return moveTo(selectionEnd(), false);
-    moveTo(caretAt + 1, extend);
+    moveTo(GraphemeBreaks(value).next(caretAt), extend);
 }
 
 void TextEditModel::selectAll() {

@@ -1,14 +1,17 @@
 // Text elements: construction, skinning, attributes and aligned drawing.
 #include "trellis/gui/TextElement.h"
 
+#include "TextFitting.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <cstring>
 #include <typeinfo>
 
 namespace trellis {
@@ -25,6 +28,22 @@ float alignedTextOffset(TextAlign align, float room, float inset) {
     return room;
 }
 
+bool parseOverflowText(const char* text, TextOverflow& overflow) {
+    static const struct {
+        const char* text;
+        TextOverflow overflow;
+    } names[] = {{"visible", TextOverflow::Visible},
+                 {"clip", TextOverflow::Clip},
+                 {"ellipsis", TextOverflow::Ellipsis}};
+    for (const auto& entry : names) {
+        if (text && std::strcmp(text, entry.text) == 0) {
+            overflow = entry.overflow;
+            return true;
+        }
+    }
+    return false;
+}
+
 TextElement::TextElement(const char* name, GuiElement* parent, const char* text, float x, float y,
                          float width, float height)
     : GuiElement(name, parent, x, y, width, height), fontSize(snapToPixel(2.0f)),
@@ -33,11 +52,43 @@ TextElement::TextElement(const char* name, GuiElement* parent, const char* text,
     applySkinColor(skinSectionsOf(skinStore, *this), "fontColor", fontColor);
 }
 
-bool TextElement::textCorner(float& dx, float& dy) const {
-    if (text.empty())
+float TextElement::textRoom() const {
+    return width - 2 * fontSize * 0.25f;
+}
+
+const std::string& TextElement::shownText() {
+    const bool wraps = wrapsText();
+    if (overflow != TextOverflow::Ellipsis && !wraps)
+        return text;
+    // Fitting measures many pieces: done again only when something it depends on changed. The
+    // text's own width stands for the font, which a reload may change.
+    const float room = textRoom(), width = textWidthAt(text, fontSize);
+    const int how = int(overflow) * 2 + wraps;
+    if (fitted.source == text && fitted.room == room && fitted.size == fontSize &&
+        fitted.width == width && fitted.how == how)
+        return fitted.shown;
+    std::string shown = wraps ? wrapText(text, room, fontSize) : text;
+    if (overflow == TextOverflow::Ellipsis)
+        shown = ellipsizeText(shown, room, fontSize);
+    fitted = {text, std::move(shown), room, fontSize, width, how};
+    return fitted.shown;
+}
+
+void TextElement::recordTextRun(DrawRecorder& out, const std::string& line, float x, float y) {
+    const bool clip = overflow == TextOverflow::Clip;
+    if (clip)
+        out.pushClip(0, 0, width, height);
+    out.text(line.c_str(), x, y, fontSize, fontColor);
+    if (clip)
+        out.popClip();
+}
+
+bool TextElement::textCorner(float& dx, float& dy) {
+    const std::string& shown = shownText();
+    if (shown.empty())
         return false;
     float textWidth = 0, textHeight = 0;
-    measureText(text.c_str(), fontSize, textWidth, textHeight);
+    measureText(shown.c_str(), fontSize, textWidth, textHeight);
     const float inset = fontSize * 0.25f;
     dx = snapToPixel(alignedTextOffset(hAlign, width - textWidth, inset));
     dy = snapToPixel(alignedTextOffset(vAlign, height - textHeight, inset));
@@ -49,6 +100,11 @@ void TextElement::draw() {
     float dx, dy;
     if (!textCorner(dx, dy))
         return;
+    if (overflow != TextOverflow::Visible) {
+        ImmediateRecorder now;
+        recordTextRun(now, shownText(), dx, dy);
+        return;
+    }
     glColor4ubv(fontColor.rgba);
     drawText(text.c_str(), dx, dy, fontSize, false);
 }
@@ -68,7 +124,7 @@ bool TextElement::recordTextLook(const std::type_info& type, DrawRecorder& out) 
 void TextElement::recordText(DrawRecorder& out) {
     float dx, dy;
     if (textCorner(dx, dy))
-        out.text(text.c_str(), dx, dy, fontSize, fontColor);
+        recordTextRun(out, shownText(), dx, dy);
 }
 
 void TextElement::applySkin(SkinStore& store) {
@@ -86,6 +142,15 @@ void TextElement::loadAttributes(const AttributeSource& element) {
     if (isUsableFontSize(snapToPixel(fontSize)))
         fontSize = snapToPixel(fontSize);
     readColorAttribute(element, "fontColor", fontColor);
+    readOverflowAttribute(element, overflow);
+}
+
+bool readOverflowAttribute(const AttributeSource& element, TextOverflow& overflow) {
+    const char* given = textAttribute(element, "overflow");
+    if (given && !parseOverflowText(given, overflow))
+        element.reportValue("overflow", "\"" + std::string(given) +
+                                            "\" is not visible, clip or ellipsis; ignored");
+    return given != nullptr;
 }
 
 }  // namespace trellis

@@ -1,6 +1,7 @@
 // Text fields: editing keys, typing, the clipboard, mouse selection and clipped drawing.
 #include "trellis/gui/TextField.h"
 
+#include "GraphemeBreaks.h"
 #include "diagnostics/DiagnosticText.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
@@ -25,7 +26,16 @@ namespace {
 // Letter keys carry their upper-case ASCII code.
 constexpr int kKeyA = 'A', kKeyC = 'C', kKeyV = 'V', kKeyX = 'X';
 
-// The width of each character a field can hold, measured alone at size; the others count 0.
+// The width of one character beyond ASCII, measured alone at size.
+float wideCharacterWidth(unsigned int codepoint, float size) {
+    std::string one;
+    appendUtf8(one, codepoint);
+    float w = 0, h = 0;
+    measureText(one.c_str(), size, w, h);
+    return w;
+}
+
+// The width of each ASCII character a field can hold, measured alone at size; the others count 0.
 PrefixWidths::WidthTable characterWidths(float size) {
     PrefixWidths::WidthTable widths{};
     char one[2] = {0, 0};
@@ -41,18 +51,20 @@ PrefixWidths::WidthTable characterWidths(float size) {
 }  // namespace
 
 bool fontDrawsCharacter(unsigned int codepoint) {
-    // The font's codes are single bytes; tab and line feed are layout, not characters.
-    if (codepoint < 32 || codepoint >= 127)
+    // Tab and line feed are layout, not characters.
+    if (!isTextCharacter(codepoint))
         return false;
-    // Without a font yet (a dialogue loaded before it), printable ASCII is kept.
-    const int code = static_cast<int>(codepoint);
-    return !fontLoaded || (code >= firstChar && code <= lastChar);
+    // Without a font yet (a dialogue loaded before it), printable ASCII is all it can count on.
+    if (!fontLoaded)
+        return codepoint < 127;
+    // The texture font's codes are bytes: beyond ASCII it holds at most Latin-1, baked as the
+    // negative codes of the same bytes.
+    return codepoint < 256 && glyphOf(static_cast<unsigned char>(codepoint)) != nullptr;
 }
 
 TextField::TextField(const char* name, GuiElement* parent, float x, float y, float width,
                      float height)
-    : TextElement(name, parent, "", x, y, width, height), edit(fontDrawsCharacter),
-      focusColor(kDefaultFocusColor) {
+    : TextElement(name, parent, "", x, y, width, height), focusColor(kDefaultFocusColor) {
     skinClass = "textfield";
     TextField::applySkin(skinStore);
 }
@@ -102,6 +114,12 @@ void TextField::setMaxLength(size_t length) {
 
 void TextField::loadAttributes(const AttributeSource& element) {
     TextElement::loadAttributes(element);
+    // The field scrolls its text to the caret and clips it: it has no ellipsis to show.
+    if (overflow == TextOverflow::Ellipsis) {
+        overflow = TextOverflow::Clip;
+        element.reportValue("overflow", "\"ellipsis\" has no effect on a text field, which "
+                                        "clips its text and scrolls it to the caret");
+    }
     readCallbackAttribute(element, "onChange", changeCallback);
     readCallbackAttribute(element, "onSubmit", submitCallback);
     float length = 0;
@@ -127,8 +145,8 @@ void TextField::loadAttributes(const AttributeSource& element) {
         edit.setText(given);
         if (edit.text() != given)
             element.reportValue("text", quoted(given) + " is shown as " + quoted(edit.text()) +
-                                            ": characters the font cannot draw are left out, "
-                                            "and the text is cut to maxLength");
+                                            ": control characters and malformed UTF-8 are "
+                                            "left out, and the text is cut to maxLength");
     }
     // A field from a file shows the start of its text until it is edited.
     edit.moveHome(false);
@@ -161,13 +179,24 @@ const PrefixWidths& TextField::caretOffsets() {
     if (sameWidths && edit.revision() == offsetsRevision + 1)
         offsets.replace(change.start, change.removed, change.inserted);
     else
-        offsets.reset(edit.text(), widths);
+        offsets.reset(edit.text(), widths, [size = fontSize](unsigned int codepoint) {
+            return wideCharacterWidth(codepoint, size);
+        });
     offsetsRevision = edit.revision();
     return offsets;
 }
 
 size_t TextField::positionAt(float localX) {
-    return caretOffsets().nearest(localX - inset() + scrollX);
+    const float x = localX - inset() + scrollX;
+    const PrefixWidths& offsets = caretOffsets();
+    const size_t nearest = offsets.nearest(x);
+    // Inside a cluster (a letter and its marks), the nearer of its two ends.
+    const GraphemeBreaks clusters(edit.text());
+    if (clusters.isBoundary(nearest))
+        return nearest;
+    const size_t before = clusters.previous(nearest), after = clusters.next(nearest);
+    return std::fabs(offsets.offset(after) - x) < std::fabs(offsets.offset(before) - x) ? after
+                                                                                        : before;
 }
 
 void TextField::keepCaretVisible() {
@@ -226,7 +255,7 @@ void TextField::describe(DrawRecorder& out) {
         const float viewLeft = -left, viewRight = w - left;  // in the text's coordinates
         const size_t first = offsets.firstAbove(viewLeft);
         const size_t last = std::max(first, offsets.firstAtOrAbove(viewRight));
-        const size_t from = first == 0 ? 0 : first - 1;
+        const size_t from = GraphemeBreaks(text).previous(first);
         out.text(text.substr(from, last - from).c_str(), left + offsets.offset(from), textY,
                  fontSize, fontColor);
     }

@@ -28,6 +28,10 @@ void TitleBar::setRect(float newX, float newY, float newWidth, float newHeight) 
         closeButton->setPosition(width + pixelSize - height, closeButton->y);
 }
 
+float TitleBar::textRoom() const {
+    return (closeButton ? closeButton->x : width) - 2 * fontSize * 0.25f;
+}
+
 bool TitleBar::record(DrawRecorder& out) {
     return recordTextLook(typeid(TitleBar), out);
 }

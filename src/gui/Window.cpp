@@ -68,9 +68,13 @@ void Window::loadAttributes(const AttributeSource& element) {
     readCallbackAttribute(element, "onClose", closeCallback);
     if (closable && titleBar && titleBar->closeButton)
         titleBar->closeButton->clickCallbacks[0] = Callback{closeFromButton, this};
-    // Both act through the title bar: without one they would quietly do nothing.
+    // The title's overflow, as a text element's.
+    TextOverflow unused = TextOverflow::Visible;
+    const bool overflow = readOverflowAttribute(element, titleBar ? titleBar->overflow : unused);
+    // These act through the title bar: without one they would quietly do nothing.
     const char* unusable = !titleBar && movable    ? "movable"
                            : !titleBar && closable ? "closable"
+                           : !titleBar && overflow ? "overflow"
                                                    : nullptr;
     if (unusable)
         element.reportValue(unusable, "has no effect on a window without a title bar");

@@ -21,6 +21,7 @@ public:
     void onClick(int button) override;  // left: toggles; then the click callbacks
     bool onKeyDown(int key) override;   // Space toggles (consumed)
     bool isFocusable() const override;  // true
+    float textRoom() const override;    // from the caption's left to the right edge
 
     // Sets the state without firing changeCallback.
     void setChecked(bool checked);
@@ -35,6 +36,7 @@ public:
     Callback changeCallback;           // fired at every toggle
 
 private:
+    float captionLeft() const;         // where the caption starts, after the box
     void describe(DrawRecorder& out);  // the look, for draw and record alike
 };
 

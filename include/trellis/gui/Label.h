@@ -15,7 +15,13 @@ public:
 
     void draw() override;                     // only the text: each line placed by hAlign
     bool record(DrawRecorder& out) override;  // what draw draws, for a plain Label
-    void loadAttributes(const AttributeSource& element) override;  // adds "align"
+    void loadAttributes(const AttributeSource& element) override;  // adds "align" and "wrap"
+    float textRoom() const override { return width; }  // no inset: the text lines up outside
+
+    bool wrap = false;  // lines broken at words to fit the width
+
+protected:
+    bool wrapsText() const override { return wrap; }
 
 private:
     void describe(DrawRecorder& out);  // the look, for draw and record alike

@@ -3,33 +3,37 @@
 // drawing, fonts or input events.
 #pragma once
 
+#include "trellis/gui/Utf8Text.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
 
 namespace trellis {
 
-// One line of editable text. Every character is one byte: the model only ever holds characters
-// that its character test accepts, which are single-byte codes.
+// One line of editable UTF-8 text. It only ever holds well-formed characters that its character
+// test accepts. Positions are byte offsets, and the caret only ever stands between the clusters a
+// reader sees as one character (a letter and its combining marks, an emoji sequence).
 class TextEditModel {
 public:
     // Whether a Unicode code point may enter the text.
     using CharacterTest = std::function<bool(unsigned int codepoint)>;
 
-    // accepts decides which characters may be typed or pasted; an empty test takes printable
-    // ASCII (32 to 126).
+    // accepts decides which characters may be typed or pasted; an empty test takes every
+    // character isTextCharacter allows.
     explicit TextEditModel(CharacterTest accepts = {});
 
-    const std::string& text() const { return value; }  // the whole text
-    size_t caret() const { return caretAt; }           // caret position, 0 to the text's length
-    size_t anchor() const { return anchorAt; }         // the selection's other end
+    const std::string& text() const { return value; }          // the whole text
+    size_t caret() const { return caretAt; }                   // caret byte, 0 to the text's size
+    size_t anchor() const { return anchorAt; }                 // the selection's other end
     bool hasSelection() const { return caretAt != anchorAt; }  // caret and anchor differ
     size_t selectionStart() const;                             // the smaller of caret and anchor
     size_t selectionEnd() const;                               // the larger of caret and anchor
     std::string selectedText() const;                          // the selected characters
-    size_t maxLength() const { return limit; }                 // 0: no limit
+    size_t maxLength() const { return limit; }                 // in characters; 0: no limit
+    size_t length() const { return characters; }               // the characters of the text
 
-    // One change of the text: removed characters from start were replaced by inserted ones.
+    // One change of the text: removed bytes from start were replaced by inserted ones.
     struct Change {
         size_t start = 0, removed = 0, inserted = 0;
     };
@@ -54,20 +58,21 @@ public:
     // text changed.
     bool typeCharacter(unsigned int codepoint);
 
-    // Deletes the selection, or the character before the caret. True when the text changed.
+    // Deletes the selection, or the cluster before the caret. True when the text changed.
     bool backspace();
 
-    // Deletes the selection, or the character after the caret. True when the text changed.
+    // Deletes the selection, or the cluster after the caret. True when the text changed.
     bool deleteForward();
 
     // Deletes the selection. True when the text changed.
     bool deleteSelection();
 
-    // Moves the caret to position (clamped to the text); extend keeps the anchor and so
-    // extends the selection, otherwise nothing stays selected.
+    // Moves the caret to position (clamped to the text, and back to the start of the cluster it
+    // falls in); extend keeps the anchor and so extends the selection, otherwise nothing stays
+    // selected.
     void moveTo(size_t position, bool extend);
 
-    // One character left or right; without extend a selection collapses to its start or end.
+    // One cluster left or right; without extend a selection collapses to its start or end.
     void moveLeft(bool extend);
     void moveRight(bool extend);
 
@@ -87,12 +92,9 @@ private:
     std::string value;
     size_t caretAt = 0, anchorAt = 0;
     size_t limit = 0;
+    size_t characters = 0;  // code points in value
     size_t changes = 0;
     Change last;
 };
-
-// The code points of a UTF-8 text, calling each(codepoint) in order; a malformed byte counts
-// as one code point that no font draws (0xFFFD).
-void forEachCodepoint(const std::string& utf8, const std::function<void(unsigned int)>& each);
 
 }  // namespace trellis

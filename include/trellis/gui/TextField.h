@@ -22,10 +22,10 @@ public:
     void onMouseDrag(float x, float y) override;   // selects from the press to the pointer
     bool onKeyDown(int key) override;              // editing keys; takes every key but Tab
     bool onKeyUp(int key) override;                // takes every key but Tab
-    bool onChar(unsigned int codepoint) override;  // types it, if the font draws it
+    bool onChar(unsigned int codepoint) override;  // types it, if it is a text character
     bool isFocusable() const override { return true; }
 
-    // Replaces the text (cut to maxLength, characters the font lacks left out), caret at the
+    // Replaces the text (cut to maxLength, controls and malformed UTF-8 left out), caret at the
     // end; fires changeCallback when the text differs.
     void setText(const std::string& newText);
 
@@ -60,7 +60,7 @@ private:
 constexpr float kMaxTextLength = 1000000;
 
 // Whether the loaded texture font draws codepoint as a character of its own; without a font,
-// whether it is printable ASCII.
+// whether it is printable ASCII. A text field takes characters the font lacks all the same.
 bool fontDrawsCharacter(unsigned int codepoint);
 
 }  // namespace trellis
