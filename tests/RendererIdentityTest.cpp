@@ -482,6 +482,24 @@ TEST_F(RendererIdentity, GalleryMatchesTheImmediatePath) {
     expectIdentical("gallery after the skin change");
 }
 
+// Many scrolling panels whose children reach past their edges: the same pixels, and the
+// clipped primitives of all panels share calls (flat rectangles cut on the CPU in every
+// renderer, everything in the shader renderer) instead of a scissored call per panel.
+TEST_F(RendererIdentity, ClippedPrimitivesOfManyPanelsShareCalls) {
+    for (int i = 0; i < 24; ++i)
+        scrolledPanel(rootElement, 4.0f + 5 * float(i % 6), 3.0f + 22 * float(i / 6));
+    setFrameReuse(false);
+    const struct {
+        Renderer renderer;
+        size_t calls;
+    } renderers[] = {{Renderer::Batched, 110}, {Renderer::Shader, 8}};
+    for (const auto& r : renderers) {
+        setRenderer(r.renderer);
+        expectIdentical(r.renderer == Renderer::Shader ? "panels, shader" : "panels, batched");
+        EXPECT_LE(lastRenderStats().drawCalls, r.calls);
+    }
+}
+
 // The demo, pointed at and pressed, in both skins, and the gallery, drawn in a core context:
 // the immediate path's pixels.
 TEST_F(RendererIdentity, CoreDemoMatchesTheImmediatePath) {
