@@ -47,8 +47,8 @@ private:
 
     std::unordered_map<const void*, Objects> byContext;
     Objects* current = nullptr;
-    int mode = -1;           // the program in use, as an index of programs
-    bool withClips = false;  // the vertices being drawn have clip boxes
+    int mode = -1;             // the program in use, as an index of programs
+    bool withClips = false;    // the vertices being drawn have clip boxes
     int boundTexture = 0;      // the texture bound when the batches began
     unsigned int drawing = 0;  // the texture bound for the batches now
 };

@@ -48,8 +48,7 @@ private:
     void quadPrimitive(const RecordedVertex* v, int count, DrawState state, unsigned int texture);
     void finishPrimitive();
     // The clip-coordinate bounds of p's vertices.
-    void boundsOf(const DrawPrimitive& p, float& minX, float& minY, float& maxX,
-                  float& maxY) const;
+    void boundsOf(const DrawPrimitive& p, float& minX, float& minY, float& maxX, float& maxY) const;
     // Cuts p's quads to clip if they are all rectangles of one colour each (then exactly the
     // pixels the scissor would keep); false, p untouched, otherwise.
     bool cutFlatQuads(DrawPrimitive& p, const PixelBox& clip);
