@@ -552,7 +552,7 @@ TEST_F(RendererIdentity, WithoutADepthBufferTheImmediatePathDraws) {
 }
 
 // An unchanged frame is drawn again from its saved pixels; every kind of change through the
-// public fields shows in the very next frame, drawn in full or repaired in place.
+// public fields of every class shows in the very next frame, drawn in full or repaired in place.
 TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
     auto* w = new Window("w", rootElement, "Reuse");
     w->setRect(0, 0, 133.4f, 100);
@@ -560,12 +560,22 @@ TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
     for (int i = 0; i < 400; ++i)
         buttons.push_back(new Button("", w, "Button", 0.5f + 3.5f * float(i % 37),
                                      3.5f + 1.3f * float(i / 37), 3, 1));
+    auto* label = new Label("", w, "A label", 2, 30, 20, 3);
+    auto* check = new CheckBox("", w, "Check", 2, 34, 20, 3);
+    auto* slider = new Slider("", w, 2, 38, 30, 2);
+    auto* field = new TextField("", w, 2, 42, 30, 3);
+    field->setText("Some text to select in a field");
+    Image* image = picture(w, kData + "/gallery.png", 40, 30, 20, 15);
+    Panel* panel = scrolledPanel(w, 70, 30);
+    GuiElement* inPanel = panel->children.oldestFirst().front();
+    auto* outside = new Button("", buttons[15], "outside its parent", 20, 60, 25, 2);
     expectIdentical("first frame");
     EXPECT_EQ(expectIdentical("unchanged"), Path::Copied);
     TextElement* title = w->titleBar;
     const struct {
         const char* what;
         std::function<void()> change;
+        bool settles = false;  // the element changes itself as it draws
     } changes[] = {
         {"bgColor",
          [&] {
@@ -588,12 +598,53 @@ TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
         {"re-skin", [&] { switchSkin(); }},
         {"border", [&] { w->border = false; }},
         {"alignment", [&] { buttons[20]->hAlign = TextAlign::End; }},
+        {"a parent moved, its child far outside it", [&] { buttons[15]->x += 2; }},
+        {"a child's colour, far outside its parent", [&] { outside->bgColor.rgba[1] = 9; }},
+        {"label text", [&] { label->text = "Another label"; }},
+        {"check mark", [&] { check->setChecked(true); }},
+        {"check colour",
+         [&] {
+             check->checkColor = Color{{250, 0, 0, 255}};
+         }},
+        {"slider value", [&] { slider->setValue(0.7); }},
+        {"slider colour",
+         [&] {
+             slider->fillColor = Color{{0, 250, 0, 255}};
+         }},
+        {"focus", [&] { focusElement = check; }},
+        {"caret", [&] { focusElement = field; }},
+        {"selection", [&] { field->edit.moveTo(2, false), field->edit.moveTo(9, true); }},
+        // The field takes up a text assigned to it as it draws, moving its caret: one frame
+        // more is repaired.
+        {"field text", [&] { field->text = "Other words"; }, true},
+        {"field scroll", [&] { field->scrollX = 2; }},
+        {"field colour",
+         [&] {
+             field->frameColor = Color{{250, 0, 250, 255}};
+         }},
+        {"picture",
+         [&] {
+             std::string problem;
+             EXPECT_TRUE(image->loadPicture(translucentPicture().c_str(), problem)) << problem;
+         }},
+        {"picture tint",
+         [&] {
+             image->bgColor = Color{{250, 200, 100, 120}};
+         }},
+        {"panel scroll", [&] { panel->scrollTo(9); }},
+        {"panel thumb colour",
+         [&] {
+             panel->thumbColor = Color{{0, 0, 250, 255}};
+         }},
+        {"panel content", [&] { inPanel->height += 12; }},
     };
     int repaired = 0;
     for (const auto& c : changes) {
         c.change();
         if (expectIdentical(c.what) == Path::Repaired)
             ++repaired;
+        if (c.settles)
+            expectIdentical(std::string(c.what) + ", settled");
         EXPECT_EQ(expectIdentical(std::string(c.what) + ", then unchanged"), Path::Copied)
             << c.what;
     }
