@@ -573,17 +573,10 @@ TEST_F(RendererIdentity, EachContextDrawsTheFontWithItsOwnTexture) {
 // immediate path; back in the window, batching resumes.
 TEST_F(RendererIdentity, WithoutADepthBufferTheImmediatePathDraws) {
     demo();
-    GLuint framebuffer = 0, colour = 0;
-    glGenFramebuffers(1, &framebuffer);
-    glGenRenderbuffers(1, &colour);
-    glBindRenderbuffer(GL_RENDERBUFFER, colour);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kTestWindowWidth, kTestWindowHeight);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
-    expectIdentical("no depth buffer", false);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteRenderbuffers(1, &colour);
+    {
+        const ColourTarget target;
+        expectIdentical("no depth buffer", false);
+    }
     expectIdentical("the window again");
 }
 
