@@ -7,7 +7,8 @@
 // immediate path has there. Elements that draw by themselves get their draw() in their place.
 // Blended primitives of different states, textures or clips go in separate calls: where two of
 // them overlap, the later one's call comes later, so that they keep painter's order where it
-// matters. Clipped primitives are drawn under a scissor of their clip.
+// matters. Clipped primitives are drawn under a scissor of their clip, or, by the shader
+// renderer, all together through programs that cut each to the clip box its vertices carry.
 #pragma once
 
 #include "DrawList.h"

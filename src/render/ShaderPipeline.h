@@ -1,8 +1,9 @@
 // ShaderPipeline: the shader renderer's GL objects (three small programs of the GLSL family for
-// "#version 330 core" and "#version 300 es": flat, textured, glyphs; a vertex array object, a
-// vertex buffer, a quad index buffer and the font's texture), made in each context that draws, and
+// "#version 330 core" and "#version 300 es": flat, textured, glyphs, each also in a variant that
+// cuts fragments to each vertex's clip box; a vertex array object, a vertex buffer, a buffer of
+// clip boxes, a quad index buffer and the font's texture), made in each context that draws, and
 // the draw calls that reproduce the fixed-function batches: colours as given, textures modulated,
-// glyphs alpha-tested at 0.1 (a discard) and blended.
+// glyphs alpha-tested at 0.1 (a discard) and blended, clips cut as the scissor cuts them.
 #pragma once
 
 #include "DrawList.h"
