@@ -332,7 +332,7 @@ void mixedTable(Table& table, const std::map<long, Series>& mixed) {
         return;
     table.heading("Mixed dialogue: scrolling panels of labels, check boxes, sliders, text fields "
                   "and pictures (CPU ms per frame, draw calls)",
-                  {"elements", "still", "full redraw", "shader", "immediate", "calls", "-"});
+                  {"elements", "still", "full redraw", "shader", "immediate", "calls"});
     for (const auto& [elements, s] : mixed) {
         if (!s.error.empty())
             continue;
@@ -341,8 +341,7 @@ void mixedTable(Table& table, const std::map<long, Series>& mixed) {
                    format("%.3f", medianOf(s, "immediate_ms")),
                    format("%.0f", medianOf(s, "still_calls")) + " / " +
                        format("%.0f", medianOf(s, "full_calls")) + " / " +
-                       format("%.0f", medianOf(s, "shader_calls")),
-                   ""});
+                       format("%.0f", medianOf(s, "shader_calls"))});
     }
     reportErrors(table, mixed, "mixed");
     table.note("still = the batched renderer as it runs, the pointer resting on a panel; full "

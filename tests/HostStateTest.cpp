@@ -9,6 +9,8 @@
 #include "support/TestFont.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
+#include "trellis/gui/Panel.h"
+#include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
 #include "trellis/render/Renderer.h"
 #include "trellis/style/SkinStore.h"
@@ -275,7 +277,8 @@ const HostStateRow kRows[] = {
 }  // namespace
 
 // A context of either profile, the interface over the whole viewport with enough buttons that
-// its frames are saved and put back, and the frames a clean context shows.
+// its frames are saved and put back and a text cut by a scrolling panel, and the frames a clean
+// context shows.
 class HostStateTest : public GlTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
 protected:
     void SetUp() override {
@@ -291,6 +294,11 @@ protected:
         for (int i = 0; i < 300; ++i)
             buttons.push_back(new Button("", window, "Button", 0.5f + 3.5f * float(i % 37),
                                          3.5f + 1.3f * float(i / 37), 3, 1));
+        // A scrolling panel whose text field reaches past its edge: glyphs cut to a clip.
+        auto* panel = new Panel("", window);
+        panel->setRect(10, 40, 30, 8);
+        panel->scroll = true;
+        (new TextField("", panel, 1, 6, 20, 4))->setText("Cut at the panel's edge");
     }
     void TearDown() override {
         destroyElement(rootElement);

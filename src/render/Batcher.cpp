@@ -16,8 +16,21 @@
 
 namespace trellis {
 
+Batcher::BatchKey Batcher::keyOf(const DrawList& list, uint32_t p) const {
+    const DrawPrimitive& prim = list.primitives[p];
+    if (!clipsInVertices)
+        return {prim.state, prim.clip, prim.texture};
+    // The shader renderer cuts clipped primitives in its programs, each to the clip its
+    // vertices carry: one call for all the clipped ones of a state. Blended ones all go through
+    // the cutting program, so that clipped and unclipped ones do not need layers apart.
+    const bool cut = prim.clip || isBlended(prim.state);
+    return {prim.state, cut ? kClipInVertices : 0, prim.texture};
+}
+
 void Batcher::prepare(const DrawList& list, const PixelBox* only) {
     sorted.clear();
+    sortedClips.clear();
+    clipsInVertices = shaders && !list.clips.empty();
     batches.clear();
     stretches.clear();
     // Stretch boundaries: hand-overs (at their mark's first primitive) and depth clears, merged
@@ -63,6 +76,18 @@ void Batcher::appendBatch(const DrawList& list, const BatchKey& key, const uint3
         const DrawPrimitive& prim = list.primitives[primitives[i]];
         sorted.insert(sorted.end(), list.vertices.begin() + prim.first,
                       list.vertices.begin() + prim.first + prim.count);
+        if (clipsInVertices) {
+            // Window pixels x0, y0, x1, y1; unclipped: further than any window reaches.
+            constexpr float kFar = 1 << 30;
+            float box[4] = {-kFar, -kFar, kFar, kFar};
+            if (prim.clip) {
+                const PixelBox& c = list.clips[prim.clip - 1];
+                box[0] = float(c.x0), box[1] = float(c.y0), box[2] = float(c.x1);
+                box[3] = float(c.y1);
+            }
+            for (uint32_t v = 0; v < prim.count; ++v)
+                sortedClips.insert(sortedClips.end(), box, box + 4);
+        }
     }
     Batch& last = batches.back();
     if (last.key == key && last.first + last.count == first)
@@ -72,10 +97,6 @@ void Batcher::appendBatch(const DrawList& list, const BatchKey& key, const uint3
 void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
                            const PixelBox* only) {
     const size_t stretchStart = batches.size();
-    const auto keyOf = [&list](uint32_t p) {
-        const DrawPrimitive& prim = list.primitives[p];
-        return BatchKey{prim.state, prim.clip, prim.texture};
-    };
     // Starts a batch of key unless the stretch's last one has that key.
     const auto batchFor = [&](const BatchKey& key, bool join) {
         if (!join || batches.size() == stretchStart || !(batches.back().key == key))
@@ -85,8 +106,8 @@ void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
         for (uint32_t p = begin; p < end; ++p) {
             if (only && !list.primitives[p].box.overlaps(*only))
                 continue;
-            batchFor(keyOf(p), true);
-            appendBatch(list, keyOf(p), &p, 1);
+            batchFor(keyOf(list, p), true);
+            appendBatch(list, keyOf(list, p), &p, 1);
         }
         return;
     }
@@ -98,7 +119,7 @@ void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
     for (uint32_t p = begin; p < end; ++p) {
         if (only && !list.primitives[p].box.overlaps(*only))
             continue;
-        const BatchKey key = keyOf(p);
+        const BatchKey key = keyOf(list, p);
         if (isBlended(key.state)) {
             blended.push_back(p);
             continue;
@@ -123,17 +144,14 @@ void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
     }
     orderBlended(list);
     for (size_t i = 0; i < blended.size(); ++i) {
-        batchFor(keyOf(blended[i]), i == 0 || layers[i] == layers[i - 1]);
-        appendBatch(list, keyOf(blended[i]), &blended[i], 1);
+        batchFor(keyOf(list, blended[i]), i == 0 || layers[i] == layers[i - 1]);
+        appendBatch(list, keyOf(list, blended[i]), &blended[i], 1);
     }
 }
 
 void Batcher::orderBlended(const DrawList& list) {
     layers.assign(blended.size(), 0);
-    const auto sameKey = [&list](uint32_t a, uint32_t b) {
-        const DrawPrimitive &p = list.primitives[a], &q = list.primitives[b];
-        return p.state == q.state && p.clip == q.clip && p.texture == q.texture;
-    };
+    const auto sameKey = [&](uint32_t a, uint32_t b) { return keyOf(list, a) == keyOf(list, b); };
     bool oneKey = true;
     for (size_t i = 1; i < blended.size() && oneKey; ++i)
         oneKey = sameKey(blended[0], blended[i]);
@@ -169,8 +187,8 @@ void Batcher::orderBlended(const DrawList& list) {
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = uint32_t(i);
     const auto rank = [&](uint32_t i) {
-        const DrawPrimitive& p = list.primitives[blended[i]];
-        return std::make_tuple(layers[i], int(p.state), p.clip, p.texture);
+        const BatchKey key = keyOf(list, blended[i]);
+        return std::make_tuple(layers[i], int(key.state), key.clip, key.texture);
     };
     std::stable_sort(order.begin(), order.end(),
                      [&](uint32_t a, uint32_t b) { return rank(a) < rank(b); });
@@ -185,6 +203,8 @@ void Batcher::orderBlended(const DrawList& list) {
 }
 
 void Batcher::setClip(const DrawList& list, uint32_t clip) {
+    if (clip == kClipInVertices)
+        clip = 0;
     if (scissorFor == long(clip))
         return;
     scissorFor = long(clip);
@@ -208,7 +228,7 @@ void Batcher::setState(const BatchKey& key) {
     current = key;
     stateSet = true;
     if (shaders) {
-        shaders->setState(state, picture ? key.texture : 0);
+        shaders->setState(state, picture ? key.texture : 0, key.clip == kClipInVertices);
         return;
     }
     if (state == DrawState::FlatQuads || state == DrawState::Lines)
@@ -234,7 +254,7 @@ void Batcher::setState(const BatchKey& key) {
 void Batcher::beginBatches() {
     stateSet = false;
     if (shaders) {
-        shaders->begin(sorted);
+        shaders->begin(sorted, sortedClips);
         if (!inOrder)
             glEnable(GL_DEPTH_TEST);
         glDepthFunc(GL_LESS);

@@ -7,7 +7,8 @@
 // immediate path has there. Elements that draw by themselves get their draw() in their place.
 // Blended primitives of different states, textures or clips go in separate calls: where two of
 // them overlap, the later one's call comes later, so that they keep painter's order where it
-// matters. Clipped primitives are drawn under a scissor of their clip.
+// matters. Clipped primitives are drawn under a scissor of their clip, or, by the shader
+// renderer, all together through programs that cut each to the clip box its vertices carry.
 #pragma once
 
 #include "DrawList.h"
@@ -66,6 +67,9 @@ private:
         long handOver;    // mark drawn by its own draw() after the stretch, or -1
         bool clearDepth;  // the depth buffer starts over after the stretch
     };
+    // The clip of a key whose primitives carry their clips in their vertices (shaders only).
+    static constexpr uint32_t kClipInVertices = ~uint32_t(0);
+    BatchKey keyOf(const DrawList& list, uint32_t primitive) const;
     void prepare(const DrawList& list, const PixelBox* only);
     void batchStretch(const DrawList& list, uint32_t begin, uint32_t end, const PixelBox* only);
     void appendBatch(const DrawList& list, const BatchKey& key, const uint32_t* primitives,
@@ -79,6 +83,8 @@ private:
     bool handOver(const DrawList& list, const ElementMark& mark);  // false: left state behind
 
     std::vector<DrawVertex> sorted;
+    std::vector<float> sortedClips;  // with clipsInVertices: each sorted vertex's clip box
+    bool clipsInVertices = false;    // the shader renderer draws a frame that has clips
     std::vector<Batch> batches;
     std::vector<Stretch> stretches;
     std::vector<Bucket> buckets;  // the unblended keys of a stretch (the first bucketsUsed)

@@ -3,21 +3,45 @@
 
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
+#include "trellis/gui/CheckBox.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/Image.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/KeyboardFocus.h"
+#include "trellis/gui/Label.h"
+#include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Slider.h"
 #include "trellis/gui/TextElement.h"
+#include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
 #include "trellis/gui/Window.h"
 #include "trellis/render/DebugLines.h"
+
+#include <algorithm>
 
 namespace trellis {
 
 namespace {
 
-enum Flags { kPressed = 1, kBorder = 2, kUnknownType = 4 };
+enum Flags {
+    kPressed = 1,
+    kBorder = 2,
+    kUnknownType = 4,
+    kFocus = 8,
+    kCaret = 16,
+    kChecked = 32,
+    kScroll = 64,
+    kAlignShift = 8  // hAlign << 8, vAlign << 12
+};
 
 bool isTextType(const std::type_info& t) {
-    return t == typeid(TextElement) || t == typeid(TitleBar) || t == typeid(Button);
+    return t == typeid(TextElement) || t == typeid(TitleBar) || t == typeid(Button) ||
+           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField);
+}
+
+template <typename T, size_t N> bool sameArrays(const T (&a)[N], const T (&b)[N]) {
+    return std::equal(a, a + N, b);
 }
 
 }  // namespace
@@ -37,11 +61,12 @@ void FrameSnapshot::compareEntry(const Entry& n, const std::string& text) {
     Entry& o = entries[at];
     if (o.element != n.element || o.type != n.type || (n.flags & kUnknownType))
         changes.structure = true;
-    const bool same = o.x == n.x && o.y == n.y && o.width == n.width && o.height == n.height &&
-                      o.u0 == n.u0 && o.v0 == n.v0 && o.u1 == n.u1 && o.v1 == n.v1 &&
-                      o.fontSize == n.fontSize && o.texture == n.texture && o.bg == n.bg &&
-                      o.font == n.font && o.border == n.border && o.flags == n.flags &&
-                      o.text == text;
+    const bool same =
+        o.x == n.x && o.y == n.y && o.width == n.width && o.height == n.height && o.u0 == n.u0 &&
+        o.v0 == n.v0 && o.u1 == n.u1 && o.v1 == n.v1 && o.fontSize == n.fontSize &&
+        o.placeX == n.placeX && o.placeY == n.placeY && o.texture == n.texture && o.bg == n.bg &&
+        o.font == n.font && o.border == n.border && o.flags == n.flags && o.picture == n.picture &&
+        sameArrays(o.more, n.more) && sameArrays(o.moreColors, n.moreColors) && o.text == text;
     if (!same || changes.structure) {
         std::string kept = std::move(o.text);
         o = n;
@@ -54,32 +79,85 @@ void FrameSnapshot::compareEntry(const Entry& n, const std::string& text) {
     ++at;
 }
 
-void FrameSnapshot::walk(GuiElement* e) {
-    const std::type_info& type = typeid(*e);
-    Entry n{e,     &type, e->x,       e->y,       e->width, e->height, e->u0, e->v0, e->u1,
-            e->v1, 0,     e->texture, e->bgColor, {},       {},        0,     {}};
-    static const std::string noText;
-    const std::string* text = &noText;
+void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry& n,
+                                const std::string*& text) {
+    if (hasKeyboardFocus(e))
+        n.flags |= kFocus;
     if (isTextType(type)) {
         auto* t = static_cast<TextElement*>(e);
         n.fontSize = t->fontSize;
         n.font = t->fontColor;
-        n.flags |= int(t->hAlign) << 4 | int(t->vAlign) << 8;
+        n.flags |= int(t->hAlign) << kAlignShift | int(t->vAlign) << (kAlignShift + 4);
         text = &t->text;  // compared in place, copied only when it changed
-        if (type == typeid(Button))
-            n.flags |= static_cast<Button*>(e)->pressed ? kPressed : 0;
+    }
+    if (type == typeid(Button)) {
+        n.flags |= static_cast<Button*>(e)->pressed ? kPressed : 0;
     } else if (type == typeid(Window)) {
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
         n.border = w->borderColor;
-    } else if (type != typeid(GuiElement) && type != typeid(GuiRoot)) {
+    } else if (type == typeid(CheckBox)) {
+        auto* c = static_cast<CheckBox*>(e);
+        n.flags |= c->checked ? kChecked : 0;
+        n.moreColors[0] = c->checkColor;
+        n.moreColors[1] = c->focusColor;
+    } else if (type == typeid(Slider)) {
+        auto* s = static_cast<Slider*>(e);
+        n.more[0] = s->thumbCentre();
+        n.more[1] = s->thumbWidth();
+        n.moreColors[0] = s->trackColor;
+        n.moreColors[1] = s->fillColor;
+        n.moreColors[2] = s->thumbColor;
+        n.moreColors[3] = s->focusColor;
+    } else if (type == typeid(TextField)) {
+        auto* f = static_cast<TextField*>(e);
+        n.flags |= focusElement == e ? kCaret : 0;
+        // It draws text (taking up the model's text as its own); the model places the caret.
+        n.more[0] = float(f->edit.caret());
+        n.more[1] = float(f->edit.selectionStart());
+        n.more[2] = float(f->edit.selectionEnd());
+        n.more[3] = f->scrollX;
+        n.moreColors[0] = f->caretColor;
+        n.moreColors[1] = f->selectionColor;
+        n.moreColors[2] = f->frameColor;
+        n.moreColors[3] = f->focusColor;
+    } else if (type == typeid(Image)) {
+        n.picture = static_cast<Image*>(e)->shownPicture();
+    } else if (type == typeid(Panel)) {
+        auto* p = static_cast<Panel*>(e);
+        n.flags |= p->scroll ? kScroll : 0;
+        // The scroll bar's place follows the children's extent as well as the panel's own.
+        n.more[0] = p->childrenScrollY();
+        n.more[1] = p->contentHeight();
+        n.more[2] = p->barWidth;
+        n.moreColors[0] = p->barColor;
+        n.moreColors[1] = p->thumbColor;
+    } else if (!isTextType(type) && type != typeid(GuiElement) && type != typeid(GuiRoot)) {
         // What another class draws is not known here.
         n.flags |= kUnknownType;
     }
+}
+
+void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
+    const std::type_info& type = typeid(*e);
+    Entry n{};
+    n.element = e;
+    n.type = &type;
+    n.x = e->x, n.y = e->y, n.width = e->width, n.height = e->height;
+    n.u0 = e->u0, n.v0 = e->v0, n.u1 = e->u1, n.v1 = e->v1;
+    // A parent moved or scrolled moves its children, wherever they lie.
+    n.placeX = placeX + e->x;
+    n.placeY = placeY + e->y;
+    n.texture = e->texture;
+    n.bg = e->bgColor;
+    static const std::string noText;
+    const std::string* text = &noText;
+    classFields(e, type, n, text);
     compareEntry(n, *text);
+    const float childY = n.placeY - e->childrenScrollY();
     for (GuiElement* child : e->children.oldestFirst())
         if (child->visible)
-            walk(child);
+            walk(child, n.placeX, childY);
 }
 
 const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
@@ -89,7 +167,7 @@ const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
     changes.changed.clear();
     at = 0;
     if (root)
-        walk(root);
+        walk(root, 0, 0);
     if (debugLines) {
         DebugLine lines[kMaxDebugLines];
         char pointerLine[128];

@@ -34,16 +34,26 @@ public:
     void forget();  // the next compare reports everything changed
 
 private:
+    static constexpr int kMoreValues = 6, kMoreColors = 4;
     struct Entry {
         const GuiElement* element;
         const std::type_info* type;
         float x, y, width, height, u0, v0, u1, v1, fontSize;
+        float placeX, placeY;  // where its origin lands: its ancestors' places and scrolls
         unsigned int texture;
         Color bg, font, border;
-        int flags;  // pressed, border, alignments
+        int flags;  // pressed, border, alignments, focus, checked, scroll
+        // What a class draws from beyond those: values (a slider's thumb, a text field's caret
+        // and selection, a panel's scroll), colours, the picture shown.
+        float more[kMoreValues];
+        Color moreColors[kMoreColors];
+        const void* picture;
         std::string text;
     };
-    void walk(GuiElement* e);
+    // The fields of the classes beyond GuiElement's, into n (text: what it draws as text).
+    static void classFields(GuiElement* e, const std::type_info& type, Entry& n,
+                            const std::string*& text);
+    void walk(GuiElement* e, float placeX, float placeY);
     void compareEntry(const Entry& now, const std::string& text);
 
     std::vector<Entry> entries;

@@ -28,9 +28,16 @@ layout(location = 1) in vec2 texCoord;
 layout(location = 2) in vec4 colour;
 out vec2 st;
 COLOUR out vec4 tint;
+#if CLIP
+layout(location = 3) in vec4 clipBox;
+flat out vec4 clip;
+#endif
 void main() {
     st = texCoord;
     tint = colour;
+#if CLIP
+    clip = clipBox;
+#endif
     gl_Position = vec4(position, 1.0);
 }
 )";
@@ -39,13 +46,23 @@ void main() {
 // environment GL_MODULATE; and that with the alpha test GL_GEQUAL 0.1 for glyphs. Separate
 // programs, not a uniform branch: llvmpipe runs both sides of a branch on every fragment, and
 // a program that may discard loses its early depth test, so the flat quads (the window over the
-// viewport) would pay for the glyphs' filtering and alpha test.
+// viewport) would pay for the glyphs' filtering and alpha test. With CLIP, fragments outside
+// the primitive's clip box (window pixels) are cut as the scissor test cuts them: a pixel's
+// centre lies half a pixel from the box's whole-pixel edges.
 constexpr const char* kFragmentBody = R"(
 uniform sampler2D font;
 in vec2 st;
 COLOUR in vec4 tint;
+#if CLIP
+flat in vec4 clip;
+#endif
 out vec4 fragment;
 void main() {
+#if CLIP
+    if (gl_FragCoord.x < clip.x || gl_FragCoord.y < clip.y || gl_FragCoord.x > clip.z ||
+        gl_FragCoord.y > clip.w)
+        discard;
+#endif
 #if MODE == 0
     fragment = tint;
 #else
@@ -126,29 +143,40 @@ bool ShaderPipeline::build(const GlContextInfo& context, Objects& objects, std::
     const std::string header = context.es
                                    ? "#version 300 es\nprecision highp float;\n#define COLOUR\n"
                                    : "#version 330 core\n#define COLOUR noperspective\n";
-    const GLuint vertex = compile(GL_VERTEX_SHADER, header + kVertexBody, error);
-    if (!vertex)
-        return false;
-    GLuint programs[kModeCount] = {};
-    for (int mode = 0; mode < kModeCount; ++mode)
-        if (!(programs[mode] = link(header, vertex, mode, error))) {
+    GLuint programs[kProgramCount] = {};
+    for (int clip = 0; clip < 2; ++clip) {
+        const std::string variant = header + "#define CLIP " + std::to_string(clip) + "\n";
+        const GLuint vertex = compile(GL_VERTEX_SHADER, variant + kVertexBody, error);
+        bool linked = vertex != 0;
+        for (int mode = 0; mode < kModeCount && linked; ++mode)
+            linked = (programs[clip * kModeCount + mode] = link(variant, vertex, mode, error));
+        if (vertex)
+            glDeleteShader(vertex);
+        if (!linked) {
             for (GLuint made : programs)
                 if (made)
                     glDeleteProgram(made);
-            glDeleteShader(vertex);
             return false;
         }
-    glDeleteShader(vertex);
-    std::copy(programs, programs + kModeCount, objects.programs);
+    }
+    std::copy(programs, programs + kProgramCount, objects.programs);
     glGenVertexArrays(1, &objects.vertexArray);
     glGenBuffers(1, &objects.vertexBuffer);
+    glGenBuffers(1, &objects.clipBuffer);
     glGenBuffers(1, &objects.indexBuffer);
     return true;
 }
 
-void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices) {
+void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices,
+                           const std::vector<float>& clips) {
     Objects& o = *current;
     glBindVertexArray(o.vertexArray);
+    withClips = !clips.empty();
+    if (withClips) {
+        glBindBuffer(GL_ARRAY_BUFFER, o.clipBuffer);
+        glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(clips.size() * sizeof(float)), clips.data(),
+                     GL_STREAM_DRAW);
+    }
     glBindBuffer(GL_ARRAY_BUFFER, o.vertexBuffer);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(DrawVertex)), vertices.data(),
                  GL_STREAM_DRAW);
@@ -167,6 +195,11 @@ void ShaderPipeline::begin(const std::vector<DrawVertex>& vertices) {
     }
     for (GLuint i = 0; i < 3; ++i)
         glEnableVertexAttribArray(i);
+    // The vertex array keeps the switch: clip boxes of an earlier frame are not read.
+    if (withClips)
+        glEnableVertexAttribArray(3);
+    else
+        glDisableVertexAttribArray(3);
     glActiveTexture(GL_TEXTURE0);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &boundTexture);
     glBindTexture(GL_TEXTURE_2D, o.fontTexture);
@@ -183,9 +216,15 @@ void ShaderPipeline::pointAt(uint32_t first) {
                           reinterpret_cast<const void*>(at + offsetof(DrawVertex, s)));
     glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(at + offsetof(DrawVertex, rgba)));
+    if (withClips) {
+        glBindBuffer(GL_ARRAY_BUFFER, current->clipBuffer);
+        glVertexAttribPointer(3, 4, GL_FLOAT, GL_FALSE, 0,
+                              reinterpret_cast<const void*>(size_t(first) * 4 * sizeof(float)));
+        glBindBuffer(GL_ARRAY_BUFFER, current->vertexBuffer);
+    }
 }
 
-void ShaderPipeline::setState(DrawState state, unsigned int texture) {
+void ShaderPipeline::setState(DrawState state, unsigned int texture, bool clipped) {
     int wanted = kFlat;
     const bool picture =
         state == DrawState::PictureQuads || state == DrawState::BlendedPictureQuads;
@@ -201,6 +240,8 @@ void ShaderPipeline::setState(DrawState state, unsigned int texture) {
         drawing = wantedTexture;
     }
     applyBlending(state);
+    if (clipped && withClips)
+        wanted += kModeCount;
     if (wanted != mode) {
         glUseProgram(current->programs[wanted]);
         mode = wanted;

@@ -202,10 +202,9 @@ PixelBox TreeRecorder::boxOf(float minX, float minY, float maxX, float maxY) con
             highPixel((maxY + 1) * halfH) + start.viewport[1]};
 }
 
-void TreeRecorder::finishPrimitive() {
-    DrawPrimitive& p = list->primitives.back();
-    p.count = uint32_t(list->vertices.size()) - p.first;
-    float minX = 0, minY = 0, maxX = 0, maxY = 0;
+void TreeRecorder::boundsOf(const DrawPrimitive& p, float& minX, float& minY, float& maxX,
+                            float& maxY) const {
+    minX = minY = maxX = maxY = 0;
     for (uint32_t i = p.first; i < p.first + p.count; ++i) {
         const DrawVertex& v = list->vertices[i];
         if (i == p.first || !(v.x >= minX))
@@ -217,19 +216,81 @@ void TreeRecorder::finishPrimitive() {
         if (i == p.first || !(v.y <= maxY))
             maxY = v.y;
     }
+}
+
+bool TreeRecorder::cutFlatQuads(DrawPrimitive& p, const PixelBox& clip) {
+    // Exact for rectangles of one colour: a polygon lights the pixels whose centres it covers,
+    // and the clip's edges lie on whole pixels, half a pixel from any centre; one colour and
+    // one depth per quad interpolate to themselves wherever the edges go.
+    DrawVertex* v = list->vertices.data() + p.first;
+    for (uint32_t q = 0; q < p.count; q += 4) {
+        const DrawVertex* c = v + q;
+        const bool rectangle =
+            c[0].x == c[1].x && c[2].x == c[3].x && c[0].y == c[3].y && c[1].y == c[2].y;
+        for (int i = 1; i < 4 && rectangle; ++i)
+            if (std::memcmp(c[i].rgba, c[0].rgba, sizeof c[0].rgba) != 0)
+                return false;
+        if (!rectangle)
+            return false;
+    }
+    // The clip's edges in clip coordinates (window rows flipped back for an upper-left origin).
+    const float halfW = 0.5f * float(start.viewport[2]), halfH = 0.5f * float(start.viewport[3]);
+    const float left = float(clip.x0 - start.viewport[0]) / halfW - 1;
+    const float right = float(clip.x1 - start.viewport[0]) / halfW - 1;
+    float bottom = float(clip.y0 - start.viewport[1]) / halfH - 1;
+    float top = float(clip.y1 - start.viewport[1]) / halfH - 1;
+    flipForOrigin(bottom, top);
+    // Each edge pair narrowed to the clip, keeping which corner holds which end (the winding).
+    const auto narrow = [](float& a, float& b, float low, float high) {
+        float& lo = a <= b ? a : b;
+        float& hi = a <= b ? b : a;
+        lo = std::clamp(lo, low, high);
+        hi = std::clamp(hi, low, high);
+        return lo < hi;
+    };
+    uint32_t kept = 0;
+    for (uint32_t q = 0; q < p.count; q += 4) {
+        DrawVertex quad[4];
+        std::copy(v + q, v + q + 4, quad);
+        float x0 = quad[0].x, x1 = quad[2].x, y0 = quad[0].y, y1 = quad[1].y;
+        if (!narrow(x0, x1, left, right) || !narrow(y0, y1, bottom, top))
+            continue;
+        quad[0].x = quad[1].x = x0;
+        quad[2].x = quad[3].x = x1;
+        quad[0].y = quad[3].y = y0;
+        quad[1].y = quad[2].y = y1;
+        std::copy(quad, quad + 4, v + kept);
+        kept += 4;
+    }
+    p.count = kept;
+    list->vertices.resize(p.first + kept);
+    return true;
+}
+
+void TreeRecorder::finishPrimitive() {
+    DrawPrimitive& p = list->primitives.back();
+    p.count = uint32_t(list->vertices.size()) - p.first;
+    float minX, minY, maxX, maxY;
+    boundsOf(p, minX, minY, maxX, maxY);
     p.box = boxOf(minX, minY, maxX, maxY);
     bool outside = !p.box.overlaps(viewportBox);
     if (p.clip && p.count) {
         // Wholly inside its clip it needs none (and batches with the unclipped); wholly
-        // outside it is left out.
+        // outside it is left out; flat rectangles are cut to it; the rest keep it.
         const PixelBox& clip = list->clips[p.clip - 1];
         const PixelBox tight = tightBoxOf(p.state, minX, minY, maxX, maxY);
-        if (!tight.overlaps(clip))
+        if (!tight.overlaps(clip)) {
             outside = true;
-        else if (tight.meet(clip).area() == tight.area())
+        } else if (tight.meet(clip).area() == tight.area()) {
             p.clip = 0;
-        else
+        } else if (p.state == DrawState::FlatQuads && cutFlatQuads(p, clip)) {
+            p.clip = 0;
+            boundsOf(p, minX, minY, maxX, maxY);
+            p.box = boxOf(minX, minY, maxX, maxY).meet(clip);
+            outside = !p.box.overlaps(viewportBox);
+        } else {
             p.box = p.box.meet(clip);
+        }
     }
     if (p.count == 0 || outside) {
         culled += p.count ? 1 : 0;

@@ -47,6 +47,11 @@ private:
     void vertex(DrawVertex& v, float x, float y, float s, float t, const float* rgba) const;
     void quadPrimitive(const RecordedVertex* v, int count, DrawState state, unsigned int texture);
     void finishPrimitive();
+    // The clip-coordinate bounds of p's vertices.
+    void boundsOf(const DrawPrimitive& p, float& minX, float& minY, float& maxX, float& maxY) const;
+    // Cuts p's quads to clip if they are all rectangles of one colour each (then exactly the
+    // pixels the scissor would keep); false, p untouched, otherwise.
+    bool cutFlatQuads(DrawPrimitive& p, const PixelBox& clip);
     uint32_t currentClip() const { return clipStack.empty() ? 0 : clipStack.back(); }
     PixelBox visibleBox() const;  // the viewport within the clip in force
     // The pixels a primitive of state spanning the clip coordinates may touch, tightly

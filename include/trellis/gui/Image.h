@@ -32,6 +32,8 @@ public:
     bool loadPicture(const char* path, std::string& problem);
     // Whether a picture was read.
     bool hasPicture() const { return picture != nullptr; }
+    // The picture shown (shared by the images of one file), or null: tells pictures apart.
+    const Picture* shownPicture() const { return picture.get(); }
 
     int pictureWidth = 0, pictureHeight = 0;  // pixels; 0 without a picture
 
