@@ -9,6 +9,8 @@ TRELLIS_PACKAGES=(
     xvfb xauth xdotool imagemagick x11-apps
     clang libclang-rt-14-dev valgrind
     libcli11-dev libegl-dev libpng-dev libimgui-dev libsdl2-dev
+    libharfbuzz-dev libfribidi-dev fonts-noto-cjk fonts-noto-core
+    tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-spa tesseract-ocr-jpn
 )
 
 # Installs the packages in TRELLIS_PACKAGES (and any given as arguments) that are missing.

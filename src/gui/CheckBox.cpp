@@ -90,6 +90,7 @@ void CheckBox::describe(DrawRecorder& out) {
     lineVertices(s - half, top + p, s - half, bottom, light, bevel + 6);
     out.lines(bevel, 8);
     if (!text.empty()) {
+        reportUndrawable();
         float textWidth = 0, textHeight = 0;
         measureText(text.c_str(), fontSize, textWidth, textHeight);
         out.text(text.c_str(), s + snapToPixel(fontSize * 0.4f),

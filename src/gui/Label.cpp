@@ -59,6 +59,7 @@ bool Label::record(DrawRecorder& out) {
 void Label::describe(DrawRecorder& out) {
     if (text.empty())
         return;
+    reportUndrawable();
     float blockWidth = 0, blockHeight = 0;
     measureText(text.c_str(), fontSize, blockWidth, blockHeight);
     // No background, so no inset from the edges: a label's text lines up with what is beside it.

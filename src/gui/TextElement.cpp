@@ -1,6 +1,8 @@
 // Text elements: construction, skinning, attributes and aligned drawing.
 #include "trellis/gui/TextElement.h"
 
+#include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
@@ -9,6 +11,9 @@
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <typeinfo>
 
 namespace trellis {
@@ -44,11 +49,32 @@ bool TextElement::textCorner(float& dx, float& dy) const {
     return true;
 }
 
+void TextElement::reportUndrawable() {
+    const size_t key = std::hash<std::string>()(text) ^ (textFontChanges() * 0x9E3779B97F4A7C15u);
+    if (key == checkedText)
+        return;
+    checkedText = key;
+    std::string codes;
+    for (unsigned int code : undrawableCharacters(text.c_str())) {
+        if (std::find(reported.begin(), reported.end(), code) != reported.end())
+            continue;
+        reported.push_back(code);
+        char one[16];
+        std::snprintf(one, sizeof one, "%sU+%04X", codes.empty() ? "" : ", ", code);
+        codes += one;
+    }
+    if (!codes.empty())
+        reportDiagnostic(Diagnostic{"", 0, 0, Severity::Warning,
+                                    "element \"" + name + "\": no font draws " + codes +
+                                        "; shown as the missing-glyph box"});
+}
+
 void TextElement::draw() {
     GuiElement::draw();
     float dx, dy;
     if (!textCorner(dx, dy))
         return;
+    reportUndrawable();
     glColor4ubv(fontColor.rgba);
     drawText(text.c_str(), dx, dy, fontSize, false);
 }
@@ -67,8 +93,10 @@ bool TextElement::recordTextLook(const std::type_info& type, DrawRecorder& out) 
 
 void TextElement::recordText(DrawRecorder& out) {
     float dx, dy;
-    if (textCorner(dx, dy))
-        out.text(text.c_str(), dx, dy, fontSize, fontColor);
+    if (!textCorner(dx, dy))
+        return;
+    reportUndrawable();
+    out.text(text.c_str(), dx, dy, fontSize, fontColor);
 }
 
 void TextElement::applySkin(SkinStore& store) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <typeinfo>
+#include <vector>
 
 namespace trellis {
 
@@ -41,12 +42,16 @@ public:
 
 protected:
     void recordText(DrawRecorder& out);  // the text, as draw() draws it after the quad
+    // Reports (a warning, once for this element) each character of its text no font can draw.
+    void reportUndrawable();
     // Records the quad and the text when this element's dynamic type is exactly type.
     bool recordTextLook(const std::type_info& type, DrawRecorder& out);
 
 private:
     // The snapped top-left corner of the aligned text; false for an empty text.
     bool textCorner(float& dx, float& dy) const;
+    size_t checkedText = 0;              // the text and fonts last checked, hashed
+    std::vector<unsigned int> reported;  // characters reported as undrawable
 };
 
 }  // namespace trellis
