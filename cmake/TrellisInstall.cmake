@@ -55,16 +55,17 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
         DESTINATION ${TRELLIS_PACKAGE_DIR})
 
 # pkg-config: a shared library links TinyXML, FreeType, HarfBuzz, FriBidi and libpng itself, so
-# programs need the first four only for a static link of their own; a static library leaves
-# them all to every program that links trellis. libpng is named by its library alone: its
-# headers stay out of the flags, as no public header of ours includes them.
+# programs need TinyXML only for a static link of their own; a static library leaves them all
+# to every program that links trellis. libpng, FreeType, HarfBuzz and FriBidi are named by
+# their libraries alone: their headers stay out of the flags, as no public header of ours
+# includes them.
 set(TRELLIS_PC_LIBS_EXTRA "")
 if(BUILD_SHARED_LIBS)
     set(TRELLIS_PC_REQUIRES "gl glu")
-    set(TRELLIS_PC_REQUIRES_PRIVATE "Requires.private: tinyxml freetype2 harfbuzz fribidi")
+    set(TRELLIS_PC_REQUIRES_PRIVATE "Requires.private: tinyxml")
 else()
-    set(TRELLIS_PC_LIBS_EXTRA " -lpng16")
-    set(TRELLIS_PC_REQUIRES "gl glu tinyxml freetype2 harfbuzz fribidi")
+    set(TRELLIS_PC_LIBS_EXTRA " -lpng16 -lfreetype -lharfbuzz -lfribidi")
+    set(TRELLIS_PC_REQUIRES "gl glu tinyxml")
     set(TRELLIS_PC_REQUIRES_PRIVATE "")
 endif()
 # Each file names the prefix it is installed to, which `cmake --install --prefix` may change: it
