@@ -14,17 +14,20 @@ namespace trellis {
 namespace {
 float pixelsPerUnit = 1.0f;
 unsigned long chainChanges = 0;
+constexpr size_t kLaidOutTexts = 4096;  // texts whose layout a chain keeps
 }  // namespace
 
 void FontChain::add(std::unique_ptr<FontFace> face) {
     if (face) {
         faces.push_back(std::move(face));
+        laidOut.clear();
         ++chainChanges;
     }
 }
 
 void FontChain::clear() {
     faces.clear();
+    laidOut.clear();
     ++chainChanges;
 }
 
@@ -78,6 +81,13 @@ std::vector<TextLine> FontChain::layout(const char* text, float linePixels, floa
     std::vector<TextLine> lines;
     if (faces.empty() || !text)
         return lines;
+    std::string key(text);
+    key.push_back('\0');
+    key.append(reinterpret_cast<const char*>(&linePixels), sizeof linePixels);
+    key.append(reinterpret_cast<const char*>(&tabPixels), sizeof tabPixels);
+    const auto known = laidOut.find(key);
+    if (known != laidOut.end())
+        return known->second;
     const int em = pixelsPerEm(linePixels);
     const size_t length = std::strlen(text);
     size_t begin = 0;
@@ -90,6 +100,9 @@ std::vector<TextLine> FontChain::layout(const char* text, float linePixels, floa
             break;
         begin = end + 1;
     }
+    if (laidOut.size() >= kLaidOutTexts)
+        laidOut.clear();
+    laidOut.emplace(std::move(key), lines);
     return lines;
 }
 

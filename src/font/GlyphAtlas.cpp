@@ -54,6 +54,7 @@ bool GlyphAtlas::find(const FontFace& face, unsigned int glyph, int pixelsPerEm,
         page.keys.push_back(key);
         page.lastUse = use;
         page.version = ++versions;
+        page.placed.push_back({made.x, made.y, made.width, made.height, page.version});
     }
     glyphs[key] = made;
     found = made;
@@ -90,6 +91,7 @@ bool GlyphAtlas::place(int width, int height, int& page, int& x, int& y) {
     if (int(pages.size()) < pageLimit) {
         pages.emplace_back();
         pages.back().cover.assign(size_t(kPageSide) * kPageSide, 0);
+        pages.back().version = pages.back().emptiedAt = ++versions;
         page = int(pages.size()) - 1;
         return placeInPage(pages.back(), width, height, x, y);
     }
@@ -106,9 +108,10 @@ bool GlyphAtlas::place(int width, int height, int& page, int& x, int& y) {
         glyphs.erase(key);
     victim.keys.clear();
     victim.shelves.clear();
+    victim.placed.clear();
     victim.bottom = 0;
     std::fill(victim.cover.begin(), victim.cover.end(), 0);
-    victim.version = ++versions;
+    victim.version = victim.emptiedAt = ++versions;
     ++emptied;
     page = int(oldest);
     return placeInPage(victim, width, height, x, y);
@@ -129,28 +132,43 @@ unsigned int GlyphAtlas::texture(int page) {
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     const GlContextInfo context = currentGlContext();
     DefaultUnpack unpack(context.es || context.version >= 21);
-    std::vector<unsigned char> texels(source.cover.size() * 4, 255);
-    for (size_t i = 0; i < source.cover.size(); ++i)
-        texels[i * 4 + 3] = source.cover[i];
     if (!exists) {
         GLuint name = 0;
         glGenTextures(1, &name);
         made.name = name;
         glBindTexture(GL_TEXTURE_2D, name);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kPageSide, kPageSide, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     texels.data());
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     } else {
         glBindTexture(GL_TEXTURE_2D, made.name);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, kPageSide, kPageSide, GL_RGBA, GL_UNSIGNED_BYTE,
-                        texels.data());
+    }
+    // A texture that saw the page since it was last emptied takes only the rasters added since.
+    if (exists && made.version >= source.emptiedAt) {
+        for (const Placement& p : source.placed)
+            if (p.version > made.version)
+                upload(source, p.x, p.y, p.width, p.height, false);
+    } else {
+        upload(source, 0, 0, kPageSide, kPageSide, true);
     }
     made.version = source.version;
     glBindTexture(GL_TEXTURE_2D, GLuint(bound));
     return made.name;
+}
+
+void GlyphAtlas::upload(const Page& page, int x, int y, int width, int height, bool whole) {
+    std::vector<unsigned char> texels(size_t(width) * height * 4, 255);
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            texels[(size_t(row) * width + column) * 4 + 3] =
+                page.cover[size_t(y + row) * kPageSide + x + column];
+    if (whole)
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     texels.data());
+    else
+        glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                        texels.data());
 }
 
 void GlyphAtlas::setPageLimit(int limit) {

@@ -51,13 +51,20 @@ private:
     struct Shelf {
         int y, height, used;
     };
+    // A raster written into a page, and the page version it made.
+    struct Placement {
+        int x, y, width, height;
+        uint64_t version;
+    };
     struct Page {
         std::vector<unsigned char> cover;
         std::vector<Shelf> shelves;
         std::vector<uint64_t> keys;
+        std::vector<Placement> placed;  // since the page was last emptied
         int bottom = 0;
         uint64_t lastUse = 0;
         uint64_t version = 0;
+        uint64_t emptiedAt = 0;  // the version the page was last emptied (or made) at
     };
     struct ContextPage {
         unsigned int name = 0;
@@ -66,6 +73,9 @@ private:
     // A place for a raster of width x height in some page (emptying one if need be).
     bool place(int width, int height, int& page, int& x, int& y);
     bool placeInPage(Page& page, int width, int height, int& x, int& y);
+    // Uploads the texels of page in x..x+width, y..y+height to the bound texture, whole when
+    // whole (glTexImage2D), else into it.
+    static void upload(const Page& page, int x, int y, int width, int height, bool whole);
 
     std::vector<Page> pages;
     std::unordered_map<uint64_t, AtlasGlyph> glyphs;

@@ -6,6 +6,8 @@
 #include "trellis/font/TextLayout.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace trellis {
@@ -38,6 +40,9 @@ public:
 
 private:
     std::vector<std::unique_ptr<FontFace>> faces;
+    // Texts laid out lately (text, line and tab sizes as the key), forgotten all at once when
+    // there are too many or the faces change: interfaces draw the same texts frame after frame.
+    mutable std::unordered_map<std::string, std::vector<TextLine>> laidOut;
 };
 
 // The chain text is drawn with while it has faces; while it is empty, the texture font draws.
