@@ -79,11 +79,12 @@ std::vector<FriBidiLevel> bidiLevels(const std::vector<FriBidiChar>& codes) {
 // Reverses every stretch of runs at or above each level from the highest down to the lowest
 // odd one (rule L2), leaving runs in visual order.
 void orderVisually(std::vector<Run>& runs) {
-    FriBidiLevel highest = 0, lowestOdd = 255;
+    // FriBidi's levels are signed chars: counted here as int.
+    int highest = 0, lowestOdd = 256;
     for (const Run& r : runs) {
-        highest = std::max(highest, r.level);
+        highest = std::max(highest, int(r.level));
         if (r.level % 2)
-            lowestOdd = std::min(lowestOdd, r.level);
+            lowestOdd = std::min(lowestOdd, int(r.level));
     }
     for (int level = highest; level >= lowestOdd && level > 0; --level)
         for (size_t i = 0; i < runs.size();) {
