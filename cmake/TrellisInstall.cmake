@@ -54,16 +54,17 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/trellisConfigVersion.cmake
         DESTINATION ${TRELLIS_PACKAGE_DIR})
 
-# pkg-config: a shared library links TinyXML, libpng, HarfBuzz and libunibreak itself, so
-# programs need TinyXML only for a static link of their own; a static library leaves them all to
-# every program that links trellis. libpng, HarfBuzz and libunibreak are named by their
-# libraries alone: their headers stay out of the flags, as no public header of ours includes them.
+# pkg-config: a shared library links TinyXML, FreeType, HarfBuzz, FriBidi, libunibreak and
+# libpng itself, so programs need TinyXML only for a static link of their own; a static library
+# leaves them all to every program that links trellis. libpng, FreeType, HarfBuzz, FriBidi and
+# libunibreak are named by their libraries alone: their headers stay out of the flags, as no
+# public header of ours includes them.
 set(TRELLIS_PC_LIBS_EXTRA "")
 if(BUILD_SHARED_LIBS)
     set(TRELLIS_PC_REQUIRES "gl glu")
     set(TRELLIS_PC_REQUIRES_PRIVATE "Requires.private: tinyxml")
 else()
-    set(TRELLIS_PC_LIBS_EXTRA " -lpng16 -lharfbuzz -lunibreak")
+    set(TRELLIS_PC_LIBS_EXTRA " -lpng16 -lfreetype -lharfbuzz -lfribidi -lunibreak")
     set(TRELLIS_PC_REQUIRES "gl glu tinyxml")
     set(TRELLIS_PC_REQUIRES_PRIVATE "")
 endif()

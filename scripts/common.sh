@@ -8,7 +8,9 @@ TRELLIS_PACKAGES=(
     libgtest-dev libbenchmark-dev libx11-dev
     xvfb xauth xdotool imagemagick x11-apps
     clang libclang-rt-14-dev valgrind
-    libcli11-dev libegl-dev libpng-dev libimgui-dev libsdl2-dev libharfbuzz-dev libunibreak-dev
+    libcli11-dev libegl-dev libpng-dev libimgui-dev libsdl2-dev
+    libharfbuzz-dev libfribidi-dev libunibreak-dev fonts-noto-cjk fonts-noto-core
+    tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-spa tesseract-ocr-jpn
 )
 
 # Installs the packages in TRELLIS_PACKAGES (and any given as arguments) that are missing.

@@ -7,12 +7,17 @@
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 
+#include "trellis/font/FontChain.h"
+#include "trellis/font/FontFace.h"
 #include "trellis/font/FontFile.h"
+#include "trellis/font/TextLayout.h"
 #include "trellis/font/TextureFont.h"
+#include "trellis/font/Utf8Decode.h"
 #include "trellis/style/Color.h"
 #include "trellis/style/SkinStore.h"
 #include "trellis/style/SkinValues.h"
 
+#include "trellis/gui/AtlasText.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/Callback.h"

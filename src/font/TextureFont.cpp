@@ -1,10 +1,14 @@
 // Loading the texture font into GL, and the line walk that measures and draws text.
 #include "trellis/font/TextureFont.h"
 
+#include "DefaultUnpack.h"
 #include "FontTexture.h"
 #include "GlContext.h"
+#include "GlyphAtlas.h"
 #include "files/RegularFile.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/font/FontChain.h"
+#include "trellis/font/Utf8Decode.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
@@ -51,21 +55,94 @@ float unitScale(float size) {
     return size / glyphTable[0].glyphHeight;
 }
 
+// The glyph drawn for a character of the texture font: its own, or the font's '?' for a
+// character it lacks; null for a control character, or when the font has neither.
+const GlyphRecord* drawnGlyph(unsigned int code) {
+    if (const GlyphRecord* glyph = glyphOfCharacter(code))
+        return glyph;
+    return isControlCharacter(code) ? nullptr : glyphOfCharacter('?');
+}
+
 // Walks text as measuring sees it, calling lineEnd(pen) at each line feed and at the end.
 template <typename LineEnd> void walkLines(const char* text, float size, LineEnd lineEnd) {
     const float scale = unitScale(size), tabWidth = 2.0f * size;
     float pen = 0;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        if (*p == kLineFeed) {
+    for (size_t at = 0; text[at];) {
+        const unsigned int code = nextCharacter(text, at);
+        if (code == kLineFeed) {
             lineEnd(pen);
             pen = 0;
-        } else if (*p == kTab) {
+        } else if (code == kTab) {
             pen = nextTabStop(pen, tabWidth);
-        } else if (const GlyphRecord* glyph = glyphOf(*p)) {
+        } else if (const GlyphRecord* glyph = drawnGlyph(code)) {
             pen += glyph->glyphWidth * scale;
         }
     }
     lineEnd(pen);
+}
+
+// Whether text is drawn with the chain of TrueType faces rather than the texture font.
+bool chainDraws() {
+    return textFontChain().size() > 0;
+}
+
+// The chain's lines of text at line height size (screen units), laid out in pixels.
+std::vector<TextLine> chainLines(const char* text, float size) {
+    const float pixels = textPixelsPerUnit();
+    return textFontChain().layout(text, size * pixels, 2.0f * size * pixels);
+}
+
+// The widest of lines, in screen units.
+float widestLine(const std::vector<TextLine>& lines) {
+    float widest = 0;
+    for (const TextLine& line : lines)
+        widest = std::max(widest, line.width);
+    return widest / textPixelsPerUnit();
+}
+
+// Lays text out with the chain as layoutText does, each quad naming its atlas page's texture.
+void layoutChainText(const char* text, float x, float y, float size, bool alignRight,
+                     GlyphEmitter emit, void* context) {
+    const FontChain& chain = textFontChain();
+    const float pixels = textPixelsPerUnit(), linePixels = size * pixels;
+    const std::vector<TextLine> lines = chainLines(text, size);
+    if (alignRight)
+        x -= widestLine(lines);
+    const int em = chain.pixelsPerEm(linePixels);
+    const float baseline = chain.baseline(linePixels);
+    GlyphAtlas& atlas = glyphAtlas();
+    atlas.beginUse();
+    // Every glyph is found before any texture is asked for, so that each page is brought up
+    // to date once.
+    std::vector<std::pair<AtlasGlyph, GlyphQuad>> found;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const float top = y + float(i) * size;
+        for (const PlacedGlyph& g : lines[i].glyphs) {
+            AtlasGlyph a;
+            if (!atlas.find(chain.face(size_t(g.face)), g.glyph, em, a) || a.page < 0)
+                continue;
+            const float left = std::round(g.x) + float(a.left);
+            const float upper = baseline + std::round(g.y) - float(a.top);
+            const float side = float(GlyphAtlas::kPageSide);
+            GlyphQuad q{float(a.x) / side,
+                        float(a.y) / side,
+                        float(a.x + a.width) / side,
+                        float(a.y + a.height) / side,
+                        x + left / pixels,
+                        top + upper / pixels,
+                        x + (left + float(a.width) * a.scale) / pixels,
+                        top + (upper + float(a.height) * a.scale) / pixels};
+            found.emplace_back(a, q);
+        }
+    }
+    std::vector<unsigned int> textures(size_t(atlas.pageCount()), 0);
+    for (auto& [a, q] : found) {
+        unsigned int& texture = textures[size_t(a.page)];
+        if (!texture)
+            texture = atlas.texture(a.page);
+        q.texture = texture;
+        emit(context, q);
+    }
 }
 
 // Draws one glyph quad inside glBegin(GL_QUADS), each vertex after its texture coordinate.
@@ -78,6 +155,33 @@ void emitImmediateGlyph(void*, const GlyphQuad& g) {
     glVertex3f(g.x1, g.y1, 0);
     glTexCoord2f(g.s1, g.t0);
     glVertex3f(g.x1, g.y0, 0);
+}
+
+// Draws text with the chain: blended quads of the atlas pages in the current colour, as
+// picture quads are drawn, leaving texturing and blending off and the texture font's texture
+// bound as the texture font's drawing leaves it.
+void drawChainText(const char* text, float x, float y, float size, bool alignRight) {
+    std::vector<GlyphQuad> quads;
+    layoutText(
+        text, x, y, size, alignRight,
+        [](void* to, const GlyphQuad& q) {
+            static_cast<std::vector<GlyphQuad>*>(to)->push_back(q);
+        },
+        &quads);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    for (size_t i = 0; i < quads.size();) {
+        glBindTexture(GL_TEXTURE_2D, quads[i].texture);
+        glBegin(GL_QUADS);
+        const unsigned int texture = quads[i].texture;
+        for (; i < quads.size() && quads[i].texture == texture; ++i)
+            emitImmediateGlyph(nullptr, quads[i]);
+        glEnd();
+    }
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, fontTextureHere());
 }
 
 void uploadTexture(const FontLevel& font) {
@@ -97,38 +201,6 @@ void setFontSampling(GLint clamp) {
 bool isPowerOfTwo(int v) {
     return v > 0 && (v & (v - 1)) == 0;
 }
-
-// The default unpack state for the time of an upload, and the context's put back after.
-class DefaultUnpack {
-public:
-    // unpackBuffers: the context has pixel-unpack buffers (OpenGL 2.1, OpenGL ES 3).
-    explicit DefaultUnpack(bool unpackBuffers) : buffers(unpackBuffers) {
-        for (int i = 0; i < kCount; ++i) {
-            glGetIntegerv(kNames[i], &saved[i]);
-            glPixelStorei(kNames[i], kDefaults[i]);
-        }
-        if (buffers) {
-            glGetIntegerv(GL_PIXEL_UNPACK_BUFFER_BINDING, &buffer);
-            glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
-        }
-    }
-    ~DefaultUnpack() {
-        for (int i = 0; i < kCount; ++i)
-            glPixelStorei(kNames[i], saved[i]);
-        if (buffers)
-            glBindBuffer(GL_PIXEL_UNPACK_BUFFER, GLuint(buffer));
-    }
-
-private:
-    static constexpr int kCount = 5;
-    static constexpr GLenum kNames[kCount] = {GL_UNPACK_ALIGNMENT, GL_UNPACK_ROW_LENGTH,
-                                              GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS,
-                                              GL_UNPACK_IMAGE_HEIGHT};
-    static constexpr GLint kDefaults[kCount] = {1, 0, 0, 0, 0};
-    GLint saved[kCount] = {};
-    GLint buffer = 0;
-    bool buffers;
-};
 
 // Makes font the texture font: its texture, its glyph table, and the font loaded.
 void installFont(FontFileContents& font) {
@@ -165,6 +237,13 @@ const GlyphRecord* glyphOf(unsigned char byte) {
     if (!fontLoaded || code < firstChar || code > lastChar)
         return nullptr;
     return &glyphTable[code - firstChar];
+}
+
+const GlyphRecord* glyphOfCharacter(unsigned int code) {
+    // Codes 128 to 255 are baked as the signed bytes -128 to -1.
+    if (code < 128 || (code < 256 && firstChar < 0))
+        return glyphOf(static_cast<unsigned char>(code));
+    return nullptr;
 }
 
 bool loadTextureFont(FILE* file) {
@@ -275,9 +354,15 @@ void releaseGlyphTable() {
 }
 
 void measureText(const char* text, float size, float& width, float& height) {
-    if (!fontLoaded || !text)
+    if (!text || !(fontLoaded || chainDraws()))
         return;
     const float used = size != 0 ? size : currentTextSize;
+    if (chainDraws()) {
+        const std::vector<TextLine> lines = chainLines(text, used);
+        width = widestLine(lines);
+        height = float(lines.size()) * used;
+        return;
+    }
     float widest = 0, lines = 0;
     walkLines(text, used, [&](float pen) {
         widest = pen > widest ? pen : widest;
@@ -288,6 +373,8 @@ void measureText(const char* text, float size, float& width, float& height) {
 }
 
 float measureTextWidth(const char* text) {
+    if (text && chainDraws())
+        return widestLine(chainLines(text, currentTextSize));
     if (!fontLoaded || !text)
         return 0;
     float widest = 0;
@@ -295,9 +382,22 @@ float measureTextWidth(const char* text) {
     return widest;
 }
 
+std::vector<unsigned int> undrawableCharacters(const char* text) {
+    if (chainDraws())
+        return textFontChain().missingCharacters(text);
+    std::vector<unsigned int> missing;
+    for (size_t at = 0; text && text[at];) {
+        const unsigned int code = nextCharacter(text, at);
+        if (!isControlCharacter(code) && !glyphOfCharacter(code) &&
+            std::find(missing.begin(), missing.end(), code) == missing.end())
+            missing.push_back(code);
+    }
+    return missing;
+}
+
 bool layoutText(const char* text, float x, float y, float size, bool alignRight, GlyphEmitter emit,
                 void* context) {
-    if (!fontLoaded)
+    if (!fontLoaded && !chainDraws())
         return false;
     if (size != 0)
         currentTextSize = size;
@@ -305,18 +405,23 @@ bool layoutText(const char* text, float x, float y, float size, bool alignRight,
         size = currentTextSize;
     if (!text)
         text = "";
+    if (chainDraws()) {
+        layoutChainText(text, x, y, size, alignRight, emit, context);
+        return true;
+    }
     const float scale = unitScale(size), tabWidth = 2.0f * size;
     if (alignRight)
         x -= measureTextWidth(text);
     const float lineStart = x;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        if (*p == kLineFeed) {
+    for (size_t at = 0; text[at];) {
+        const unsigned int code = nextCharacter(text, at);
+        if (code == kLineFeed) {
             x = lineStart;
             y += size;
-        } else if (*p == kTab) {
+        } else if (code == kTab) {
             // Drawn tab stops count from x = 0 of the current coordinates, not from lineStart.
             x = nextTabStop(x, tabWidth);
-        } else if (const GlyphRecord* glyph = glyphOf(*p)) {
+        } else if (const GlyphRecord* glyph = drawnGlyph(code)) {
             const float w = glyph->glyphWidth * scale;
             emit(context, {glyph->texLeft, glyph->texTop, glyph->texRight, glyph->texBottom, x, y,
                            x + w, y + size});
@@ -327,6 +432,10 @@ bool layoutText(const char* text, float x, float y, float size, bool alignRight,
 }
 
 void drawText(const char* text, float x, float y, float size, bool alignRight) {
+    if (chainDraws()) {
+        drawChainText(text, x, y, size, alignRight);
+        return;
+    }
     if (!fontLoaded)
         return;
     glEnable(GL_TEXTURE_2D);

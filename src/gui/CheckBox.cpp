@@ -99,6 +99,7 @@ void CheckBox::describe(DrawRecorder& out) {
     out.lines(bevel, 8);
     const std::string& shown = shownText();
     if (!shown.empty()) {
+        reportUndrawable();
         float textWidth = 0, textHeight = 0;
         measureText(shown.c_str(), fontSize, textWidth, textHeight);
         recordTextRun(out, shown, captionLeft(), snapToPixel((height - textHeight) * 0.5f));

@@ -61,6 +61,7 @@ void Label::describe(DrawRecorder& out) {
     const std::string& shown = shownText();
     if (shown.empty())
         return;
+    reportUndrawable();
     float blockWidth = 0, blockHeight = 0;
     measureText(shown.c_str(), fontSize, blockWidth, blockHeight);
     // No background, so no inset from the edges: a label's text lines up with what is beside it.

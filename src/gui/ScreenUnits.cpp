@@ -1,6 +1,8 @@
 // The pixel grid, snapping and the screen-unit projection.
 #include "trellis/gui/ScreenUnits.h"
 
+#include "trellis/font/FontChain.h"
+
 #include <GL/gl.h>
 #include <climits>
 #include <cmath>
@@ -22,6 +24,7 @@ void fixScreenUnits() {
     glGetIntegerv(GL_VIEWPORT, viewport);
     areaWidth = areaHeight = 0;
     pixelSize = 100.0f / static_cast<float>(viewport[3]);
+    setTextPixelsPerUnit(1.0f / pixelSize);
     titleBarHeight = snapToPixel(titleBarHeight);
     borderWidth = snapToPixel(borderWidth);
 }
@@ -33,6 +36,7 @@ void fixScreenUnitsFor(int width, int height) {
     viewport[3] = height;
     areaWidth = areaHeight = 0;
     pixelSize = 100.0f / static_cast<float>(height);
+    setTextPixelsPerUnit(1.0f / pixelSize);
     // From the nominal lengths, so that fixing the units again does not compound roundings.
     titleBarHeight = snapToPixel(kTitleBarHeightUnits);
     borderWidth = snapToPixel(kBorderWidthUnits);

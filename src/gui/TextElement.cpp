@@ -2,6 +2,8 @@
 #include "trellis/gui/TextElement.h"
 
 #include "TextFitting.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
@@ -11,7 +13,10 @@
 #include "trellis/style/SkinValues.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <typeinfo>
 
 namespace trellis {
@@ -95,11 +100,32 @@ bool TextElement::textCorner(float& dx, float& dy) {
     return true;
 }
 
+void TextElement::reportUndrawable() {
+    const size_t key = std::hash<std::string>()(text) ^ (textFontChanges() * 0x9E3779B97F4A7C15u);
+    if (key == checkedText)
+        return;
+    checkedText = key;
+    std::string codes;
+    for (unsigned int code : undrawableCharacters(text.c_str())) {
+        if (std::find(reported.begin(), reported.end(), code) != reported.end())
+            continue;
+        reported.push_back(code);
+        char one[16];
+        std::snprintf(one, sizeof one, "%sU+%04X", codes.empty() ? "" : ", ", code);
+        codes += one;
+    }
+    if (!codes.empty())
+        reportDiagnostic(Diagnostic{"", 0, 0, Severity::Warning,
+                                    "element \"" + name + "\": no font draws " + codes +
+                                        "; shown as the missing-glyph box"});
+}
+
 void TextElement::draw() {
     GuiElement::draw();
     float dx, dy;
     if (!textCorner(dx, dy))
         return;
+    reportUndrawable();
     if (overflow != TextOverflow::Visible) {
         ImmediateRecorder now;
         recordTextRun(now, shownText(), dx, dy);
@@ -123,8 +149,10 @@ bool TextElement::recordTextLook(const std::type_info& type, DrawRecorder& out) 
 
 void TextElement::recordText(DrawRecorder& out) {
     float dx, dy;
-    if (textCorner(dx, dy))
-        recordTextRun(out, shownText(), dx, dy);
+    if (!textCorner(dx, dy))
+        return;
+    reportUndrawable();
+    recordTextRun(out, shownText(), dx, dy);
 }
 
 void TextElement::applySkin(SkinStore& store) {

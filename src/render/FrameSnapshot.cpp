@@ -1,6 +1,7 @@
 // The snapshot walk and its comparison.
 #include "FrameSnapshot.h"
 
+#include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/CheckBox.h"
@@ -195,6 +196,7 @@ const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
                           float(fontLoaded),
                           float(textureName),
                           float(glyphTable.size()),
+                          float(textFontChanges()),
                           float(debugLines)};
     newGlobals.insert(newGlobals.end(), more, more + sizeof more / sizeof more[0]);
     if (newGlobals != globals || glyphs != glyphTable.data()) {

@@ -2,6 +2,7 @@
 #include "TreeRecorder.h"
 
 #include "trellis/font/TextureFont.h"
+#include "trellis/gui/AtlasText.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/render/DebugLines.h"
@@ -416,7 +417,7 @@ void TreeRecorder::text(const char* text, float x, float y, float size, const Co
     // The colour is set whether or not a font is loaded.
     toFloats(c, color);
     knownColor = true;
-    if (!fontLoaded)
+    if (!fontLoaded && !atlasTextDraws())
         return;
     // Wholly outside the viewport: only the side effects. Tabs are drawn from x = 0 of the
     // element, not from the line start, so the measured width bounds only texts without them.
@@ -447,6 +448,13 @@ void TreeRecorder::text(const char* text, float x, float y, float size, const Co
 }
 
 void TreeRecorder::glyphs(const char* text, float x, float y, float size, bool alignRight) {
+    if (atlasTextDraws()) {
+        Color c;
+        for (int i = 0; i < 4; ++i)
+            c.rgba[i] = static_cast<unsigned char>(std::lround(color[i] * 255.0f));
+        recordAtlasText(*this, text, x, y, size, alignRight, c);
+        return;
+    }
     texturing = false;
     knownTexturing = true;
     beginPrimitive(DrawState::Glyphs, 1);

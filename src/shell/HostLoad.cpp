@@ -1,7 +1,9 @@
 // The host API's loading from any path, lookup by name and removal.
 #include "HostState.h"
 #include "font/GlContext.h"
+#include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ElementRegistry.h"
 
@@ -11,11 +13,40 @@
 
 namespace trellis {
 
+namespace {
+
+// Adds the face of the TrueType file at path to the chain, first emptying the chain when
+// replace; reports and gives false when the file is no usable font.
+bool addFace(const char* path, bool replace) {
+    std::string problem;
+    std::unique_ptr<FontFace> face = FontFace::load(path, &problem);
+    if (!face) {
+        reportDiagnostic(Diagnostic{path, 0, 0, Severity::Error,
+                                    "font file refused: " + problem + "; text keeps its font"});
+        return false;
+    }
+    if (replace)
+        textFontChain().clear();
+    textFontChain().add(std::move(face));
+    return true;
+}
+
+}  // namespace
+
+bool addFallbackFont(const char* path) {
+    if (!path || !glGetString(GL_VERSION))
+        return false;
+    return addFace(path, false);
+}
+
 bool loadFont(const char* path) {
     if (!path || !glGetString(GL_VERSION))
         return false;
+    if (FontFace::isFontFile(path))
+        return addFace(path, true);
     if (!loadTextureFontFile(path))
         return false;
+    textFontChain().clear();
     // The old texture goes only in the context that made it: in another context the same
     // number may name someone else's texture.
     const void* context = currentContextKey();

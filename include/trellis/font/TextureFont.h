@@ -30,9 +30,17 @@ bool loadTextureFontFile(const char* fileName = kFontFileName);
 // Forgets any held glyph table; the font is unloaded until the next successful load.
 void releaseGlyphTable();
 
-// The glyph record drawn for a text byte (taken as a signed 8-bit code), or null when the font
-// has none: such a byte draws nothing and does not move the pen.
+// The glyph record of a byte taken as a signed 8-bit code, or null when the font has none.
 const GlyphRecord* glyphOf(unsigned char byte);
+
+// The glyph record of a character (code point): codes 0 to 127 as themselves, 128 to 255 as the
+// negative codes a font baked from a negative first character holds them at; null when the font
+// has none. Text draws a character the font lacks as its '?' (controls as nothing).
+const GlyphRecord* glyphOfCharacter(unsigned int code);
+
+// Text is UTF-8; a byte that starts no well-formed sequence is taken as its Latin-1 character.
+// While the chain of TrueType faces (FontChain.h) has faces, text is measured and drawn with
+// it instead of the texture font.
 
 // Draws text with its top-left corner at (x, y), or its right edge at x when alignRight.
 // size 0 means the current text size; a non-zero size becomes the current text size.
@@ -40,8 +48,9 @@ void drawText(const char* text, float x, float y, float size, bool alignRight);
 
 // One glyph of laid-out text: its texture rectangle and its corners in screen units.
 struct GlyphQuad {
-    float s0, t0, s1, t1;  // texture left, top, right, bottom
-    float x0, y0, x1, y1;  // left, top, right, bottom
+    float s0, t0, s1, t1;      // texture left, top, right, bottom
+    float x0, y0, x1, y1;      // left, top, right, bottom
+    unsigned int texture = 0;  // 0: the texture font's; else the glyph atlas page's texture
 };
 
 // Called for each glyph of laid-out text, in drawing order.
@@ -49,7 +58,8 @@ using GlyphEmitter = void (*)(void* context, const GlyphQuad& glyph);
 
 // Lays text out exactly as drawText draws it, with the same side effect on the current text
 // size, handing each glyph quad to emit(context, quad); false, with nothing done, when no font
-// is loaded. Makes no GL call.
+// is loaded. Makes no GL call with the texture font; with the chain it brings the atlas pages'
+// textures in the current context up to date.
 bool layoutText(const char* text, float x, float y, float size, bool alignRight, GlyphEmitter emit,
                 void* context);
 
@@ -59,5 +69,9 @@ void measureText(const char* text, float size, float& width, float& height);
 
 // The width of the longest line of text at the current text size; 0 without a font.
 float measureTextWidth(const char* text);
+
+// The characters of text that the font in use (the chain while it has faces, else the texture
+// font) cannot draw, each once, in order; control characters are never among them.
+std::vector<unsigned int> undrawableCharacters(const char* text);
 
 }  // namespace trellis

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <typeinfo>
+#include <vector>
 
 namespace trellis {
 
@@ -68,6 +69,8 @@ protected:
     void recordTextRun(DrawRecorder& out, const std::string& line, float x, float y);
     // Whether the lines are broken to fit the room (a label's wrap).
     virtual bool wrapsText() const { return false; }
+    // Reports (a warning, once for this element) each character of its text no font can draw.
+    void reportUndrawable();
     // Records the quad and the text when this element's dynamic type is exactly type.
     bool recordTextLook(const std::type_info& type, DrawRecorder& out);
 
@@ -81,6 +84,8 @@ private:
         float room = -1, size = 0, width = -1;
         int how = -1;
     } fitted;
+    size_t checkedText = 0;              // the text and fonts last checked, hashed
+    std::vector<unsigned int> reported;  // characters reported as undrawable
 };
 
 }  // namespace trellis

@@ -45,10 +45,18 @@ bool initHostGui(int framebufferWidth, int framebufferHeight);
 
 // ---- Loading from any path -----------------------------------------------------------------
 
-// Loads the texture font file at path and makes it the interface's font; true when it loaded.
-// A missing or invalid file, or no current context, gives false and keeps the font as it was.
-// A font loaded before through loadFont, in the context now current, has its texture deleted.
+// Loads the font file at path and makes it the interface's font; true when it loaded. A
+// TrueType or OpenType file (.ttf, .otf, .ttc: told by its content) becomes the only face of
+// the chain text is drawn with (FontChain.h); any other file is read as a texture font, which
+// then draws text again instead of the chain. A missing or invalid file (reported), or no
+// current context, gives false and keeps the font as it was. A texture font loaded before
+// through loadFont, in the context now current, has its texture deleted.
 bool loadFont(const char* path);
+
+// Adds the TrueType or OpenType face at path to the end of the chain, for the characters the
+// faces before it lack (the first face added replaces the texture font). A missing or invalid
+// file (reported) or no current context gives false and changes nothing.
+bool addFallbackFont(const char* path);
 
 // Skins: loadSkin(skinName, path) from SkinFile.h merges a skin into the store and says whether
 // it did; reskinTree(rootElement, skinStore) from Reskin.h restyles the tree already built.

@@ -1,0 +1,127 @@
+// FontChain: faces in order, the character lookup across them and the layout of lines.
+#include "trellis/font/FontChain.h"
+
+#include "GlyphAtlas.h"
+#include "LineShaper.h"
+#include "trellis/font/Utf8Decode.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace trellis {
+
+namespace {
+float pixelsPerUnit = 1.0f;
+unsigned long chainChanges = 0;
+constexpr size_t kLaidOutTexts = 4096;  // texts whose layout a chain keeps
+}  // namespace
+
+void FontChain::add(std::unique_ptr<FontFace> face) {
+    if (face) {
+        faces.push_back(std::move(face));
+        laidOut.clear();
+        ++chainChanges;
+    }
+}
+
+void FontChain::clear() {
+    faces.clear();
+    laidOut.clear();
+    ++chainChanges;
+}
+
+size_t FontChain::size() const {
+    return faces.size();
+}
+
+const FontFace& FontChain::face(size_t i) const {
+    return *faces[i];
+}
+
+int FontChain::faceFor(unsigned int code) const {
+    for (size_t i = 0; i < faces.size(); ++i)
+        if (faces[i]->glyphFor(code))
+            return int(i);
+    return -1;
+}
+
+std::vector<unsigned int> FontChain::missingCharacters(const char* text) const {
+    std::vector<unsigned int> missing;
+    if (!text)
+        return missing;
+    for (size_t at = 0; text[at];) {
+        const unsigned int code = nextCharacter(text, at);
+        if (!isControlCharacter(code) && faceFor(code) < 0 &&
+            std::find(missing.begin(), missing.end(), code) == missing.end())
+            missing.push_back(code);
+    }
+    return missing;
+}
+
+int FontChain::pixelsPerEm(float linePixels) const {
+    if (faces.empty())
+        return 0;
+    const FontFace& first = *faces[0];
+    const int extent = std::max(first.ascender() - first.descender(), 1);
+    const float em = linePixels * float(first.unitsPerEm()) / float(extent);
+    // A bound on the size, so that a wild text size cannot ask for a huge raster.
+    return std::isfinite(em) ? std::clamp(int(std::lround(em)), 1, 4096) : 1;
+}
+
+float FontChain::baseline(float linePixels) const {
+    if (faces.empty())
+        return 0;
+    const FontFace& first = *faces[0];
+    const int extent = std::max(first.ascender() - first.descender(), 1);
+    return std::round(linePixels * float(first.ascender()) / float(extent));
+}
+
+std::vector<TextLine> FontChain::layout(const char* text, float linePixels, float tabPixels) const {
+    std::vector<TextLine> lines;
+    if (faces.empty() || !text)
+        return lines;
+    std::string key(text);
+    key.push_back('\0');
+    key.append(reinterpret_cast<const char*>(&linePixels), sizeof linePixels);
+    key.append(reinterpret_cast<const char*>(&tabPixels), sizeof tabPixels);
+    const auto known = laidOut.find(key);
+    if (known != laidOut.end())
+        return known->second;
+    const int em = pixelsPerEm(linePixels);
+    const size_t length = std::strlen(text);
+    size_t begin = 0;
+    for (;;) {
+        const char* feed = std::strchr(text + begin, '\n');
+        const size_t end = feed ? size_t(feed - text) : length;
+        lines.emplace_back();
+        shapeLine(*this, text, begin, end, em, tabPixels, lines.back());
+        if (!feed)
+            break;
+        begin = end + 1;
+    }
+    if (laidOut.size() >= kLaidOutTexts)
+        laidOut.clear();
+    laidOut.emplace(std::move(key), lines);
+    return lines;
+}
+
+FontChain& textFontChain() {
+    static FontChain chain;
+    return chain;
+}
+
+unsigned long textFontChanges() {
+    return chainChanges + static_cast<unsigned long>(glyphAtlas().evictions());
+}
+
+void setTextPixelsPerUnit(float pixels) {
+    if (std::isfinite(pixels) && pixels > 0)
+        pixelsPerUnit = pixels;
+}
+
+float textPixelsPerUnit() {
+    return pixelsPerUnit;
+}
+
+}  // namespace trellis
