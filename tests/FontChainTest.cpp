@@ -4,20 +4,26 @@
 #include "trellis/font/FontChain.h"
 #include "files/PngFile.h"
 #include "font/GlyphAtlas.h"
+#include "gui/TextFitting.h"
 #include "support/GlTest.h"
 #include "support/PixelBox.h"
 #include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
+#include "trellis/font/NamedFonts.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/font/Utf8Decode.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/Label.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/TextField.h"
 #include "trellis/render/Renderer.h"
 #include "trellis/shell/Host.h"
+#include "trellis/skin/SkinFile.h"
+#include "trellis/style/SkinStore.h"
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <filesystem>
 #include <fribidi.h>
 #include <fstream>
 #include <hb.h>
@@ -294,13 +300,15 @@ TEST_F(TrueTypeText, RefusesDamagedFontFiles) {
     }
 }
 
-// Each character no face draws is reported once per element, however often it is drawn and
-// whatever text it comes back in; the texture font's missing characters likewise.
+// Each character no face draws is reported once per element, text fields too, however often it
+// is drawn and whatever text it comes back in; what the chain draws, a field takes and an
+// ellipsis uses ("…").
 TEST_F(TrueTypeText, ReportsUndrawableCharactersOncePerElement) {
     ASSERT_TRUE(loadFont(kDejaVu.c_str()));
     rootElement = new GuiRoot();
     auto* label = new Label("greeting", rootElement, "Größe 日本", 5, 5, 60, 7);
     new Label("other", rootElement, "本", 5, 15, 60, 7);
+    (new TextField("field", rootElement, 5, 25, 60, 7))->setText("é本");
     DiagnosticCollector diagnostics;
     const auto frames = [&](const char* text, int count) {
         label->text = text;
@@ -318,7 +326,8 @@ TEST_F(TrueTypeText, ReportsUndrawableCharactersOncePerElement) {
         {"Größe 日本",
          {"element \"greeting\": no font draws U+65E5, U+672C; shown as the "
           "missing-glyph box",
-          "element \"other\": no font draws U+672C; shown as the missing-glyph box"}},
+          "element \"other\": no font draws U+672C; shown as the missing-glyph box",
+          "element \"field\": no font draws U+672C; shown as the missing-glyph box"}},
         {"本日 ok", {}},
         {"ب ✓ 漢 日",
          {"element \"greeting\": no font draws U+6F22; shown as the missing-glyph box"}},
@@ -331,7 +340,46 @@ TEST_F(TrueTypeText, ReportsUndrawableCharactersOncePerElement) {
             messages.push_back(d.message);
         EXPECT_EQ(messages, step.messages) << step.text;
     }
+    EXPECT_TRUE(fontDrawsCharacter(0x2026));
+    EXPECT_FALSE(fontDrawsCharacter(0x672C));
+    EXPECT_STREQ(ellipsisText(), "\xe2\x80\xa6");
     delete rootElement;
     rootElement = nullptr;
     forgetRenderedFrame();
+}
+
+// A skin's named face draws the text of the elements that pick it, with the chain after it for
+// the characters it lacks; the face named "default" goes first for every other element.
+TEST_F(TrueTypeText, SkinFontsDrawTheElementsThatPickThem) {
+    std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+                               folder.path("bold.ttf"));
+    const std::string skin =
+        folder.write("skin.xml", "<skin name='default'>\n  <font name='heading' file='bold.ttf'/>\n"
+                                 "  <headingLabel font='heading'/>\n</skin>\n"
+                                 "<skin name='bold'>\n  <font name='default' file='" +
+                                     folder.path("bold.ttf") + "'/>\n</skin>\n");
+    // The pixels of white text "Größe 日本" in a label of that name, alone on the screen.
+    const auto ink = [this](const char* name) {
+        rootElement = new GuiRoot();
+        auto* label = new Label(name, rootElement, "Größe 日本", 5, 5, 120, 10);
+        label->fontColor = Color{{255, 255, 255, 255}};
+        label->fontSize = 8;
+        beginFrame();
+        rootElement->drawTree();
+        endFrame();
+        delete rootElement;
+        rootElement = nullptr;
+        return boxWhere(frame(), [](Color c) { return c.red() > 128; }).count;
+    };
+    DiagnosticCollector diagnostics;
+    const int plain = ink("plainLabel");
+    ASSERT_TRUE(loadSkin("default", skin.c_str()));
+    EXPECT_EQ(ink("plainLabel"), plain) << "only the elements that pick the face";
+    const int heading = ink("headingLabel");
+    EXPECT_GT(heading, plain + plain / 10) << "drawn bold";
+    ASSERT_TRUE(loadSkin("bold", skin.c_str()));
+    EXPECT_EQ(ink("plainLabel"), heading) << "the skin's default face";
+    EXPECT_TRUE(diagnostics.diagnostics().empty()) << "the CJK face still draws 日本";
+    forgetNamedFonts();
+    skinStore.erase("headingLabel");
 }

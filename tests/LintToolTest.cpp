@@ -216,6 +216,58 @@ TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
         << broken.out;
     folder.write("verdana.glf", std::string(font.begin(), font.end()));
     EXPECT_EQ(lint(folder, {"text.xml"}).out, reports) << "the default font";
+    // TrueType faces in a chain: a character is missing only when no face in it draws it.
+    folder.write("chain.xml", "<label name='l' text='Gr\xc3\xb6\xc3\x9f"
+                              "e \xe6\x97\xa5\xe6\x9c\xac \xee\x80\x80' width='90'/>\n");
+    folder.write("cut.ttf", std::string("\0\1\0\0", 4) + "cut short");
+    const std::string dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    const std::string cjk = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
+    const struct {
+        std::vector<std::string> fonts;
+        std::string missing;  // the characters reported, or the error
+    } chains[] = {
+        {{dejaVu, cjk}, "U+E000 \"\xee\x80\x80\""},
+        {{dejaVu}, "U+65E5 \"\xe6\x97\xa5\", U+672C \"\xe6\x9c\xac\", U+E000 \"\xee\x80\x80\""},
+        {{"cut.ttf", cjk}, "cut.ttf:0:0: error: font file refused: "},
+    };
+    for (const auto& chain : chains) {
+        std::vector<std::string> arguments;
+        for (const std::string& file : chain.fonts)
+            arguments.insert(arguments.end(), {"--font", file});
+        arguments.push_back("chain.xml");
+        const std::string out = lint(folder, arguments).out;
+        EXPECT_NE(out.find(chain.missing), std::string::npos) << out;
+    }
+}
+
+// A skin's <font> sections declare faces: one whose file is missing or no font, or that lacks a
+// name or a file, is reported at the section; so is a font= naming no declared face, in the
+// skin or in a dialogue. The sections are no element sections.
+TEST(LintTool, ReportsSkinFontsThatCannotDraw) {
+    TempFolder folder;
+    folder.write(
+        "skin.xml",
+        "<skin name='default'>\n"
+        "  <font name='heading' file='/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf'/>\n"
+        "  <font name='gone' file='missing.ttf'/>\n"
+        "  <font name='text' file='skin.xml'/>\n"
+        "  <font file='x.ttf'/>\n"
+        "  <label font='heading'/>\n"
+        "  <button font='headline'/>\n"
+        "</skin>\n");
+    folder.write("d.xml", "<window name='w'>\n  <label name='a' font='heading' text='A'/>\n"
+                          "  <label name='b' font='nope' text='B'/>\n</window>\n");
+    const LintRun run = lint(folder, {"--skin", "skin.xml", "d.xml"});
+    for (const char* report :
+         {"skin.xml:3:3: error: font \"gone\": \"missing.ttf\" is no usable font (",
+          "skin.xml:4:3: error: font \"text\": \"skin.xml\" is no usable font (",
+          "skin.xml:5:3: warning: <font> needs a name and a file; ignored\n",
+          "skin.xml:7:3: warning: attribute \"font\" on <button> in skin \"default\": "
+          "\"headline\" names no font a skin declares; the text keeps its font\n",
+          "d.xml:3:3: warning: attribute \"font\" on <label name=\"b\">: \"nope\" names no font "
+          "a skin declares; the text keeps its font\n",
+          "3 warnings, 2 errors\n"})
+        EXPECT_NE(run.out.find(report), std::string::npos) << report << "\nin\n" << run.out;
 }
 
 TEST(LintTool, TheDemoAndExampleFilesAreClean) {

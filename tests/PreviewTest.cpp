@@ -141,7 +141,7 @@ protected:
                                        folder.path(name));
         files.dialogue = folder.path("testDialogue.xml");
         files.skin = folder.path("defaultSkin.xml");
-        files.font = folder.path("verdana.glf");
+        files.fonts = {folder.path("verdana.glf")};
         files.callbacks = {"changeSkin"};
     }
     void TearDown() override {
@@ -296,7 +296,7 @@ TEST(DiagnosticPanel, ErrorsComeFirstInFileOrder) {
 // The panel stands at the bottom or the top, nine lines high or folded to one, and leaves the
 // rest of the window to the interface.
 TEST_F(PreviewSessionTest, ThePanelMovesAndFolds) {
-    ASSERT_TRUE(loadFont(files.font.c_str()));
+    ASSERT_TRUE(loadFont(files.fonts.front().c_str()));
     const std::vector<Diagnostic> many(20, Diagnostic{"d.xml", 1, 1, Severity::Warning, "m"});
     // The rows the panel's dark background covers, on the left edge, from the top.
     const auto panelRows = [&](PanelPlacement placement) {

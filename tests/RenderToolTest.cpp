@@ -42,16 +42,20 @@ TEST(RenderTool, ParsesOptionsAndRefusesBadOnes) {
              return o.files.dialogue == "d.xml" && o.output == "o.png" && o.width == 1024 &&
                     o.height == 768 && !o.pointerGiven && o.pressedButton < 0 && !o.debugLines &&
                     o.files.skinNames == std::vector<std::string>{"default"} &&
-                    o.files.skin == "defaultSkin.xml" && o.files.font == "verdana.glf";
+                    o.files.skin == "defaultSkin.xml" &&
+                    o.files.fonts == std::vector<std::string>{"verdana.glf"};
          }},
-        {{"d.xml",  "-o",      "o.png",  "--skin-name",   "default",    "--skin-name", "test",
-          "--skin", "s.xml",   "--font", "f.glf",         "--size",     "640x480",     "--pointer",
-          "-3,700", "--press", "Right",  "--debug-lines", "--callback", "a",           "--callback",
-          "b"},
+        {{"d.xml",      "-o",          "o.png",      "--skin-name",
+          "default",    "--skin-name", "test",       "--skin",
+          "s.xml",      "--font",      "f.glf",      "--font",
+          "g.ttf",      "--size",      "640x480",    "--pointer",
+          "-3,700",     "--press",     "Right",      "--debug-lines",
+          "--callback", "a",           "--callback", "b"},
          -1,
          [](const RenderOptions& o) {
              return o.files.skinNames == std::vector<std::string>{"default", "test"} &&
-                    o.files.skin == "s.xml" && o.files.font == "f.glf" && o.width == 640 &&
+                    o.files.skin == "s.xml" &&
+                    o.files.fonts == std::vector<std::string>{"f.glf", "g.ttf"} && o.width == 640 &&
                     o.height == 480 && o.pointerGiven && o.pointerX == -3 && o.pointerY == 700 &&
                     o.pressedButton == 1 && o.debugLines;
          }},

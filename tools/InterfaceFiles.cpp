@@ -19,10 +19,21 @@ void mergeSkin(const InterfaceFiles& files, const std::string& name, BuiltInterf
 
 }  // namespace
 
+std::vector<const std::string*> InterfaceFiles::inputs() const {
+    std::vector<const std::string*> files{&dialogue, &skin};
+    for (const std::string& font : fonts)
+        files.push_back(&font);
+    return files;
+}
+
 BuiltInterface buildInterface(const InterfaceFiles& files) {
     BuiltInterface built;
-    if (!loadFont(files.font.c_str()))
-        built.failures.push_back("cannot load the font " + files.font);
+    // The first font replaces whatever drew before (a rebuild starts over); the rest follow it.
+    for (size_t i = 0; i < files.fonts.size(); ++i) {
+        const char* font = files.fonts[i].c_str();
+        if (!(i == 0 ? loadFont(font) : addFallbackFont(font)))
+            built.failures.push_back("cannot load the font " + files.fonts[i]);
+    }
     // The demo starts with one skin merged, builds its dialogue, and later merges another skin
     // and re-skins the tree: the dialogue's named elements copy their attributes into the
     // store in between, so the order shows in the pixels.

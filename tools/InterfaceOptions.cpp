@@ -13,8 +13,11 @@ void addInterfaceOptions(CLI::App& app, InterfaceFiles& files) {
                    "(\"--skin-name default --skin-name test\" shows the demo's skin change)")
         ->type_name("NAME")
         ->capture_default_str();
-    app.add_option("--font", files.font, "The texture font file")
+    app.add_option("--font", files.fonts,
+                   "The font file: a texture font, or TrueType or OpenType faces, repeated for a "
+                   "chain consulted per character in order")
         ->type_name("FILE")
+        ->allow_extra_args(false)
         ->capture_default_str();
     app.add_option("--callback", files.callbacks,
                    "A callback name the program registers before loading the dialogue (here it "

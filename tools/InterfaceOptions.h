@@ -7,7 +7,8 @@
 
 namespace trellis {
 
-// Adds --skin-name (repeatable: skins merged in order), --font and --callback (repeatable) to
+// Adds --skin-name (repeatable: skins merged in order), --font (repeatable: the chain of faces
+// in order) and --callback (repeatable) to
 // app, filling files.
 void addInterfaceOptions(CLI::App& app, InterfaceFiles& files);
 

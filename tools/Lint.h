@@ -15,7 +15,8 @@ struct LintRequest {
     std::string skinFile;                // the skin file, or empty for none
     std::vector<std::string> callbacks;  // the callback names the program registers
     std::vector<std::string> dialogues;  // the dialogue files
-    std::string fontFile;                // the texture font; empty: verdana.glf if it is there
+    std::vector<std::string> fontFiles;  // a texture font or TrueType faces (the chain, in order);
+                                         // none: verdana.glf if it is there
 };
 
 // Loads the skin file (every skin it offers) and each dialogue, with no window and no GL, and

@@ -121,9 +121,9 @@ std::vector<Diagnostic> lintFiles(const LintRequest& request) {
     fixScreenUnitsFor(kLintWidth, kLintHeight);
     // The font the program would read: the one given, or the default in the working directory.
     struct stat status;
-    if (!request.fontFile.empty())
-        loadLintFont(request.fontFile);
-    else if (stat(kFontFileName, &status) == 0)
+    for (const std::string& font : request.fontFiles)
+        loadLintFont(font);
+    if (request.fontFiles.empty() && stat(kFontFileName, &status) == 0)
         loadLintFont(kFontFileName);
     std::vector<SkinOutline> skins;
     if (!request.skinFile.empty())

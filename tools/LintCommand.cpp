@@ -37,11 +37,13 @@ int runLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                    "for each")
         ->type_name("NAME")
         ->allow_extra_args(false);
-    app.add_option("--font", request.fontFile,
-                   "The texture font to measure text with, for the characters it has no glyph "
-                   "for and text wider than its element (default: verdana.glf, if it is in the "
-                   "working directory)")
-        ->type_name("FILE");
+    app.add_option("--font", request.fontFiles,
+                   "The font to measure text with, for the characters it has no glyph for and "
+                   "text wider than its element: a texture font, or TrueType or OpenType files, "
+                   "repeated for a chain of faces consulted in order (default: verdana.glf, if it "
+                   "is in the working directory)")
+        ->type_name("FILE")
+        ->allow_extra_args(false);
     app.add_flag("--werror", werror, "Fail (exit status 1) on warnings too");
     app.add_option("FILE", request.dialogues, "Dialogue files to check")->type_name("FILE");
     const int status = parseCommandLine(app, args, out, err, kUsageError, [&request] {

@@ -1,10 +1,11 @@
-// Checking texts against the texture font's glyphs and their elements' rooms.
+// Checking texts against the font's glyphs and their elements' rooms.
 #include "LintText.h"
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/RegularFile.h"
 #include "gui/TextFitting.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Label.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -96,6 +97,18 @@ void checkText(const TextElement& element, const char* attribute, const Place& p
 
 bool loadLintFont(const std::string& file) {
     std::string problem;
+    // A TrueType or OpenType file joins the chain, which then measures every text.
+    if (FontFace::isFontFile(file.c_str())) {
+        std::unique_ptr<FontFace> face = FontFace::load(file.c_str(), &problem);
+        if (!face) {
+            reportDiagnostic(Diagnostic{file, 0, 0, Severity::Error,
+                                        "font file refused: " + problem +
+                                            "; text is not checked against this face"});
+            return false;
+        }
+        textFontChain().add(std::move(face));
+        return true;
+    }
     const int descriptor = openRegularFile(file.c_str(), &problem);
     FILE* stream = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
     if (descriptor >= 0 && !stream)
@@ -118,7 +131,7 @@ bool loadLintFont(const std::string& file) {
 
 void checkElementText(const GuiElement& element, const char* tag, const std::string& file, int line,
                       int column) {
-    if (!fontLoaded)
+    if (!fontLoaded && textFontChain().size() == 0)
         return;
     Place place{file, line, column,
                 "<" + std::string(tag) +

@@ -1,4 +1,4 @@
-// trellis-lint's checks of text: characters the texture font has no glyph for, and text that
+// trellis-lint's checks of text: characters the font in use has no glyph for, and text that
 // does not fit its element at the start-up size.
 #pragma once
 
@@ -8,8 +8,8 @@ namespace trellis {
 
 class GuiElement;
 
-// Takes the glyph metrics of the texture font file for measuring, without GL; an unreadable or
-// invalid file is reported and gives false.
+// Takes the glyph metrics of the texture font file for measuring, without GL, or adds a TrueType
+// or OpenType file's face to the chain; an unreadable or invalid file is reported and gives false.
 bool loadLintFont(const std::string& file);
 
 // Reports, at line:column of file, each text of element (built from a tag of that name) that

@@ -55,8 +55,7 @@ void reportBuild(bool good) {
     preview.panel = panelOrder(preview.session->diagnostics());
     // A file may be a link that leads elsewhere now, and the dialogue may name other pictures;
     // watching a file twice is harmless.
-    for (const std::string* file :
-         {&preview.files->dialogue, &preview.files->skin, &preview.files->font})
+    for (const std::string* file : preview.files->inputs())
         preview.watcher->watch(*file);
     for (const std::string& picture : preview.session->pictures())
         preview.watcher->watch(picture);
@@ -199,7 +198,7 @@ int runPreview(const InterfaceFiles& files) {
     glfwSetErrorCallback(nullptr);
     FileWatcher watcher;
     preview.watcher = &watcher;
-    for (const std::string* file : {&files.dialogue, &files.skin, &files.font})
+    for (const std::string* file : files.inputs())
         if (!watcher.watch(*file))
             std::fprintf(stderr, "%s: cannot watch the folder of %s: its changes go unseen\n",
                          kProgram, file->c_str());

@@ -104,9 +104,10 @@ void PreviewSession::keepGoodFiles() {
         dialogueFolder += "/d";
     InterfaceFiles copies = files;
     std::error_code error;
-    const std::pair<std::string*, std::string> places[] = {{&copies.dialogue, dialogueFolder},
-                                                           {&copies.skin, generation + "/1"},
-                                                           {&copies.font, generation + "/2"}};
+    std::vector<std::pair<std::string*, std::string>> places{{&copies.dialogue, dialogueFolder},
+                                                             {&copies.skin, generation + "/1"}};
+    for (size_t i = 0; i < copies.fonts.size(); ++i)
+        places.emplace_back(&copies.fonts[i], generation + "/" + std::to_string(i + 2));
     for (const auto& [file, folder] : places) {
         std::filesystem::create_directories(folder, error);
         if (!error)

@@ -55,14 +55,12 @@ std::string pointerError(const std::string& text, int& x, int& y) {
 // Why the output may not be written: it is one of the files read, which writing it would
 // destroy; or "" when it is none of them.
 std::string outputError(const RenderOptions& options) {
-    const std::pair<const std::string*, const char*> inputs[] = {
-        {&options.files.dialogue, "dialogue"},
-        {&options.files.skin, "skin file"},
-        {&options.files.font, "font file"}};
-    for (const auto& [input, what] : inputs)
-        if (sameFile(options.output, *input))
-            return "the output " + options.output + " is the " + what + " " + *input +
-                   ", which it would overwrite; choose another file";
+    static const char* const kWhat[] = {"dialogue", "skin file"};
+    const std::vector<const std::string*> inputs = options.files.inputs();
+    for (size_t i = 0; i < inputs.size(); ++i)
+        if (sameFile(options.output, *inputs[i]))
+            return "the output " + options.output + " is the " + (i < 2 ? kWhat[i] : "font file") +
+                   " " + *inputs[i] + ", which it would overwrite; choose another file";
     return "";
 }
 

@@ -1,6 +1,7 @@
 // FontChain: faces in order, the character lookup across them and the layout of lines.
 #include "trellis/font/FontChain.h"
 
+#include "FontChanges.h"
 #include "GlyphAtlas.h"
 #include "LineShaper.h"
 #include "trellis/font/Utf8Decode.h"
@@ -17,18 +18,28 @@ unsigned long chainChanges = 0;
 constexpr size_t kLaidOutTexts = 4096;  // texts whose layout a chain keeps
 }  // namespace
 
-void FontChain::add(std::unique_ptr<FontFace> face) {
+void noteFontChange() {
+    ++chainChanges;
+}
+
+// Counts changes to the chain text is drawn with; an element's chain built on it changes with it.
+void noteChainChange(const FontChain& chain) {
+    if (&chain == &textFontChain())
+        noteFontChange();
+}
+
+void FontChain::add(std::shared_ptr<FontFace> face) {
     if (face) {
         faces.push_back(std::move(face));
         laidOut.clear();
-        ++chainChanges;
+        noteChainChange(*this);
     }
 }
 
 void FontChain::clear() {
     faces.clear();
     laidOut.clear();
-    ++chainChanges;
+    noteChainChange(*this);
 }
 
 size_t FontChain::size() const {
@@ -37,6 +48,10 @@ size_t FontChain::size() const {
 
 const FontFace& FontChain::face(size_t i) const {
     return *faces[i];
+}
+
+const std::shared_ptr<FontFace>& FontChain::sharedFace(size_t i) const {
+    return faces[i];
 }
 
 int FontChain::faceFor(unsigned int code) const {

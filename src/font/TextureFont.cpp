@@ -83,13 +83,13 @@ template <typename LineEnd> void walkLines(const char* text, float size, LineEnd
 
 // Whether text is drawn with the chain of TrueType faces rather than the texture font.
 bool chainDraws() {
-    return textFontChain().size() > 0;
+    return activeFontChain().size() > 0;
 }
 
 // The chain's lines of text at line height size (screen units), laid out in pixels.
 std::vector<TextLine> chainLines(const char* text, float size) {
     const float pixels = textPixelsPerUnit();
-    return textFontChain().layout(text, size * pixels, 2.0f * size * pixels);
+    return activeFontChain().layout(text, size * pixels, 2.0f * size * pixels);
 }
 
 // The widest of lines, in screen units.
@@ -103,7 +103,7 @@ float widestLine(const std::vector<TextLine>& lines) {
 // Lays text out with the chain as layoutText does, each quad naming its atlas page's texture.
 void layoutChainText(const char* text, float x, float y, float size, bool alignRight,
                      GlyphEmitter emit, void* context) {
-    const FontChain& chain = textFontChain();
+    const FontChain& chain = activeFontChain();
     const float pixels = textPixelsPerUnit(), linePixels = size * pixels;
     const std::vector<TextLine> lines = chainLines(text, size);
     if (alignRight)
@@ -384,7 +384,7 @@ float measureTextWidth(const char* text) {
 
 std::vector<unsigned int> undrawableCharacters(const char* text) {
     if (chainDraws())
-        return textFontChain().missingCharacters(text);
+        return activeFontChain().missingCharacters(text);
     std::vector<unsigned int> missing;
     for (size_t at = 0; text && text[at];) {
         const unsigned int code = nextCharacter(text, at);
@@ -393,6 +393,12 @@ std::vector<unsigned int> undrawableCharacters(const char* text) {
             missing.push_back(code);
     }
     return missing;
+}
+
+bool drawsCharacter(unsigned int code) {
+    if (isControlCharacter(code))
+        return false;
+    return chainDraws() ? activeFontChain().faceFor(code) >= 0 : glyphOfCharacter(code) != nullptr;
 }
 
 bool layoutText(const char* text, float x, float y, float size, bool alignRight, GlyphEmitter emit,

@@ -30,7 +30,7 @@ void collectQuad(void* to, const GlyphQuad& g) {
 }  // namespace
 
 bool atlasTextDraws() {
-    return textFontChain().size() > 0;
+    return activeFontChain().size() > 0;
 }
 
 void recordAtlasText(DrawRecorder& out, const char* text, float x, float y, float size,

@@ -65,6 +65,7 @@ float CheckBox::textRoom() const {
 }
 
 void CheckBox::describe(DrawRecorder& out) {
+    const ScopedFontChain own = ownFont();
     const float p = pixelSize, s = boxSize();
     const float top = snapToPixel((height - s) * 0.5f), bottom = top + s;
     RecordedVertex quads[12];

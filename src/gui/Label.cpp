@@ -58,6 +58,7 @@ bool Label::record(DrawRecorder& out) {
 }
 
 void Label::describe(DrawRecorder& out) {
+    const ScopedFontChain own = ownFont();
     const std::string& shown = shownText();
     if (shown.empty())
         return;

@@ -2,6 +2,7 @@
 #include "trellis/gui/TextElement.h"
 
 #include "TextFitting.h"
+#include "style/StyleValueChecks.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
@@ -65,6 +66,7 @@ const std::string& TextElement::shownText() {
     const bool wraps = wrapsText();
     if (overflow != TextOverflow::Ellipsis && !wraps)
         return text;
+    const ScopedFontChain own = ownFont();
     // Fitting measures many pieces: done again only when something it depends on changed. The
     // text's own width stands for the font, which a reload may change.
     const float room = textRoom(), width = textWidthAt(text, fontSize);
@@ -122,6 +124,7 @@ void TextElement::reportUndrawable() {
 
 void TextElement::draw() {
     GuiElement::draw();
+    const ScopedFontChain own = ownFont();
     float dx, dy;
     if (!textCorner(dx, dy))
         return;
@@ -148,6 +151,7 @@ bool TextElement::recordTextLook(const std::type_info& type, DrawRecorder& out) 
 }
 
 void TextElement::recordText(DrawRecorder& out) {
+    const ScopedFontChain own = ownFont();
     float dx, dy;
     if (!textCorner(dx, dy))
         return;
@@ -160,6 +164,8 @@ void TextElement::applySkin(SkinStore& store) {
     const SkinSections sections = skinSectionsOf(store, *this);
     applySkinColor(sections, "fontColor", fontColor);
     applySkinFontSize(sections, "fontSize", fontSize);
+    if (const char* named = sections.find("font"))
+        font = named;
 }
 
 void TextElement::loadAttributes(const AttributeSource& element) {
@@ -170,6 +176,12 @@ void TextElement::loadAttributes(const AttributeSource& element) {
     if (isUsableFontSize(snapToPixel(fontSize)))
         fontSize = snapToPixel(fontSize);
     readColorAttribute(element, "fontColor", fontColor);
+    if (const char* named = textAttribute(element, "font")) {
+        font = named;
+        const std::string problem = styleValueProblem(StyleKind::FontName, named);
+        if (!problem.empty())
+            element.reportValue("font", problem);
+    }
     readOverflowAttribute(element, overflow);
 }
 

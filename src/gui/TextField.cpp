@@ -3,6 +3,7 @@
 
 #include "GraphemeBreaks.h"
 #include "diagnostics/DiagnosticText.h"
+#include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Clipboard.h"
@@ -54,12 +55,10 @@ bool fontDrawsCharacter(unsigned int codepoint) {
     // Tab and line feed are layout, not characters.
     if (!isTextCharacter(codepoint))
         return false;
-    // Without a font yet (a dialogue loaded before it), printable ASCII is all it can count on.
-    if (!fontLoaded)
+    // Without any font yet (a dialogue loaded before it), printable ASCII is all it can count on.
+    if (!fontLoaded && textFontChain().size() == 0)
         return codepoint < 127;
-    // The texture font's codes are bytes: beyond ASCII it holds at most Latin-1, baked as the
-    // negative codes of the same bytes.
-    return codepoint < 256 && glyphOf(static_cast<unsigned char>(codepoint)) != nullptr;
+    return drawsCharacter(codepoint);
 }
 
 TextField::TextField(const char* name, GuiElement* parent, float x, float y, float width,
@@ -168,6 +167,7 @@ void TextField::applySkin(SkinStore& store) {
 // ============================================================================================
 
 const PrefixWidths& TextField::caretOffsets() {
+    const ScopedFontChain own = ownFont();
     // Measured again only when the text, the size or the font changed, and after one edit only
     // where the text changed: drawing needs them every frame, and a long text must not make
     // each key dearer. The font has no kerning, so a prefix is as wide as its characters.
@@ -230,7 +230,9 @@ bool TextField::record(DrawRecorder& out) {
 }
 
 void TextField::describe(DrawRecorder& out) {
+    const ScopedFontChain own = ownFont();
     adoptOutsideText();
+    reportUndrawable();
     recordQuad(out);
     const float p = pixelSize, w = width, h = height;
     RecordedVertex frame[16];

@@ -15,7 +15,7 @@ std::string wrapText(const std::string& text, float width, float size);
 // the ellipsis after it it fits; a line with no room for even one cluster becomes the ellipsis.
 std::string ellipsizeText(const std::string& text, float width, float size);
 
-// "…" (U+2026) when the texture font draws it, otherwise "...".
+// "…" (U+2026) when the font in use draws it, otherwise "...".
 const char* ellipsisText();
 
 // The width of the widest line of text at size; 0 without a font.

@@ -1,22 +1,11 @@
 // Decoding and encoding UTF-8 one character at a time.
 #include "trellis/gui/Utf8Text.h"
 
+#include "trellis/font/Utf8Decode.h"
+
 namespace trellis {
 
 namespace {
-
-// The length of the UTF-8 sequence a lead byte opens, or 0 for a byte that opens none.
-size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead < 0xE0)
-        return 2;
-    if (lead >= 0xE0 && lead < 0xF0)
-        return 3;
-    if (lead >= 0xF0 && lead < 0xF5)
-        return 4;
-    return 0;
-}
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -25,24 +14,13 @@ bool isContinuation(unsigned char byte) {
 }  // namespace
 
 unsigned int decodeUtf8(const std::string& utf8, size_t at, size_t& length, bool* valid) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[at]);
-    const size_t expected = sequenceLength(lead);
-    // A sequence cut short or with a byte that does not continue it is one bad byte.
-    bool whole = expected != 0 && at + expected <= utf8.size();
-    unsigned int codepoint = expected == 1 ? lead : lead & (0x7Fu >> expected);
-    for (size_t k = 1; whole && k < expected; ++k) {
-        const unsigned char next = static_cast<unsigned char>(utf8[at + k]);
-        whole = isContinuation(next);
-        codepoint = (codepoint << 6) | (next & 0x3Fu);
-    }
-    // The shortest form only, and no surrogate or code past the last: each has one reading.
-    static constexpr unsigned int kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (whole && (codepoint < kSmallest[expected] || codepoint > 0x10FFFF ||
-                  (codepoint >= 0xD800 && codepoint < 0xE000)))
-        whole = false;
+    // The same check as drawing's; only the answer for a bad byte differs (U+FFFD, not Latin-1).
+    unsigned int codepoint = 0;
+    const size_t whole = wellFormedSequence(
+        reinterpret_cast<const unsigned char*>(utf8.data()) + at, utf8.size() - at, codepoint);
     if (valid)
-        *valid = whole;
-    length = whole ? expected : 1;
+        *valid = whole != 0;
+    length = whole ? whole : 1;
     return whole ? codepoint : kReplacementCharacter;
 }
 

@@ -5,6 +5,7 @@
 #include "files/XmlFile.h"
 #include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFileChecks.h"
+#include "skin/SkinFonts.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/style/SkinStore.h"
 
@@ -30,6 +31,8 @@ const TiXmlElement* findSkin(const TiXmlDocument& document, const char* skinName
 void mergeSections(SkinStore& store, const TiXmlElement& skin) {
     for (const TiXmlElement* section = skin.FirstChildElement(); section;
          section = section->NextSiblingElement()) {
+        if (section->ValueStr() == kFontSectionTag)
+            continue;  // a face, declared by declareSkinFonts
         SkinSection& target = store[section->Value()];
         for (const TiXmlAttribute* attribute = section->FirstAttribute(); attribute;
              attribute = attribute->Next())
@@ -50,6 +53,7 @@ bool loadSkin(const char* skinName, const char* fileName) {
                        "no skin named " + quoted(skinName) + " in the file; nothing is loaded"});
         return false;
     }
+    declareSkinFonts(fileName, *skin);
     if (diagnosticsWanted())
         checkSkinContent(fileName, *skin);
     mergeSections(skinStore, *skin);
@@ -63,6 +67,7 @@ std::vector<SkinOutline> loadEverySkin(const char* fileName) {
     std::vector<const TiXmlElement*> elements;
     std::vector<SkinOutline> skins = outlineSkinDocument(fileName, document, elements);
     for (const TiXmlElement* skin : elements) {
+        declareSkinFonts(fileName, *skin);
         if (diagnosticsWanted())
             checkSkinContent(fileName, *skin);
         mergeSections(skinStore, *skin);

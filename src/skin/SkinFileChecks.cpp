@@ -4,6 +4,7 @@
 #include "diagnostics/DiagnosticText.h"
 #include "diagnostics/NameSuggestion.h"
 #include "files/XmlReport.h"
+#include "skin/SkinFonts.h"
 #include "style/StyleValueChecks.h"
 
 #include <tinyxml.h>
@@ -57,6 +58,8 @@ void checkSkinContent(const char* file, const TiXmlElement& skin) {
                              describeElement(skin) + "; ignored");
     for (const TiXmlElement* section = skin.FirstChildElement(); section;
          section = section->NextSiblingElement()) {
+        if (section->ValueStr() == kFontSectionTag)
+            continue;  // checked as it is declared
         const std::string where = "<" + section->ValueStr() + "> in skin " + quoted(skinName);
         checkSectionAttributes(file, *section, where);
         checkSectionContent(file, *section, where);

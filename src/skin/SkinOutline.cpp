@@ -6,6 +6,7 @@
 #include "files/XmlFile.h"
 #include "files/XmlReport.h"
 #include "skin/SkinDocumentOutline.h"
+#include "skin/SkinFonts.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 
 #include <tinyxml.h>
@@ -52,7 +53,8 @@ bool outlineSkin(const char* file, const TiXmlElement& element, bool first,
     outline.skin = placeOf(name, element);
     for (const TiXmlElement* section = element.FirstChildElement(); section;
          section = section->NextSiblingElement())
-        outline.sections.push_back(placeOf(section->ValueStr(), *section));
+        if (section->ValueStr() != kFontSectionTag)  // a face, not a section of styles
+            outline.sections.push_back(placeOf(section->ValueStr(), *section));
     return true;
 }
 

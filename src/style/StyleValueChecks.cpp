@@ -2,6 +2,7 @@
 #include "style/StyleValueChecks.h"
 
 #include "diagnostics/DiagnosticText.h"
+#include "trellis/font/NamedFonts.h"
 #include "trellis/style/SkinValues.h"
 
 #include <cctype>
@@ -23,6 +24,7 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"v1", StyleKind::Real},
         {"fontColor", StyleKind::Color},
         {"fontSize", StyleKind::FontSize},
+        {"font", StyleKind::FontName},
         // Text fields and scrolling panels.
         {"caretColor", StyleKind::Color},
         {"selectionColor", StyleKind::Color},
@@ -159,6 +161,10 @@ std::string styleValueProblem(StyleKind kind, const char* text) {
         return unsignedProblem(text);
     case StyleKind::FontSize:
         return fontSizeProblem(text);
+    case StyleKind::FontName:
+        return namedFontDeclared(text) ? std::string()
+                                       : quoted(text) + " names no font a skin declares; the "
+                                                        "text keeps its font";
     }
     return std::string();
 }

@@ -13,6 +13,7 @@ enum class StyleKind {
     Real,      // a decimal real, read as atof
     Unsigned,  // a decimal whole number, read as strtoul base 10
     FontSize,  // a real above zero; any other value is passed over
+    FontName,  // a face a skin declares with <font name="..." file="..."/>
 };
 
 // Every attribute that an element's applySkin looks up, with the kind it parses.

@@ -15,14 +15,16 @@ namespace trellis {
 // Faces in order of preference; a character is drawn by the first face that has it.
 class FontChain {
 public:
-    // Adds face after those already there.
-    void add(std::unique_ptr<FontFace> face);
+    // Adds face after those already there (a face may serve in several chains).
+    void add(std::shared_ptr<FontFace> face);
     // Forgets every face.
     void clear();
     // The number of faces.
     size_t size() const;
     // Face i (i < size()).
     const FontFace& face(size_t i) const;
+    // Face i, shared (i < size()).
+    const std::shared_ptr<FontFace>& sharedFace(size_t i) const;
     // The first face that has a glyph for code, or -1 when none has.
     int faceFor(unsigned int code) const;
     // The characters of UTF-8 text no face can draw (controls aside), each once, in order.
@@ -39,7 +41,7 @@ public:
     std::vector<TextLine> layout(const char* text, float linePixels, float tabPixels) const;
 
 private:
-    std::vector<std::unique_ptr<FontFace>> faces;
+    std::vector<std::shared_ptr<FontFace>> faces;
     // Texts laid out lately (text, line and tab sizes as the key), forgotten all at once when
     // there are too many or the faces change: interfaces draw the same texts frame after frame.
     mutable std::unordered_map<std::string, std::vector<TextLine>> laidOut;
@@ -47,6 +49,10 @@ private:
 
 // The chain text is drawn with while it has faces; while it is empty, the texture font draws.
 FontChain& textFontChain();
+
+// The chain text is laid out with now: textFontChain(), or while an element with a font of its
+// own draws, that font's chain (NamedFonts.h).
+const FontChain& activeFontChain();
 
 // Counts changes to any chain's faces and pages emptied from the glyph atlas: text recorded
 // before the count changed may name atlas places that hold other glyphs now.

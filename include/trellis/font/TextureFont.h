@@ -74,4 +74,8 @@ float measureTextWidth(const char* text);
 // font) cannot draw, each once, in order; control characters are never among them.
 std::vector<unsigned int> undrawableCharacters(const char* text);
 
+// Whether the font in use (the chain while it has faces, else the texture font) draws code as a
+// character of its own; never for a control character, never without a font.
+bool drawsCharacter(unsigned int code);
+
 }  // namespace trellis

@@ -1,6 +1,7 @@
 // TextElement: an element showing one aligned string over its quad.
 #pragma once
 
+#include "trellis/font/NamedFonts.h"
 #include "trellis/gui/GuiElement.h"
 
 #include <cstdint>
@@ -45,9 +46,9 @@ public:
                 float width, float height);
 
     void draw() override;  // the quad, then the aligned text
-    // Adds fontSize, fontColor and overflow.
+    // Adds fontSize, fontColor, font and overflow.
     void loadAttributes(const AttributeSource& element) override;
-    void applySkin(SkinStore& store) override;  // adds fontColor and fontSize
+    void applySkin(SkinStore& store) override;  // adds fontColor, fontSize and font
     bool record(DrawRecorder& out) override;    // a plain TextElement: the quad and the text
 
     Color fontColor{{0, 0, 0, 255}};                // text colour
@@ -56,6 +57,7 @@ public:
     TextAlign hAlign = TextAlign::Start;            // horizontal placement
     TextAlign vAlign = TextAlign::Center;           // vertical placement
     TextOverflow overflow = TextOverflow::Visible;  // text wider than its room
+    std::string font;  // a face a skin declares by name, drawn before the others; "": none
 
     // The width the text may take: the element's, less the insets.
     virtual float textRoom() const;
@@ -64,6 +66,8 @@ public:
     const std::string& shownText();
 
 protected:
+    // Lays text out with the element's own font (its chain) for as long as it lives.
+    ScopedFontChain ownFont() const { return ScopedFontChain(namedFontChain(font)); }
     void recordText(DrawRecorder& out);  // the text, as draw() draws it after the quad
     // Records line at (x, y), cut to the element's rectangle when overflow is Clip.
     void recordTextRun(DrawRecorder& out, const std::string& line, float x, float y);

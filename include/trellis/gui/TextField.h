@@ -59,8 +59,8 @@ private:
 // The longest limit a file may set.
 constexpr float kMaxTextLength = 1000000;
 
-// Whether the loaded texture font draws codepoint as a character of its own; without a font,
-// whether it is printable ASCII. A text field takes characters the font lacks all the same.
+// Whether the font in use (the TrueType chain, else the texture font) draws codepoint as a
+// character of its own; without any font, whether it is printable ASCII. A text field takes characters the font lacks all the same.
 bool fontDrawsCharacter(unsigned int codepoint);
 
 }  // namespace trellis

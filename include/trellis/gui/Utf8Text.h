@@ -1,5 +1,7 @@
 // UTF-8 text one character at a time: decoding with a safe answer for malformed bytes,
-// encoding, and which characters a line of text may hold.
+// encoding, and which characters a line of text may hold. Editing reads a malformed byte as
+// U+FFFD, so that it is never taken for a character; drawing (trellis/font/Utf8Decode.h) reads it
+// as Latin-1, so that Latin-1 files draw as before. Both check sequences with the same code.
 #pragma once
 
 #include <cstddef>
