@@ -27,7 +27,7 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns",      "overflow",    "wrap"};
+        "padding",     "spacing",     "columns",     "overflow",     "wrap"};
     return known;
 }
 
@@ -36,8 +36,8 @@ bool isKnownAttribute(const std::string& name) {
 }
 
 // The tags that build an element: an unknown one is most likely a typo of one of them.
-const char* const kElementTags[] = {"window", "button", "textfield", "panel", "label",
-                                    "checkbox", "slider", "image", "row", "column", "grid"};
+const char* const kElementTags[] = {"window", "button", "textfield", "panel",  "label", "checkbox",
+                                    "slider", "image",  "row",       "column", "grid"};
 
 // The hint naming the attribute that an unknown name most likely meant: one that the element
 // read, that some element reads, or that a skin reads.
@@ -90,6 +90,10 @@ void DialogueChecks::checkName(const TiXmlElement& xml, const GuiElement& elemen
                           "section");
     }
     firstByName.emplace(name, here);
+    if (name == "style")
+        reportAtPlace(fileName, here, Severity::Warning,
+                      "element name \"style\" is the tag of a skin's style class sections: only "
+                      "a <style> section without \"class\" styles it");
     if (isSkinClassName(name) || name == element.skinClass)
         reportAtPlace(fileName, here, Severity::Warning,
                       "element name " + quoted(name) +

@@ -2,6 +2,7 @@
 #include "trellis/gui/Button.h"
 
 #include "trellis/gui/DrawRecorder.h"
+#include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 
@@ -61,7 +62,16 @@ void bevelOf(const Button& b, RecordedVertex (&out)[kBevelVertices]) {
 
 }  // namespace
 
+void Button::lookStates(const char* (&states)[2]) const {
+    states[0] = hoveredElement == this ? "hover" : nullptr;
+    states[1] = pressed ? "pressed" : nullptr;
+}
+
 void Button::draw() {
+    const char* states[2];
+    lookStates(states);
+    StateLook hover(*this, states[0], {{"fontColor", &fontColor}});
+    StateLook press(*this, states[1], {{"fontColor", &fontColor}});
     TextElement::draw();
     if (texture)
         return;
@@ -79,6 +89,10 @@ void Button::draw() {
 bool Button::record(DrawRecorder& out) {
     if (typeid(*this) != typeid(Button))
         return false;
+    const char* states[2];
+    lookStates(states);
+    StateLook hover(*this, states[0], {{"fontColor", &fontColor}});
+    StateLook press(*this, states[1], {{"fontColor", &fontColor}});
     recordQuad(out);
     recordText(out);
     recordBevel(out);

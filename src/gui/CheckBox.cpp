@@ -6,6 +6,7 @@
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ImmediateRecorder.h"
+#include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/RecordedShapes.h"
@@ -65,6 +66,11 @@ float CheckBox::textRoom() const {
 }
 
 void CheckBox::describe(DrawRecorder& out) {
+    // Hovered over checked: the hover section's values win where both give one.
+    StateLook checkedLook(*this, checked ? "checked" : nullptr,
+                          {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
+    StateLook hoverLook(*this, hoveredElement == this ? "hover" : nullptr,
+                        {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
     const float p = pixelSize, s = boxSize();
     const float top = snapToPixel((height - s) * 0.5f), bottom = top + s;
     RecordedVertex quads[12];

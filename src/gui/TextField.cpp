@@ -231,6 +231,8 @@ bool TextField::record(DrawRecorder& out) {
 
 void TextField::describe(DrawRecorder& out) {
     adoptOutsideText();
+    StateLook focusLook(*this, focusElement == this ? "focus" : nullptr,
+                        {{"fontColor", &fontColor}, {"frameColor", &frameColor}});
     recordQuad(out);
     const float p = pixelSize, w = width, h = height;
     RecordedVertex frame[16];

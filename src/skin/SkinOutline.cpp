@@ -7,6 +7,7 @@
 #include "files/XmlReport.h"
 #include "skin/SkinDocumentOutline.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/style/SkinStore.h"
 
 #include <tinyxml.h>
 #include <unordered_map>
@@ -52,7 +53,7 @@ bool outlineSkin(const char* file, const TiXmlElement& element, bool first,
     outline.skin = placeOf(name, element);
     for (const TiXmlElement* section = element.FirstChildElement(); section;
          section = section->NextSiblingElement())
-        outline.sections.push_back(placeOf(section->ValueStr(), *section));
+        outline.sections.push_back(placeOf(skinSectionName(*section), *section));
     return true;
 }
 
@@ -83,6 +84,15 @@ std::vector<SkinOutline> outlineSkinFile(const char* fileName) {
         return {};
     std::vector<const TiXmlElement*> elements;
     return outlineSkinDocument(fileName, document, elements);
+}
+
+bool isStyleClassSection(const TiXmlElement& section) {
+    return section.ValueStr() == "style" && section.Attribute("class");
+}
+
+std::string skinSectionName(const TiXmlElement& section) {
+    return isStyleClassSection(section) ? styleClassSection(section.Attribute("class"))
+                                        : section.ValueStr();
 }
 
 }  // namespace trellis

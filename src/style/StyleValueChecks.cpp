@@ -23,6 +23,8 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"v1", StyleKind::Real},
         {"fontColor", StyleKind::Color},
         {"fontSize", StyleKind::FontSize},
+        {"borderColor", StyleKind::Color},
+        {"blend", StyleKind::Unsigned},
         // Text fields and scrolling panels.
         {"caretColor", StyleKind::Color},
         {"selectionColor", StyleKind::Color},

@@ -22,6 +22,11 @@ public:
     // Where it rests: the pressed look's one-pixel shift does not move it from under the pointer.
     void hitOrigin(float& hitX, float& hitY) const override;
 
+    // The states whose skin sections change its look now, weakest first ("hover", then
+    // "pressed"); unused entries are null. An element that cannot be used would put "disabled"
+    // last, above the others.
+    void lookStates(const char* (&states)[2]) const;
+
     bool pressed = false;  // shown pressed
 
 protected:
