@@ -86,15 +86,14 @@ void DialogueChecks::checkName(const TiXmlElement& xml, const GuiElement& elemen
         reportAtPlace(fileName, here, Severity::Warning,
                       "duplicate element name " + quoted(name) + where + ": this <" +
                           xml.ValueStr() +
-                          "> is built, but the name stays with the first; both share one style "
-                          "section");
+                          "> is built, but the name stays with the first while it lives");
     }
     firstByName.emplace(name, here);
     if (isSkinClassName(name) || name == element.skinClass)
         reportAtPlace(fileName, here, Severity::Warning,
                       "element name " + quoted(name) +
-                          " is also a skin class: its attributes go into the style section of "
-                          "every element of that class");
+                          " is also a skin class: the skin's section of that class styles it "
+                          "as its own");
 }
 
 void DialogueChecks::checkUnread(const TiXmlElement& xml, const XmlAttributes& attributes,

@@ -21,8 +21,11 @@ void setSkinAttribute(const char* section, const char* attribute, const char* va
     skinStore[section][attribute] = value;
 }
 
-SkinSections::SkinSections(const SkinStore& store, const std::string& name, const char* skinClass)
+SkinSections::SkinSections(const SkinStore& store, const std::string& name, const char* skinClass,
+                           const SkinSection* own)
     : log(SkinLookupLog::noting(name)) {
+    if (own)
+        sections[count++] = own;
     auto consult = [&](const std::string& sectionName) {
         auto found = store.find(sectionName);
         if (found != store.end())

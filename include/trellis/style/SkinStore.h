@@ -21,19 +21,21 @@ extern SkinStore skinStore;  // the one store; constructed before main
 void setSkinAttribute(const char* section, const char* attribute, const char* value);
 
 // The sections that one element's lookups consult, found once so that a run of lookups (an
-// applySkin) does not find them again for every attribute: the element's own name, its skin
-// class, then "global". Valid until the store next changes.
+// applySkin) does not find them again for every attribute: the element's own styles (those its
+// dialogue file gave it), its name's section, its skin class, then "global". Valid until the
+// store next changes.
 class SkinSections {
 public:
-    // The sections of an element named name of skin class skinClass.
-    SkinSections(const SkinStore& store, const std::string& name, const char* skinClass);
+    // The sections of an element named name of skin class skinClass, with own styles if given.
+    SkinSections(const SkinStore& store, const std::string& name, const char* skinClass,
+                 const SkinSection* own = nullptr);
 
     // The value of attribute in the first section holding it, or null. With accept, a value that
     // accept refuses counts as absent from its section.
     const char* find(const char* attribute, bool (*accept)(const char* value) = nullptr) const;
 
 private:
-    const SkinSection* sections[3] = {};  // name, skin class, "global"; those that exist
+    const SkinSection* sections[4] = {};  // own, name, skin class, "global"; those that exist
     int count = 0;
     SkinLookupLog* log = nullptr;  // notes each attribute asked for, while a loader listens
 };
