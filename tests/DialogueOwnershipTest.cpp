@@ -44,8 +44,10 @@ struct DialogueOwnership : ::testing::Test {
 // Each step of a session with two dialogues that both name a button "ok", and the colours each
 // "ok" shows afterwards (after a re-skin too), with the one that findElement names.
 TEST_F(DialogueOwnership, SameNamesInTwoDialoguesStayApart) {
-    LoadedDialogue first = load("a.xml", "<button name='ok' bgColor='aa0000ff' fontColor='00aa00ff'/>");
-    LoadedDialogue second = load("b.xml", "<window name='w'><button name='ok' bgColor='0000bbff'/></window>");
+    LoadedDialogue first =
+        load("a.xml", "<button name='ok' bgColor='aa0000ff' fontColor='00aa00ff'/>");
+    LoadedDialogue second =
+        load("b.xml", "<window name='w'><button name='ok' bgColor='0000bbff'/></window>");
     Button *a = okOf(first), *b = okOf(second);
     ASSERT_TRUE(a && b && a != b);
     EXPECT_EQ(first.findElement("w"), nullptr) << "a dialogue looks only within itself";

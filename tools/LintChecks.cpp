@@ -3,6 +3,7 @@
 #include "Lint.h"
 
 #include "diagnostics/NameSuggestion.h"
+#include "dialogue/ElementTagTable.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
@@ -112,6 +113,9 @@ std::vector<Diagnostic> lintFiles(const LintRequest& request) {
     static int receiver;  // a callback fires only with a receiver; these never fire
     for (const std::string& name : request.callbacks)
         registerCallback(name.c_str(), ignoreEvent, &receiver);
+    // The program's own tags build plain elements here, whose attributes its classes read.
+    for (const std::string& tag : request.tags)
+        registerStandInTag(tag);
     fixScreenUnitsFor(kLintWidth, kLintHeight);
     std::vector<SkinOutline> skins;
     if (!request.skinFile.empty())

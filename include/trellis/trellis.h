@@ -60,6 +60,7 @@
 #include "trellis/skin/SkinOutline.h"
 
 #include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/dialogue/ElementTags.h"
 
 #include "trellis/render/DebugLines.h"
 #include "trellis/render/Renderer.h"

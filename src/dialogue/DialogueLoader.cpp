@@ -2,6 +2,7 @@
 #include "trellis/dialogue/DialogueLoader.h"
 
 #include "dialogue/DialogueChecks.h"
+#include "dialogue/ElementTagTable.h"
 #include "dialogue/XmlAttributes.h"
 #include "files/XmlFile.h"
 #include "gui/OwnStyles.h"
@@ -44,8 +45,9 @@ SkinSection attributeSection(const TiXmlElement& element) {
     return section;
 }
 
-// The element an XML element of tag stands for under parent, or null for a tag that builds
-// nothing. Constructor arguments are read through attributes, so that they count as read.
+// The element an XML element of tag stands for under parent (one of the program's tags too), or
+// null for a tag that builds nothing. Constructor arguments are read through attributes, so that
+// they count as read.
 GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const char* name,
                          GuiElement* parent) {
     if (std::strcmp(tag, "window") == 0)
@@ -72,7 +74,7 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new Column(name, parent);
     if (std::strcmp(tag, "grid") == 0)
         return new Grid(name, parent);
-    return nullptr;
+    return buildTaggedElement(tag, attributes, name, parent);
 }
 
 // Copies xml's attributes into its style section, builds its element under parent and loads its
