@@ -48,6 +48,7 @@
 #include "trellis/gui/TitleBar.h"
 #include "trellis/gui/Window.h"
 
+#include "trellis/layout/Build.h"
 #include "trellis/layout/Column.h"
 #include "trellis/layout/Container.h"
 #include "trellis/layout/Grid.h"
