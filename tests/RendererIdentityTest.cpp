@@ -5,6 +5,7 @@
 // reuse: changes made through the public fields show in the very next frame.
 #include "files/PngFile.h"
 #include "font/FontTexture.h"
+#include "support/DescribedElement.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
 #include "trellis/dialogue/DialogueLoader.h"
@@ -82,17 +83,9 @@ struct LeakyButton : Button {
 
 // An element of the application's own that records its look (a clipped swatch with a frame, a
 // diagonal and a caption), so that every renderer draws it, a core context's too.
-struct Swatch : GuiElement {
-    Swatch(GuiElement* parent, float x, float y) : GuiElement("", parent, x, y, 14, 6) {}
-    void draw() override {
-        ImmediateRecorder now;
-        describe(now);
-    }
-    bool record(DrawRecorder& out) override {
-        describe(out);
-        return true;
-    }
-    void describe(DrawRecorder& out) {
+struct Swatch : DescribedElement {
+    Swatch(GuiElement* parent, float x, float y) : DescribedElement("", parent, x, y, 14, 6) {}
+    void describe(DrawRecorder& out) override {
         RecordedVertex v[8];
         rectVertices(0, 0, width, height, Color{{40, 120, 200, 255}}, v);
         out.quads(v, 4, false);

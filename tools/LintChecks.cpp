@@ -4,6 +4,7 @@
 
 #include "LintText.h"
 #include "diagnostics/NameSuggestion.h"
+#include "dialogue/ElementTagTable.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
@@ -128,6 +129,9 @@ std::vector<Diagnostic> lintFiles(const LintRequest& request) {
     static int receiver;  // a callback fires only with a receiver; these never fire
     for (const std::string& name : request.callbacks)
         registerCallback(name.c_str(), ignoreEvent, &receiver);
+    // The program's own tags build plain elements here, whose attributes its classes read.
+    for (const std::string& tag : request.tags)
+        registerStandInTag(tag);
     fixScreenUnitsFor(kLintWidth, kLintHeight);
     // The font the program would read: the one given, or the default in the working directory.
     struct stat status;

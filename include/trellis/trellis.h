@@ -54,6 +54,7 @@
 #include "trellis/gui/Utf8Text.h"
 #include "trellis/gui/Window.h"
 
+#include "trellis/layout/Build.h"
 #include "trellis/layout/Column.h"
 #include "trellis/layout/Container.h"
 #include "trellis/layout/Grid.h"
@@ -66,6 +67,7 @@
 #include "trellis/skin/SkinOutline.h"
 
 #include "trellis/dialogue/DialogueLoader.h"
+#include "trellis/dialogue/ElementTags.h"
 
 #include "trellis/render/DebugLines.h"
 #include "trellis/render/Renderer.h"

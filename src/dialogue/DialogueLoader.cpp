@@ -2,8 +2,10 @@
 #include "trellis/dialogue/DialogueLoader.h"
 
 #include "dialogue/DialogueChecks.h"
+#include "dialogue/ElementTagTable.h"
 #include "dialogue/XmlAttributes.h"
 #include "files/XmlFile.h"
+#include "gui/OwnStyles.h"
 #include "gui/PictureLoad.h"
 #include "style/SkinLookupLog.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
@@ -26,6 +28,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <tinyxml.h>
 #include <vector>
 
@@ -33,22 +36,18 @@ namespace trellis {
 
 namespace {
 
-// Every attribute of a named element goes into the section of its name, so that its style
-// outranks the skin's class and "global" sections. An unnamed element keeps no section, and
-// neither does one whose name is empty: it would land in the empty-named section that every
-// title bar and close button reads, and restyle them all.
-void copyIntoSkinSection(const TiXmlElement& element, const char* name) {
-    if (!name || !*name)
-        return;
-    // setSkinAttribute for each attribute, with the section found once.
-    SkinSection& section = skinStore[name];
+// The attributes of element, as a style section.
+SkinSection attributeSection(const TiXmlElement& element) {
+    SkinSection section;
     for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute;
          attribute = attribute->Next())
         section[attribute->NameTStr()] = attribute->ValueStr();
+    return section;
 }
 
-// The element an XML element of tag stands for under parent, or null for a tag that builds
-// nothing. Constructor arguments are read through attributes, so that they count as read.
+// The element an XML element of tag stands for under parent (one of the program's tags too), or
+// null for a tag that builds nothing. Constructor arguments are read through attributes, so that
+// they count as read.
 GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const char* name,
                          GuiElement* parent) {
     if (std::strcmp(tag, "window") == 0)
@@ -75,7 +74,7 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new Column(name, parent);
     if (std::strcmp(tag, "grid") == 0)
         return new Grid(name, parent);
-    return nullptr;
+    return buildTaggedElement(tag, attributes, name, parent);
 }
 
 BuiltElementObserver& builtElementObserver() {
@@ -89,7 +88,13 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
                         DialogueChecks* checks) {
     const XmlAttributes attributes(xml, fileName, checks != nullptr);
     const char* name = attributes.find("name");
-    copyIntoSkinSection(xml, name);
+    // Every attribute of a named element becomes its own style, read before the skin's sections
+    // of its name, class and "global", and gone with the element: another dialogue's element of
+    // the same name reads its own. An unnamed element keeps none, and neither does one whose
+    // name is empty: the empty name is every title bar's and close button's.
+    std::optional<OwnStylesForNext> ownStyles;
+    if (name && *name)
+        ownStyles.emplace(name, attributeSection(xml));
     // Which attributes the new element's skin asks its own section for.
     std::unique_ptr<SkinLookupLog> skinLookups;
     if (checks && name && *name)

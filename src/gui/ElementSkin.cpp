@@ -1,13 +1,15 @@
 // Skin lookups for one element, and its state looks.
 #include "trellis/gui/ElementSkin.h"
 
+#include "gui/OwnStyles.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/style/SkinValues.h"
 
 namespace trellis {
 
 SkinSections skinSectionsOf(const SkinStore& store, const GuiElement& element, const char* state) {
-    return SkinSections(store, element.name, element.skinClass, element.styleClasses, state);
+    return SkinSections(store, element.name, element.skinClass, element.styleClasses, state,
+                        ownStylesOf(element));
 }
 
 const char* findSkinAttribute(SkinStore& store, const GuiElement& element, const char* attribute) {

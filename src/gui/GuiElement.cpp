@@ -1,6 +1,7 @@
 // The base element: construction, geometry, drawing, skinning, attributes and events.
 #include "trellis/gui/GuiElement.h"
 
+#include "gui/OwnStyles.h"
 #include "gui/Picture.h"
 
 #include "trellis/gui/AttributeSource.h"
@@ -57,6 +58,7 @@ GuiElement::GuiElement(const char* name, GuiElement* parent, float x, float y, f
     if (parent)
         parent->addChild(this);
     registerElement(this);
+    adoptOwnStyles(*this);
     this->x = snapToPixel(this->x);
     this->width = snapToPixel(this->width);
     this->y = snapToPixel(this->y);
@@ -69,6 +71,7 @@ GuiElement::~GuiElement() {
     if (parent)
         parent->removeChild(this);
     unregisterElement(this);
+    forgetOwnStyles(*this);
     deleteDescendants();
 }
 

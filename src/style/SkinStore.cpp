@@ -59,19 +59,29 @@ std::string stateSection(const std::string& section, const char* state) {
 }
 
 SkinSections::SkinSections(const SkinStore& store, const std::string& name, const char* skinClass,
-                           const std::string& styleClasses, const char* state)
+                           const std::string& styleClasses, const char* state,
+                           const SkinSection* own)
     : log(SkinLookupLog::noting(name)) {
+    auto consultState = [&](const std::string& sectionName) {
+        if (!state)
+            return;
+        auto inState = store.find(stateSection(sectionName, state));
+        if (inState != store.end())
+            sections.push_back({&inState->second, true});
+    };
     auto consult = [&](const std::string& sectionName) {
-        if (state) {
-            auto inState = store.find(stateSection(sectionName, state));
-            if (inState != store.end())
-                sections.push_back({&inState->second, true});
-        }
+        consultState(sectionName);
         auto found = store.find(sectionName);
         if (found != store.end())
             sections.push_back({&found->second, false});
     };
-    consult(name);
+    // The element's own styles rank with its name's section, below the name's state looks.
+    consultState(name);
+    if (own)
+        sections.push_back({own, false});
+    auto named = store.find(name);
+    if (named != store.end())
+        sections.push_back({&named->second, false});
     if (!styleClasses.empty()) {
         // A later class in the list outranks an earlier one, as later CSS rules do.
         std::istringstream words(styleClasses);

@@ -1,5 +1,6 @@
-// Skin lookups for one element: its name's section, its style classes', its skin class's, then
-// "global"; and the look of an element in a state ("hover", "pressed", ...).
+// Skin lookups for one element: its own styles from its dialogue file, its name's section, its
+// style classes', its skin class's, then "global"; and the look of an element in a state
+// ("hover", "pressed", ...).
 #pragma once
 
 #include "trellis/style/Color.h"
@@ -17,7 +18,8 @@ class GuiElement;
 SkinSections skinSectionsOf(const SkinStore& store, const GuiElement& element,
                             const char* state = nullptr);
 
-// The value of attribute for element: its name section, then its skin class, then "global".
+// The value of attribute for element: its own styles, its name section, its skin class, then
+// "global".
 // Null when none holds it. The text stays valid until the store next changes.
 const char* findSkinAttribute(SkinStore& store, const GuiElement& element, const char* attribute);
 

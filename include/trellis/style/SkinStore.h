@@ -39,16 +39,19 @@ std::string stateSection(const std::string& section, const char* state);
 
 // The sections that one element's lookups consult, found once so that a run of lookups (an
 // applySkin) does not find them again for every attribute, in this order: the element's own
-// name, its style classes (the last one listed first), its skin class, then "global". With a
-// state ("hover"), each of the name, style class and skin class sections is preceded by its
-// state section ("okButton:hover", ".heading:hover", "button:hover"). Valid until the store
-// next changes.
+// styles (those its dialogue file gave it), its own name, its style classes (the last one listed
+// first), its skin class, then "global". With a state ("hover"), each of the name, style class
+// and skin class sections is preceded by its state section ("okButton:hover", ".heading:hover",
+// "button:hover"); the name's state section comes before the element's own styles too. Valid
+// until the store next changes.
 class SkinSections {
 public:
     // The sections of an element named name of skin class skinClass, with the style classes
-    // listed in styleClasses (separated by white space), in state when state is not null.
+    // listed in styleClasses (separated by white space), in state when state is not null, with
+    // own styles if given.
     SkinSections(const SkinStore& store, const std::string& name, const char* skinClass,
-                 const std::string& styleClasses = std::string(), const char* state = nullptr);
+                 const std::string& styleClasses = std::string(), const char* state = nullptr,
+                 const SkinSection* own = nullptr);
 
     // The value of attribute in the first section holding it, or null. With accept, a value that
     // accept refuses counts as absent from its section.
