@@ -27,7 +27,8 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns",      "overflow",    "wrap"};
+        "padding",     "spacing",     "columns",      "overflow",    "wrap",
+        "multiple",    "selected",    "context",     "onSelect"};
     return known;
 }
 
@@ -37,7 +38,9 @@ bool isKnownAttribute(const std::string& name) {
 
 // The tags that build an element: an unknown one is most likely a typo of one of them.
 const char* const kElementTags[] = {"window", "button", "textfield", "panel", "label",
-                                    "checkbox", "slider", "image", "row", "column", "grid"};
+                                    "checkbox", "slider", "image", "row", "column", "grid",
+                                    "listbox",  "item",   "tabs",  "tab", "menubar",
+                                    "menu",     "separator"};
 
 // The hint naming the attribute that an unknown name most likely meant: one that the element
 // read, that some element reads, or that a skin reads.
@@ -71,6 +74,10 @@ void DialogueChecks::built(const TiXmlElement& xml, const XmlAttributes& attribu
                            const GuiElement& element, const SkinLookupLog* skinLookups) {
     checkName(xml, element);
     checkUnread(xml, attributes, skinLookups);
+}
+
+void DialogueChecks::itemRead(const TiXmlElement& xml, const XmlAttributes& attributes) {
+    checkUnread(xml, attributes, nullptr);
 }
 
 void DialogueChecks::checkName(const TiXmlElement& xml, const GuiElement& element) {

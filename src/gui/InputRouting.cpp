@@ -168,6 +168,10 @@ bool routeKey(int key, bool pressed) {
         heldModifiers = pressed ? heldModifiers | bit : heldModifiers & ~bit;
     bool consumed =
         focusElement && (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key));
+    // A press the focus element leaves goes up through its holders (tabs switching pages).
+    for (GuiElement* holder = focusElement ? focusElement->parent : nullptr;
+         pressed && !consumed && holder; holder = holder->parent)
+        consumed = holder->onKeyDown(key);
     // Without focusable elements Tab stays an ordinary key, left to the application.
     if (!consumed && pressed && key == kKeyTab)
         consumed = moveKeyboardFocus((heldModifiers & kModShift) == 0);
