@@ -9,7 +9,7 @@
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
-#include "trellis/gui/PopupShield.h"
+#include "trellis/gui/MenuBar.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
@@ -22,10 +22,6 @@
 namespace trellis {
 
 namespace {
-
-void closeMenu(void* menu, CallbackSender*) {
-    static_cast<Menu*>(menu)->close();
-}
 
 // A right click on the holder of a context menu: opens it at the pointer.
 void openAtPointer(void* menu, CallbackSender*) {
@@ -42,13 +38,12 @@ Menu::Menu(const char* name, GuiElement* parent, const char* text)
 }
 
 Menu::~Menu() {
-    // Deleted while open (with the root, say): the shield goes too, the menu goes nowhere.
-    if (!shield)
-        return;
-    delete shield;
-    shield = nullptr;
-    // Its holder (a menu bar) still counts it as its own.
-    home->removeChild(this);
+    // Deleted while open: out of the root first, then out of its holder's count (a menu bar
+    // still counts it as its own).
+    if (opened && parent)
+        parent->removeChild(this);
+    if (opened && home)
+        home->removeChild(this);
 }
 
 void Menu::applySkin(SkinStore& store) {
@@ -125,9 +120,9 @@ void Menu::open(float screenX, float screenY) {
     moving = true;
     home->removeChild(this);
     moving = false;
-    // The shield first, then the menu above it: the newest child is drawn last and hit first.
-    shield = new PopupShield({closeMenu, this});
+    // The newest child is drawn last and hit first.
     rootElement->addChild(this);
+    opened = true;
     fitSize();
     // Kept on the interface where it can be.
     const float right = layoutAreaWidth(), bottom = layoutAreaHeight();
@@ -142,15 +137,21 @@ void Menu::open(float screenX, float screenY) {
 void Menu::close() {
     if (!isOpen())
         return;
-    PopupShield* gone = shield;
-    shield = nullptr;
-    delete gone;
+    opened = false;
     visible = false;
+    if (!home) {
+        if (focusElement == this)
+            focusElement = nullptr;
+        refreshHover();
+        return;
+    }
     if (parent)
         parent->removeChild(this);
     moving = true;
     home->addChild(this);
     moving = false;
+    if (auto* bar = dynamic_cast<MenuBar*>(home))
+        bar->menuClosed(this);
     if (focusElement == this || !focusElement)
         focusElement = home->isFocusable() ? home : nullptr;
     refreshHover();
@@ -193,6 +194,23 @@ size_t Menu::nextCommand(size_t from, int direction) const {
             return at;
     }
     return kNone;
+}
+
+bool Menu::containsPoint(float px, float py) {
+    return opened || GuiElement::containsPoint(px, py);
+}
+
+void Menu::onMouseDown(int button) {
+    GuiElement::onMouseDown(button);
+    float originX = 0, originY = 0;
+    elementScreenPosition(this, originX, originY);
+    const float localX = pointerX - originX, localY = pointerY - originY;
+    if (localX < 0 || localY < 0 || localX >= width || localY >= height)
+        close();
+}
+
+bool Menu::onScroll(float, float) {
+    return opened;
 }
 
 void Menu::onClick(int button) {

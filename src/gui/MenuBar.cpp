@@ -26,8 +26,13 @@ MenuBar::MenuBar(const char* name, GuiElement* parent, float x, float y, float w
 }
 
 MenuBar::~MenuBar() {
-    for (Menu* menu : owned)
-        menu->close();
+    if (opened)
+        opened->forgetHolder();
+}
+
+void MenuBar::menuClosed(const Menu* menu) {
+    if (menu == opened)
+        opened = nullptr;
 }
 
 void MenuBar::applySkin(SkinStore& store) {
@@ -55,12 +60,20 @@ void MenuBar::removeChild(GuiElement* child) {
     GuiElement::removeChild(child);
     // A menu being destroyed is no Menu any more by now; one opening only moves to the root.
     const auto* menu = dynamic_cast<const Menu*>(child);
-    if (!menu || !menu->isMoving())
+    if (!menu || !menu->isMoving()) {
         owned.erase(std::remove(owned.begin(), owned.end(), child), owned.end());
+        if (child == opened)
+            opened = nullptr;
+    }
 }
 
 std::vector<Menu*> MenuBar::menus() const {
-    std::vector<Menu*> all = owned;
+    // Menus deleted with the tree's teardown told no one: only those still here or open count.
+    std::vector<Menu*> all;
+    const std::vector<GuiElement*>& here = children.oldestFirst();
+    for (Menu* menu : owned)
+        if (menu == opened || std::find(here.begin(), here.end(), menu) != here.end())
+            all.push_back(menu);
     // Menus that arrived since last asked join in the order they came.
     for (GuiElement* child : children.oldestFirst())
         if (auto* menu = dynamic_cast<Menu*>(child);
@@ -100,6 +113,7 @@ void MenuBar::openMenu(size_t index) {
     for (Menu* menu : all)
         menu->close();
     lit = index;
+    opened = all[index];
     float originX = 0, originY = 0;
     elementScreenPosition(this, originX, originY);
     all[index]->open(originX + titleEdges()[index], originY + height);

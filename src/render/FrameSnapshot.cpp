@@ -13,7 +13,6 @@
 #include "trellis/gui/Menu.h"
 #include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
-#include "trellis/gui/PopupShield.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TabPage.h"
@@ -172,8 +171,8 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[0] = m->highlightColor;
         n.moreColors[1] = m->separatorColor;
         text = &m->text;
-    } else if (type == typeid(TabPage) || type == typeid(PopupShield)) {
-        // A container, and a shield that draws nothing: the fields above hold all they draw.
+    } else if (type == typeid(TabPage)) {
+        // A container: its quad alone, which the fields above hold.
     } else if (type == typeid(Image)) {
         n.picture = static_cast<Image*>(e)->shownPicture();
     } else if (type == typeid(Panel)) {

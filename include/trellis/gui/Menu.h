@@ -9,8 +9,6 @@
 
 namespace trellis {
 
-class PopupShield;
-
 // One line of a menu: a command and what it runs, or a gap between groups.
 struct MenuEntry {
     std::string text;  // what the line shows
@@ -18,8 +16,8 @@ struct MenuEntry {
     bool separator = false;  // a gap, not a command
 };
 
-// Hidden until opened; open, it lies over everything, at the root, and any press outside it
-// closes it. Up and Down move the highlight (skipping gaps), Enter or a click chooses, Escape
+// Hidden until opened; open, it lies over everything as the root's newest child and takes
+// every press and wheel turn, so that one outside it closes it and reaches nothing else. Up and Down move the highlight (skipping gaps), Enter or a click chooses, Escape
 // closes; Left and Right go to the neighbouring menu of its menu bar. With context="1" it opens
 // at the pointer at a right click on the element that holds it. Skinned as "menu": bgColor,
 // fontColor, fontSize, highlightColor, separatorColor.
@@ -38,7 +36,10 @@ public:
     void applySkin(SkinStore& store) override;  // the colours and sizes above
     // Takes <item text="..." onSelect="..."/> and <separator/>.
     bool loadItem(const char* tag, const AttributeSource& item) override;
+    bool containsPoint(float px, float py) override;  // open: everywhere; closed: as usual
+    void onMouseDown(int button) override;  // outside it: closes
     void onClick(int button) override;      // chooses the line under the pointer
+    bool onScroll(float dx, float dy) override;  // taken while open
     bool onKeyDown(int key) override;       // Up, Down, Home, End, Enter, Escape, Left, Right
     bool isFocusable() const override;      // true: the open menu has the keys
 
@@ -51,9 +52,11 @@ public:
     // command highlighted; the focus moves to it, and back to its holder when it closes.
     void open(float screenX, float screenY);
     void close();                          // hides it where it came from; nothing if closed
-    bool isOpen() const { return shield != nullptr; }  // whether it is open
+    bool isOpen() const { return opened; }  // whether it is open
     bool isMoving() const { return moving; }  // between its holder and the root just now
     GuiElement* holder() const { return isOpen() ? home : parent; }  // where it belongs
+    // Its holder is going: open, it stays at the root, and closed, hidden there.
+    void forgetHolder() { home = nullptr; }
     // Chooses line index: closes, then fires its command. False for a gap or no line.
     bool choose(size_t index);
     size_t highlighted() const;            // the line under the pointer, else the keys' line
@@ -78,7 +81,7 @@ private:
     std::vector<MenuEntry> lines;
     size_t keyLine = kNone;           // the line the keys highlighted
     GuiElement* home = nullptr;       // the parent it returns to when it closes
-    PopupShield* shield = nullptr;    // while open
+    bool opened = false;
     bool moving = false;
 };
 

@@ -23,7 +23,7 @@ public:
     bool record(DrawRecorder& out) override;  // what draw draws, for a plain MenuBar
     void loadAttributes(const AttributeSource& element) override;  // adds fontSize, fontColor
     void applySkin(SkinStore& store) override;  // the colours and sizes above
-    ~MenuBar() override;  // closes its open menu, so that it goes with the bar
+    ~MenuBar() override;  // its open menu stays, holderless, at the root
     void addChild(GuiElement* child) override;  // a Menu learns its neighbours
     void removeChild(GuiElement* child) override;  // forgets a menu unless it is only opening
     void onMouseDown(int button) override;  // left on a title: opens its menu
@@ -33,6 +33,7 @@ public:
     // The menus, oldest first, open ones included (an open menu lies at the root meanwhile).
     std::vector<Menu*> menus() const;
     void openMenu(size_t index);                  // opens that menu under its title
+    void menuClosed(const Menu* menu);            // its open menu closed
     size_t titleAt(float localX) const;           // the menu whose title is there, or none
     size_t highlighted() const { return lit; }    // the title the keys are on
     const std::string& titles();                  // every title, one a line (what it shows)
@@ -47,7 +48,10 @@ private:
     std::vector<float> titleEdges() const;  // the left edges of the titles, and their end
     static void neighbourOf(Menu* menu, int direction);
 
-    std::vector<Menu*> owned;  // every menu, whether it lies here now or at the root
+    // Every menu in order, whether it lies here now or at the root; only those among the
+    // children or open are still alive.
+    std::vector<Menu*> owned;
+    Menu* opened = nullptr;  // its menu now open at the root
     size_t lit = 0;
     std::string joinedTitles;
 };
