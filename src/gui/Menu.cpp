@@ -32,7 +32,7 @@ void openAtPointer(void* menu, CallbackSender*) {
 
 Menu::Menu(const char* name, GuiElement* parent, const char* text)
     : GuiElement(name, parent, 0, 0, 1, 1), text(text ? text : "") {
-    skinClass = "menu";
+    skinClass = "popupmenu";
     visible = false;
     Menu::applySkin(skinStore);
 }

@@ -9,7 +9,7 @@ const std::vector<std::string>& skinClassNames() {
     static const std::vector<std::string> names = {
         "global",   "button", "title", "window", "textfield", "panel", "label",
         "checkbox", "slider", "image", "row",    "column",    "grid",
-        "listbox",  "tabs",   "tab",   "menubar", "menu"};
+        "listbox",  "tabs",   "tab",   "menubar", "popupmenu"};
     return names;
 }
 

@@ -19,7 +19,8 @@ struct MenuEntry {
 // Hidden until opened; open, it lies over everything as the root's newest child and takes
 // every press and wheel turn, so that one outside it closes it and reaches nothing else. Up and Down move the highlight (skipping gaps), Enter or a click chooses, Escape
 // closes; Left and Right go to the neighbouring menu of its menu bar. With context="1" it opens
-// at the pointer at a right click on the element that holds it. Skinned as "menu": bgColor,
+// at the pointer at a right click on the element that holds it. Skinned as "popupmenu" (so that
+// the common element name "menu" stays free): bgColor,
 // fontColor, fontSize, highlightColor, separatorColor.
 class Menu : public GuiElement, public ItemHolder {
 public:

@@ -43,8 +43,8 @@ public:
 
     float fontSize = 2.0f;                        // the titles' size
     Color fontColor{{0, 0, 0, 255}};              // the titles
-    Color tabColor{{170, 170, 170, 255}};         // a title's background
-    Color activeTabColor{{230, 230, 230, 255}};   // the current page's title
+    Color tabColor{{90, 90, 100, 255}};           // a title's background
+    Color activeTabColor{{70, 130, 200, 255}};    // the current page's title
     Color focusColor;                             // the focus frame
     Callback changeCallback;                      // another page is shown
 
