@@ -152,12 +152,13 @@ TEST_F(TabsAndMenus, MenusChooseByMouseAndKeysAndCloseAsAsked) {
     }
     // Open, a menu lies over everything, its first line lit, and leaves no trace when closed.
     bar->highlightColor = Color{{200, 0, 200, 255}};
+    static_cast<Menu*>(elementRegistry.at("file"))->highlightColor = Color{{0, 200, 90, 255}};
     clickAt(titleX(barTitle, 0), 12);
     Menu* file = openMenu();
     ASSERT_TRUE(file);
     const PixelBox lit = boxOf(drawn(), file->highlightColor);
     EXPECT_EQ(std::pair(lit.left, lit.top),
-              std::pair(int(std::lround(file->x / pixelSize)), lineY(file, 0) - 
+              std::pair(int(std::lround(file->x / pixelSize)), lineY(file, 0) -
                         int(std::lround(file->lineHeight() / pixelSize / 2))));
     tap(kKeyEscape);
     EXPECT_EQ(boxOf(drawn(), file->highlightColor).count, 0);
