@@ -18,6 +18,7 @@
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/ListBox.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -610,6 +611,9 @@ TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
     Panel* panel = scrolledPanel(w, 70, 30);
     GuiElement* inPanel = panel->children.oldestFirst().front();
     auto* outside = new Button("", buttons[15], "outside its parent", 20, 60, 25, 2);
+    auto* list = new ListBox("", w, 100, 30, 20, 12);
+    list->setItems(std::vector<std::string>(5000, "An item"));
+    list->select(3);
     expectIdentical("first frame");
     EXPECT_EQ(expectIdentical("unchanged"), Path::Copied);
     TextElement* title = w->titleBar;
@@ -678,6 +682,13 @@ TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
              panel->thumbColor = Color{{0, 0, 250, 255}};
          }},
         {"panel content", [&] { inPanel->height += 12; }},
+        {"list selection", [&] { list->select(4); }},
+        {"list scroll", [&] { list->scrollTo(40); }},
+        {"list items", [&] { list->setItems({"Other", "items"}); }},
+        {"list colour",
+         [&] {
+             list->selectionColor = Color{{0, 250, 0, 255}};
+         }},
     };
     int repaired = 0;
     for (const auto& c : changes) {

@@ -28,7 +28,8 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns",     "overflow",     "wrap"};
+        "padding",     "spacing",     "columns",      "overflow",    "wrap",
+        "multiple",    "selected",    "context",     "onSelect"};
     return known;
 }
 
@@ -71,6 +72,10 @@ void DialogueChecks::built(const TiXmlElement& xml, const XmlAttributes& attribu
     // A stand-in's attributes are read by a class the checker does not have.
     if (!isStandInTag(xml.Value()))
         checkUnread(xml, attributes, skinLookups);
+}
+
+void DialogueChecks::itemRead(const TiXmlElement& xml, const XmlAttributes& attributes) {
+    checkUnread(xml, attributes, nullptr);
 }
 
 void DialogueChecks::checkName(const TiXmlElement& xml, const GuiElement& element) {

@@ -13,10 +13,16 @@
 #include "trellis/gui/CheckBox.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/Image.h"
+#include "trellis/gui/ItemHolder.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/ListBox.h"
+#include "trellis/gui/Menu.h"
+#include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Slider.h"
+#include "trellis/gui/TabPage.h"
+#include "trellis/gui/Tabs.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
 #include "trellis/layout/Column.h"
@@ -66,6 +72,16 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new CheckBox(name, parent, nullptr, 0, 0, 10, 2.5f);
     if (std::strcmp(tag, "slider") == 0)
         return new Slider(name, parent, 0, 0, 10, 2);
+    if (std::strcmp(tag, "listbox") == 0)
+        return new ListBox(name, parent, 0, 0, 10, 10);
+    if (std::strcmp(tag, "tabs") == 0)
+        return new Tabs(name, parent, 0, 0, 20, 15);
+    if (std::strcmp(tag, "tab") == 0)
+        return new TabPage(name, parent, attributes.find("title"));
+    if (std::strcmp(tag, "menubar") == 0)
+        return new MenuBar(name, parent, 0, 0, 40, 2.5f);
+    if (std::strcmp(tag, "menu") == 0)
+        return new Menu(name, parent, attributes.find("text"));
     if (std::strcmp(tag, "image") == 0)
         return new Image(name, parent, 0, 0, 8, 8);
     if (std::strcmp(tag, "row") == 0)
@@ -118,6 +134,21 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
     return built;
 }
 
+// Hands the children of xml to holder as entries rather than elements; a tag it does not take is
+// reported as one that builds nothing.
+void loadItems(const TiXmlElement& xml, const char* fileName, ItemHolder& holder,
+               DialogueChecks* checks) {
+    for (const TiXmlElement* child = xml.FirstChildElement(); child;
+         child = child->NextSiblingElement()) {
+        const XmlAttributes attributes(*child, fileName, checks != nullptr);
+        const bool taken = holder.loadItem(child->Value(), attributes);
+        if (checks && taken)
+            checks->itemRead(*child, attributes);
+        else if (checks)
+            checks->skipped(*child);
+    }
+}
+
 }  // namespace
 
 void observeBuiltElements(BuiltElementObserver observer) {
@@ -152,9 +183,14 @@ bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElemen
         if (GuiElement* built = loadElement(*current, fileName, parent, checks.get())) {
             if (stack.empty())
                 topLevel.push_back(built);
-            stack.push_back(current);
-            parent = built;
-            current = current->FirstChildElement();
+            if (auto* holder = dynamic_cast<ItemHolder*>(built)) {
+                loadItems(*current, fileName, *holder, checks.get());
+                current = current->NextSiblingElement();
+            } else {
+                stack.push_back(current);
+                parent = built;
+                current = current->FirstChildElement();
+            }
         } else {
             current = current->NextSiblingElement();
         }

@@ -36,9 +36,10 @@ public:
 }  // namespace
 
 const std::vector<const char*>& builtInTags() {
-    static const std::vector<const char*> tags = {"window", "button",   "textfield", "panel",
-                                                  "label",  "checkbox", "slider",    "image",
-                                                  "row",    "column",   "grid"};
+    static const std::vector<const char*> tags = {
+        "window", "button", "textfield", "panel",   "label", "checkbox", "slider",
+        "image",  "row",    "column",    "grid",    "listbox", "item",   "tabs",
+        "tab",    "menubar", "menu",     "separator"};
     return tags;
 }
 

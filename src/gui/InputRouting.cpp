@@ -168,6 +168,12 @@ bool routeKey(int key, bool pressed) {
         heldModifiers = pressed ? heldModifiers | bit : heldModifiers & ~bit;
     bool consumed =
         focusElement && (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key));
+    // Ctrl+Tab that the focus element leaves goes up through its holders (tabs switching
+    // pages); other keys stay where they always went.
+    const bool controlTab = pressed && key == kKeyTab && (heldModifiers & kModControl) != 0;
+    for (GuiElement* holder = focusElement ? focusElement->parent : nullptr;
+         controlTab && !consumed && holder; holder = holder->parent)
+        consumed = holder->onKeyDown(key);
     // Without focusable elements Tab stays an ordinary key, left to the application.
     if (!consumed && pressed && key == kKeyTab)
         consumed = moveKeyboardFocus((heldModifiers & kModShift) == 0);

@@ -9,7 +9,8 @@ namespace trellis {
 const std::vector<std::string>& skinClassNames() {
     static const std::vector<std::string> names = {
         "global",   "button", "title", "window", "textfield", "panel", "label",
-        "checkbox", "slider", "image", "row",    "column",    "grid"};
+        "checkbox", "slider", "image", "row",    "column",    "grid",
+        "listbox",  "tabs",   "tab",   "menubar", "popupmenu"};
     return names;
 }
 

@@ -10,9 +10,14 @@
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/ListBox.h"
+#include "trellis/gui/Menu.h"
+#include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Slider.h"
+#include "trellis/gui/TabPage.h"
+#include "trellis/gui/Tabs.h"
 #include "trellis/gui/TextElement.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
@@ -122,6 +127,53 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[1] = f->selectionColor;
         n.moreColors[2] = f->frameColor;
         n.moreColors[3] = f->focusColor;
+    } else if (type == typeid(ListBox)) {
+        // Its items, selection and scroll are counted in its revision rather than copied: a
+        // list of any length costs the same here.
+        auto* l = static_cast<ListBox*>(e);
+        n.more[0] = float(l->revision() & 0xffffu);
+        n.more[1] = float(l->revision() >> 16);
+        n.more[2] = l->fontSize;
+        n.more[3] = l->barWidth;
+        n.border = l->selectionColor;
+        n.font = l->fontColor;
+        n.moreColors[0] = l->selectedFontColor;
+        n.moreColors[1] = l->barColor;
+        n.moreColors[2] = l->thumbColor;
+        n.moreColors[3] = l->focusColor;
+    } else if (type == typeid(Tabs)) {
+        auto* t = static_cast<Tabs*>(e);
+        n.more[0] = float(t->current());
+        n.fontSize = t->fontSize;
+        n.font = t->fontColor;
+        n.moreColors[0] = t->tabColor;
+        n.moreColors[1] = t->activeTabColor;
+        n.moreColors[2] = t->focusColor;
+        text = &t->titles();  // the strip shows its pages' titles
+    } else if (type == typeid(MenuBar)) {
+        auto* b = static_cast<MenuBar*>(e);
+        n.more[0] = float(b->highlighted());
+        n.fontSize = b->fontSize;
+        n.font = b->fontColor;
+        n.moreColors[0] = b->highlightColor;
+        n.moreColors[1] = b->focusColor;
+        // Which menu is open shows in the strip.
+        const std::vector<Menu*> menus = b->menus();
+        for (size_t i = 0; i < menus.size(); ++i)
+            if (menus[i]->isOpen())
+                n.more[1] = float(i + 1);
+        text = &b->titles();
+    } else if (type == typeid(Menu)) {
+        auto* m = static_cast<Menu*>(e);
+        n.more[0] = float(m->highlighted());
+        n.more[1] = float(m->entries().size());
+        n.fontSize = m->fontSize;
+        n.font = m->fontColor;
+        n.moreColors[0] = m->highlightColor;
+        n.moreColors[1] = m->separatorColor;
+        text = &m->text;
+    } else if (type == typeid(TabPage)) {
+        // A container: its quad alone, which the fields above hold.
     } else if (type == typeid(Image)) {
         n.picture = static_cast<Image*>(e)->shownPicture();
     } else if (type == typeid(Panel)) {

@@ -37,6 +37,12 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"checkColor", StyleKind::Color},
         {"trackColor", StyleKind::Color},
         {"fillColor", StyleKind::Color},
+        // List boxes, tabs and menus.
+        {"selectedFontColor", StyleKind::Color},
+        {"tabColor", StyleKind::Color},
+        {"activeTabColor", StyleKind::Color},
+        {"highlightColor", StyleKind::Color},
+        {"separatorColor", StyleKind::Color},
         // Containers, and the room around a text sized to its content.
         {"padding", StyleKind::Real},
         {"spacing", StyleKind::Real},

@@ -55,7 +55,8 @@ void onMouseButton(int button, int action);
 // Key handler: action 1 press, 0 release.
 void onKey(int key, int action);
 
-// Delivers one key event to the focus element; true when it consumed the key. A Tab press it
+// Delivers one key event to the focus element; true when it consumed the key. A Ctrl+Tab press
+// it does not consume goes to its parents in turn, until one consumes it. A Tab press it
 // does not consume moves the keyboard focus (backwards with Shift) when there is a focusable
 // element to move it to, and counts as consumed then. Modifier keys update heldModifiers.
 bool routeKey(int key, bool pressed);
