@@ -27,7 +27,9 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns",      "overflow",    "wrap"};
+        "padding",     "spacing",     "columns",     "overflow",     "wrap",
+        "visible",     "enabled",     "tooltip",     "modal",        "password",
+        "placeholder", "group",       "selected",    "image"};
     return known;
 }
 
@@ -36,8 +38,9 @@ bool isKnownAttribute(const std::string& name) {
 }
 
 // The tags that build an element: an unknown one is most likely a typo of one of them.
-const char* const kElementTags[] = {"window", "button", "textfield", "panel", "label",
-                                    "checkbox", "slider", "image", "row", "column", "grid"};
+const char* const kElementTags[] = {
+    "window", "button", "textfield", "panel",     "label", "checkbox", "slider",   "image", "row",
+    "column", "grid",   "progress",  "separator", "radio", "spinbox",  "dropdown", "option"};
 
 // The hint naming the attribute that an unknown name most likely meant: one that the element
 // read, that some element reads, or that a skin reads.

@@ -7,8 +7,9 @@ namespace trellis {
 
 const std::vector<std::string>& skinClassNames() {
     static const std::vector<std::string> names = {
-        "global",   "button", "title", "window", "textfield", "panel", "label",
-        "checkbox", "slider", "image", "row",    "column",    "grid"};
+        "global",    "button", "title",   "window",   "textfield", "panel", "label",
+        "checkbox",  "slider", "image",   "row",      "column",    "grid",  "progress",
+        "separator", "radio",  "spinbox", "dropdown", "tooltip"};
     return names;
 }
 

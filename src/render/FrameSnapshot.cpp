@@ -19,6 +19,7 @@
 #include "trellis/render/DebugLines.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace trellis {
 
@@ -32,6 +33,7 @@ enum Flags {
     kCaret = 16,
     kChecked = 32,
     kScroll = 64,
+    kDisabled = 128,
     kAlignShift = 8  // hAlign << 8, vAlign << 12
 };
 
@@ -117,6 +119,9 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.more[1] = float(f->edit.selectionStart());
         n.more[2] = float(f->edit.selectionEnd());
         n.more[3] = f->scrollX;
+        n.more[4] = f->password ? 1.0f : 0.0f;
+        // The placeholder shows only while the text is empty: told apart by its hash.
+        n.more[5] = f->text.empty() ? float(std::hash<std::string>()(f->placeholder)) : 0.0f;
         n.moreColors[0] = f->caretColor;
         n.moreColors[1] = f->selectionColor;
         n.moreColors[2] = f->frameColor;
@@ -153,6 +158,7 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     static const std::string noText;
     const std::string* text = &noText;
     classFields(e, type, n, text);
+    n.flags |= isEnabledInTree(e) ? 0 : kDisabled;
     compareEntry(n, *text);
     const float childY = n.placeY - e->childrenScrollY();
     for (GuiElement* child : e->children.oldestFirst())

@@ -18,6 +18,7 @@ constexpr int kActionPress = 1;    // a key or mouse button went down
 constexpr int kActionRepeat = 2;   // a held key repeated (routed as a press)
 
 constexpr int kKeySpace = 32;          // the space bar
+constexpr int kKeyEscape = 256;        // Escape
 constexpr int kKeyEnter = 257;         // Return
 constexpr int kKeyTab = 258;           // Tab: moves the keyboard focus
 constexpr int kKeyBackspace = 259;     // Backspace

@@ -33,8 +33,9 @@ public:
     TitleBar* titleBar = nullptr;             // the caption child, or null; owned as a child
     Color borderColor{{172, 172, 172, 255}};  // frame colour; only the dialogue sets it
     bool border = true;                       // whether the frame is drawn
-    bool movable = false;   // dragging the title bar moves the window
-    bool closable = false;  // the title bar's close button closes the window
+    bool movable = false;                     // dragging the title bar moves the window
+    bool closable = false;                    // the title bar's close button closes the window
+    bool modal = false;      // while shown, input outside it (and the popups above it) is blocked
     Callback closeCallback;  // fired when the window closes
 };
 
