@@ -37,6 +37,8 @@ Dropdown::~Dropdown() {
 void Dropdown::applySkin(SkinStore& store) {
     Button::applySkin(store);
     const SkinSections sections = skinSectionsOf(store, *this);
+    // Marked in the text's colour unless the skin says otherwise, so that it shows on any face.
+    arrowColor = fontColor;
     applySkinColor(sections, "arrowColor", arrowColor);
     applySkinColor(sections, "highlightColor", highlightColor);
     applySkinColor(sections, "focusColor", focusColor);

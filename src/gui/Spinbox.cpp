@@ -29,6 +29,8 @@ Spinbox::Spinbox(const char* name, GuiElement* parent, float x, float y, float w
 
 void Spinbox::applySkin(SkinStore& store) {
     TextField::applySkin(store);
+    // Marked in the text's colour unless the skin says otherwise, so that they show on any face.
+    arrowColor = fontColor;
     applySkinColor(skinSectionsOf(store, *this), "arrowColor", arrowColor);
 }
 

@@ -10,7 +10,10 @@
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/Label.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/ProgressBar.h"
+#include "trellis/gui/RadioButton.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Separator.h"
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TextElement.h"
 #include "trellis/gui/TextField.h"
@@ -39,7 +42,8 @@ enum Flags {
 
 bool isTextType(const std::type_info& t) {
     return t == typeid(TextElement) || t == typeid(TitleBar) || t == typeid(Button) ||
-           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField);
+           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField) ||
+           t == typeid(RadioButton);
 }
 
 template <typename T, size_t N> bool sameArrays(const T (&a)[N], const T (&b)[N]) {
@@ -98,7 +102,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
         n.border = w->borderColor;
-    } else if (type == typeid(CheckBox)) {
+    } else if (type == typeid(CheckBox) || type == typeid(RadioButton)) {
         auto* c = static_cast<CheckBox*>(e);
         n.flags |= c->checked ? kChecked : 0;
         n.moreColors[0] = c->checkColor;
@@ -126,6 +130,13 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[1] = f->selectionColor;
         n.moreColors[2] = f->frameColor;
         n.moreColors[3] = f->focusColor;
+    } else if (type == typeid(ProgressBar)) {
+        auto* b = static_cast<ProgressBar*>(e);
+        n.more[0] = b->fillWidth();
+        n.moreColors[0] = b->fillColor;
+        n.moreColors[1] = b->frameColor;
+    } else if (type == typeid(Separator)) {
+        n.moreColors[0] = static_cast<Separator*>(e)->lineColor;
     } else if (type == typeid(Image)) {
         n.picture = static_cast<Image*>(e)->shownPicture();
     } else if (type == typeid(Panel)) {

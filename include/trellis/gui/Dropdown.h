@@ -39,8 +39,8 @@ public:
     bool isOpen() const;   // whether the list is shown
     int highlighted = -1;  // the option the keys point at while the list is open
 
-    int chosen = -1;                             // the chosen option; -1: none
-    Color arrowColor{{60, 60, 60, 255}};         // the arrow mark
+    int chosen = -1;   // the chosen option; -1: none
+    Color arrowColor;  // the arrow mark; the font colour unless the skin gives one
     Color highlightColor{{120, 170, 240, 255}};  // the highlighted row in the list
     Color focusColor;                            // the focus frame
     Callback changeCallback;                     // fired at each change of the choice

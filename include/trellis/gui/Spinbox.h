@@ -34,9 +34,9 @@ public:
     bool takeTypedValue();
     float arrowWidth() const;  // the width of the arrow buttons' column
 
-    SliderRange range;                    // bounds, step, value; always sane
-    Color arrowColor{{60, 60, 60, 255}};  // the arrow marks
-    Callback valueCallback;               // fired at every change of value
+    SliderRange range;       // bounds, step, value; always sane
+    Color arrowColor;        // the arrow marks; the font colour unless the skin gives one
+    Callback valueCallback;  // fired at every change of value
 
 private:
     void describeArrows(DrawRecorder& out);
