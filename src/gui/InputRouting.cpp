@@ -183,9 +183,13 @@ bool routeMouseButton(int button, bool pressed) {
     refreshHover();
     if (!hoveredElement)
         return false;
-    // Disabled elements and everything behind a modal window swallow the press unheard.
-    if (!takesInput(hoveredElement))
+    // Disabled elements and everything behind a modal window swallow the press unheard; a
+    // release there still ends the press, so no later drag or click comes of it.
+    if (!takesInput(hoveredElement)) {
+        if (!pressed)
+            pressedElements[button] = nullptr;
         return true;
+    }
     if (pressed) {
         if (button == 0)
             focusElement = hoveredElement;
