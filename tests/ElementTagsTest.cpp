@@ -1,4 +1,4 @@
-// Tests for the program's own element tags: a progress bar class registered as <progress>, built
+// Tests for the program's own element tags: a gauge class registered as <gauge>, built
 // from a dialogue file with its attributes, skin class and own styles, and drawn in a real GL
 // context by the batched and the immediate renderer.
 #include "trellis/dialogue/ElementTags.h"
@@ -23,11 +23,11 @@ using namespace trellis;
 namespace {
 
 // The worked example of docs/EMBEDDING.md: a track with a fill as wide as the value.
-class ProgressBar : public DescribedElement {
+class Gauge : public DescribedElement {
 public:
-    ProgressBar(const char* name, GuiElement* parent)
+    Gauge(const char* name, GuiElement* parent)
         : DescribedElement(name, parent, 0, 0, 20, 2) {
-        skinClass = "progress";
+        skinClass = "gauge";
     }
     void applySkin(SkinStore& store) override {
         GuiElement::applySkin(store);
@@ -57,16 +57,16 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         ASSERT_TRUE(initHostGui(kTestWindowWidth, kTestWindowHeight));
-        setSkinAttribute("progress", "bgColor", "102030ff");
-        setSkinAttribute("progress", "fillColor", "c04020ff");
+        setSkinAttribute("gauge", "bgColor", "102030ff");
+        setSkinAttribute("gauge", "fillColor", "c04020ff");
         registerElementTag(
-            "progress",
+            "gauge",
             [](const char* name, GuiElement* parent, const AttributeSource&) -> GuiElement* {
-                return new ProgressBar(name, parent);
+                return new Gauge(name, parent);
             });
     }
     void TearDown() override {
-        unregisterElementTag("progress");
+        unregisterElementTag("gauge");
         destroyElement(rootElement);
         skinStore.clear();
         GlTest::TearDown();
@@ -91,11 +91,11 @@ TEST_F(ElementTags, ProgressBarsFromAFileDrawTheirValue) {
         for (Renderer renderer : {Renderer::Batched, Renderer::Immediate}) {
             setRenderer(renderer);
             const std::string xml = std::string("<window x='5' y='5' width='60' height='20'>"
-                                                "<progress x='5' y='5' width='40' height='4' ") +
+                                                "<gauge x='5' y='5' width='40' height='4' ") +
                                     bar.attributes + "/></window>";
             LoadedDialogue loaded = loadDialogueFile(files.write("bar.xml", xml).c_str());
             ASSERT_EQ(loaded.elements.size(), 1u);
-            auto* progress = dynamic_cast<ProgressBar*>(loaded.elements[0]->children.front());
+            auto* progress = dynamic_cast<Gauge*>(loaded.elements[0]->children.front());
             ASSERT_NE(progress, nullptr) << bar.attributes;
             EXPECT_EQ(progress->value, bar.value) << bar.attributes;
             glClear(GL_COLOR_BUFFER_BIT);
@@ -125,9 +125,9 @@ TEST_F(ElementTags, RefusedAndForgottenTagsBuildNothing) {
     EXPECT_TRUE(registerElementTag(
         "nothing",
         [](const char*, GuiElement*, const AttributeSource&) -> GuiElement* { return nullptr; }));
-    unregisterElementTag("progress");
+    unregisterElementTag("gauge");
     const LoadedDialogue loaded =
-        loadDialogueFile(files.write("d.xml", "<progress/><meter/><nothing/><button/>").c_str());
+        loadDialogueFile(files.write("d.xml", "<gauge/><meter/><nothing/><button/>").c_str());
     ASSERT_EQ(loaded.elements.size(), 1u);
     EXPECT_NE(dynamic_cast<Button*>(loaded.elements[0]), nullptr) << "still the loader's button";
     unregisterElementTag("nothing");

@@ -43,9 +43,9 @@ TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
     folder.write("warned.xml", "<window name='w' widht='3'/>\n");
     folder.write("broken.xml", "<window name='w'>\n");
     folder.write("skin.xml", "<skin name='s'>\n  <button bgColor='102030ff'/>\n</skin>\n");
-    folder.write("tagged.xml", "<window name='w'>\n  <progress name='p' value='0.5'><button "
-                               "name='b'/></progress>\n</window>\n");
-    folder.write("tagskin.xml", "<skin name='s'>\n  <progress fillColor='102030ff'/>\n</skin>\n");
+    folder.write("tagged.xml", "<window name='w'>\n  <gauge name='p' value='0.5'><button "
+                               "name='b'/></gauge>\n</window>\n");
+    folder.write("tagskin.xml", "<skin name='s'>\n  <gauge fillColor='102030ff'/>\n</skin>\n");
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -62,9 +62,9 @@ TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
         {{"--no-such-option", "clean.xml"}, 2},
         {{"clean.xml", "--skin"}, 2},
         {{"--werror", "tagged.xml"}, 1},  // an unknown tag
-        {{"--werror", "--tag", "progress", "--tag", "meter", "tagged.xml"}, 0},
-        {{"--werror", "--tag", "progress", "--skin", "tagskin.xml", "tagged.xml"}, 0},
-        {{"--werror", "--tag", "progress", "--skin", "tagskin.xml", "clean.xml"}, 1},
+        {{"--werror", "--tag", "gauge", "--tag", "meter", "tagged.xml"}, 0},
+        {{"--werror", "--tag", "gauge", "--skin", "tagskin.xml", "tagged.xml"}, 0},
+        {{"--werror", "--tag", "gauge", "--skin", "tagskin.xml", "clean.xml"}, 1},
         {{"--tag", "button", "tagged.xml"}, 2},
         {{"--tag", "", "tagged.xml"}, 2},
         {{"--help"}, 0},

@@ -17,6 +17,7 @@
 #include "trellis/gui/Image.h"
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/Label.h"
 #include "trellis/gui/ListBox.h"
 #include "trellis/gui/Panel.h"
@@ -25,6 +26,7 @@
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Tooltip.h"
 #include "trellis/gui/Window.h"
 #include "trellis/render/DebugLines.h"
 #include "trellis/render/Renderer.h"
@@ -565,6 +567,34 @@ TEST_F(RendererIdentity, CoreDemoMatchesTheImmediatePath) {
     rootElement = new GuiRoot();
     ASSERT_TRUE(loadDialogue((kData + "/gallery.xml").c_str()));
     EXPECT_EQ(coreDifference(), 0u) << "gallery";
+}
+
+// The controls (radio buttons, spinbox, dropdown and its open list, progress bar, separators,
+// icon buttons, disabled elements, a tooltip, password and placeholder fields) are recorded as
+// they draw, and a change of enabled shows in the next reused frame.
+TEST_F(RendererIdentity, ControlsMatchTheImmediatePath) {
+    ASSERT_TRUE(loadDialogue((kData + "/galleryControls.xml").c_str()));
+    expectIdentical("controls");
+    pointAt("paperDrop");
+    routeMouseButton(0, true);
+    routeMouseButton(0, false);
+    routeKey(kKeyDown, true);
+    expectIdentical("controls, dropdown open");
+    routeKey(kKeyEscape, true);
+    pointAt("printButton");
+    updateTooltip(1);
+    updateTooltip(2);
+    ASSERT_NE(shownTooltip(), nullptr);
+    expectIdentical("controls, tooltip shown");
+    // Only known classes in view change: the reused frame must see the change of enabled.
+    shownTooltip()->visible = false;
+    elementRegistry.at("paperDrop")->visible = false;
+    elementRegistry.at("copiesSpin")->visible = false;
+    expectIdentical("controls, without the classes drawn anew every frame");
+    elementRegistry.at("amountField")->enabled = false;
+    expectIdentical("controls, a field disabled");
+    switchSkin();
+    expectIdentical("controls after the skin change");
 }
 
 // The font's texture belongs to the context that loaded it: another context (sharing nothing)

@@ -28,8 +28,10 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns",      "overflow",    "wrap",
-        "multiple",    "selected",    "context",     "onSelect"};
+        "padding",     "spacing",     "columns",     "overflow",     "wrap",
+        "multiple",    "selected",    "context",     "onSelect",     "visible",
+        "enabled",     "tooltip",     "modal",       "password",     "placeholder",
+        "group",       "image"};
     return known;
 }
 

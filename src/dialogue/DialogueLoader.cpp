@@ -11,6 +11,7 @@
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/CheckBox.h"
+#include "trellis/gui/Dropdown.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/Image.h"
 #include "trellis/gui/ItemHolder.h"
@@ -19,10 +20,14 @@
 #include "trellis/gui/Menu.h"
 #include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/ProgressBar.h"
+#include "trellis/gui/RadioButton.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Separator.h"
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TabPage.h"
 #include "trellis/gui/Tabs.h"
+#include "trellis/gui/Spinbox.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
 #include "trellis/layout/Column.h"
@@ -90,6 +95,18 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new Column(name, parent);
     if (std::strcmp(tag, "grid") == 0)
         return new Grid(name, parent);
+    if (std::strcmp(tag, "progress") == 0)
+        return new ProgressBar(name, parent, 0, 0, 10, 1.5f);
+    if (std::strcmp(tag, "separator") == 0)
+        return new Separator(name, parent, 0, 0, 10, 1);
+    if (std::strcmp(tag, "radio") == 0)
+        return new RadioButton(name, parent, nullptr, 0, 0, 10, 2.5f);
+    if (std::strcmp(tag, "spinbox") == 0)
+        return new Spinbox(name, parent, 0, 0, 8, 3);
+    if (std::strcmp(tag, "dropdown") == 0)
+        return new Dropdown(name, parent, 0, 0, 10, 2.5f);
+    if (std::strcmp(tag, "option") == 0)
+        return new DropdownOption(name, parent, nullptr);
     return buildTaggedElement(tag, attributes, name, parent);
 }
 

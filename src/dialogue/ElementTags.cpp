@@ -39,7 +39,8 @@ const std::vector<const char*>& builtInTags() {
     static const std::vector<const char*> tags = {
         "window", "button", "textfield", "panel",   "label", "checkbox", "slider",
         "image",  "row",    "column",    "grid",    "listbox", "item",   "tabs",
-        "tab",    "menubar", "menu",     "separator"};
+        "tab",    "menubar", "menu",     "separator", "progress", "radio", "spinbox",
+        "dropdown", "option"};
     return tags;
 }
 

@@ -1,12 +1,15 @@
 // Buttons: the pressed state, the bevel and the mouse events.
 #include "trellis/gui/Button.h"
 
+#include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/Image.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <typeinfo>
 
 namespace trellis {
@@ -17,6 +20,27 @@ Button::Button(const char* name, GuiElement* parent, const char* text, float x, 
     skinClass = "button";
     TextElement::applySkin(skinStore);
     hAlign = TextAlign::Center;
+}
+
+void Button::loadAttributes(const AttributeSource& element) {
+    TextElement::loadAttributes(element);
+    if (!textAttribute(element, "image"))
+        return;
+    if (!icon)
+        icon = new Image("", this, 0, 0, 1, 1);
+    icon->loadPictureAttribute(element, "image");
+    setRect(x, y, width, height);
+}
+
+void Button::setRect(float newX, float newY, float newWidth, float newHeight) {
+    TextElement::setRect(newX, newY, newWidth, newHeight);
+    if (!icon)
+        return;
+    // A square two pixels inside the top and bottom edges: at the left beside a text, centred
+    // instead of one.
+    const float side = std::max(height - 4 * pixelSize, pixelSize);
+    const float left = text.empty() ? snapToPixel((width - side) * 0.5f) : 2 * pixelSize;
+    icon->setRect(left, 2 * pixelSize, side, side);
 }
 
 void Button::setPressed(bool down) {

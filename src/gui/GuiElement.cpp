@@ -6,6 +6,7 @@
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/DisabledLook.h"
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ElementSkin.h"
@@ -176,13 +177,24 @@ void GuiElement::drawTreeAtDepth(int depth) {
     if (push)
         glPushMatrix();
     glTranslatef(atX, atY, 0);
-    draw();
+    drawLook();
     drawChildren(depth);
     drawOverChildren();
     if (push)
         glPopMatrix();
     else
         glTranslatef(-atX, -atY, 0);
+}
+
+void GuiElement::drawLook() {
+    if (isEnabledInTree(this)) {
+        draw();
+        return;
+    }
+    ImmediateRecorder now;
+    DisabledLook faded(now, bgColor);
+    if (!record(faded))
+        draw();
 }
 
 void GuiElement::drawChildren(int depth) {
@@ -291,6 +303,12 @@ void GuiElement::loadAttributes(const AttributeSource& element) {
     readCallbackAttribute(element, "onLeftClick", clickCallbacks[0]);
     readCallbackAttribute(element, "onRightClick", clickCallbacks[1]);
     readCallbackAttribute(element, "onMiddleClick", clickCallbacks[2]);
+    if (textAttribute(element, "visible"))
+        visible = flagAttribute(element, "visible");
+    if (textAttribute(element, "enabled"))
+        enabled = flagAttribute(element, "enabled");
+    if (const char* tip = textAttribute(element, "tooltip"))
+        tooltip = tip;
 }
 
 // ============================================================================================

@@ -8,9 +8,10 @@ namespace trellis {
 
 const std::vector<std::string>& skinClassNames() {
     static const std::vector<std::string> names = {
-        "global",   "button", "title", "window", "textfield", "panel", "label",
-        "checkbox", "slider", "image", "row",    "column",    "grid",
-        "listbox",  "tabs",   "tab",   "menubar", "popupmenu"};
+        "global",   "button",    "title",   "window",  "textfield", "panel",    "label",
+        "checkbox", "slider",    "image",   "row",     "column",    "grid",     "listbox",
+        "tabs",     "tab",       "menubar", "popupmenu", "progress", "separator", "radio",
+        "spinbox",  "dropdown",  "tooltip"};
     return names;
 }
 

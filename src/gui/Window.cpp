@@ -86,6 +86,7 @@ void Window::loadAttributes(const AttributeSource& element) {
         titleBar = new TitleBar(this, title);
     movable = optInAttribute(element, "movable");
     closable = optInAttribute(element, "closable");
+    modal = optInAttribute(element, "modal");
     readCallbackAttribute(element, "onClose", closeCallback);
     if (closable && titleBar && titleBar->closeButton)
         titleBar->closeButton->clickCallbacks[0] = Callback{closeFromButton, this};

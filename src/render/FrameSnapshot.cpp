@@ -14,7 +14,10 @@
 #include "trellis/gui/Menu.h"
 #include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/ProgressBar.h"
+#include "trellis/gui/RadioButton.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Separator.h"
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TabPage.h"
 #include "trellis/gui/Tabs.h"
@@ -25,6 +28,7 @@
 #include "trellis/render/DebugLines.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace trellis {
 
@@ -38,12 +42,14 @@ enum Flags {
     kCaret = 16,
     kChecked = 32,
     kScroll = 64,
+    kDisabled = 128,
     kAlignShift = 8  // hAlign << 8, vAlign << 12
 };
 
 bool isTextType(const std::type_info& t) {
     return t == typeid(TextElement) || t == typeid(TitleBar) || t == typeid(Button) ||
-           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField);
+           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField) ||
+           t == typeid(RadioButton);
 }
 
 template <typename T, size_t N> bool sameArrays(const T (&a)[N], const T (&b)[N]) {
@@ -102,7 +108,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
         n.border = w->borderColor;
-    } else if (type == typeid(CheckBox)) {
+    } else if (type == typeid(CheckBox) || type == typeid(RadioButton)) {
         auto* c = static_cast<CheckBox*>(e);
         n.flags |= c->checked ? kChecked : 0;
         n.moreColors[0] = c->checkColor;
@@ -123,6 +129,9 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.more[1] = float(f->edit.selectionStart());
         n.more[2] = float(f->edit.selectionEnd());
         n.more[3] = f->scrollX;
+        n.more[4] = f->password ? 1.0f : 0.0f;
+        // The placeholder shows only while the text is empty: told apart by its hash.
+        n.more[5] = f->text.empty() ? float(std::hash<std::string>()(f->placeholder)) : 0.0f;
         n.moreColors[0] = f->caretColor;
         n.moreColors[1] = f->selectionColor;
         n.moreColors[2] = f->frameColor;
@@ -174,6 +183,13 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         text = &m->text;
     } else if (type == typeid(TabPage)) {
         // A container: its quad alone, which the fields above hold.
+    } else if (type == typeid(ProgressBar)) {
+        auto* b = static_cast<ProgressBar*>(e);
+        n.more[0] = b->fillWidth();
+        n.moreColors[0] = b->fillColor;
+        n.moreColors[1] = b->frameColor;
+    } else if (type == typeid(Separator)) {
+        n.moreColors[0] = static_cast<Separator*>(e)->lineColor;
     } else if (type == typeid(Image)) {
         n.picture = static_cast<Image*>(e)->shownPicture();
     } else if (type == typeid(Panel)) {
@@ -206,6 +222,7 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     static const std::string noText;
     const std::string* text = &noText;
     classFields(e, type, n, text);
+    n.flags |= isEnabledInTree(e) ? 0 : kDisabled;
     compareEntry(n, *text);
     const float childY = n.placeY - e->childrenScrollY();
     for (GuiElement* child : e->children.oldestFirst())

@@ -5,6 +5,8 @@
 
 namespace trellis {
 
+class Image;
+
 // A raised, centred-text element that can be pressed.
 class Button : public TextElement {
 public:
@@ -27,7 +29,13 @@ public:
     // last, above the others.
     void lookStates(const char* (&states)[2]) const;
 
-    bool pressed = false;  // shown pressed
+    // Adds image: a picture (a PNG file, relative to the file) shown at the left end, or
+    // centred when there is no text; the press anywhere on the button is the button's.
+    void loadAttributes(const AttributeSource& element) override;
+    void setRect(float x, float y, float width, float height) override;  // keeps the icon placed
+
+    bool pressed = false;   // shown pressed
+    Image* icon = nullptr;  // the picture a file's "image" gave, a child; null without one
 
 protected:
     void recordBevel(DrawRecorder& out);  // the bevel lines, as draw() draws them

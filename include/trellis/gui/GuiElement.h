@@ -61,6 +61,8 @@ public:
     virtual void drawOverChildren();
 
     void drawTree();  // this element and its visible descendants, oldest sibling first
+    // draw(), or for a disabled element its look through DisabledLook when it records itself.
+    void drawLook();
 
     // Describes draw() to a batching renderer (DrawRecorder.h): true when it did, false to have
     // drawTree() draw this element and its subtree instead. GuiElement's does so only for a
@@ -92,6 +94,8 @@ public:
     // rank between the name's and the skin class's (ElementSkin.h).
     std::string styleClasses;
     bool blend = false;          // the background is blended with its alpha (else drawn opaque)
+    bool enabled = true;         // disabled: drawn faded, no input, no Tab stop
+    std::string tooltip;         // shown near the pointer after a hover; empty: none
     Callback mouseDownCallback;  // fired on every mouse-button press
     Callback clickCallbacks[kClickCallbackCount];  // fired by onClick, per button number
 

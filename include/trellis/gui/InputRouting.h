@@ -49,6 +49,16 @@ void refreshHover();
 // Whether element and all its ancestors are visible, up to the root.
 bool isShown(const GuiElement* element);
 
+// Whether element and all its ancestors are enabled: otherwise it takes no input.
+bool isEnabledInTree(const GuiElement* element);
+
+// The shown modal window (Window::modal) that blocks input to everything outside it and the
+// elements above it (popups opened from it): the root's newest such child; null when none.
+GuiElement* activeModal();
+
+// Whether input may reach element now: it is enabled, and no modal window keeps it out.
+bool takesInput(const GuiElement* element);
+
 // Mouse-button handler: action 1 press, 0 release.
 void onMouseButton(int button, int action);
 

@@ -36,7 +36,8 @@ public:
     bool border = true;                       // whether the frame is drawn
     bool movable = false;                     // dragging the title bar moves the window
     bool closable = false;                    // the title bar's close button closes the window
-    Callback closeCallback;                   // fired when the window closes
+    bool modal = false;      // while shown, input outside it (and the popups above it) is blocked
+    Callback closeCallback;  // fired when the window closes
 };
 
 // Brings each movable window that element is or lies in to the front of its siblings: drawn
