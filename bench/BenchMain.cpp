@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
         registerMovingBenchmarks({10, 100}, {10}, 0.01);
         registerFrameBenchmarks({10, 100}, 0.01);
         registerMixedBenchmarks({120}, 0.01);
+        registerListBenchmarks({100, 1000}, 0.01);
         registerDialogueBenchmarks({{100, 1000}, 1000, 1, {1000}, 100, 10, 1000, {100}});
         registerEditingBenchmarks({1000, 100000});
         registerStartupBenchmarks(1);
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
         registerMovingBenchmarks({10, 100, 1000, 10000}, {10, 100}, 0.5);
         registerFrameBenchmarks({10, 100, 1000, 10000}, 2);
         registerMixedBenchmarks({1008, 10008}, 2);
+        registerListBenchmarks({100, 100000}, 1);
         registerDialogueBenchmarks(
             {{1000, 10000, 100000}, 100000, 9, {10000, 100000}, 10000, 50, 10000, {1000, 10000}});
         registerEditingBenchmarks({1000, 1000000, 10000000});

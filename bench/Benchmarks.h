@@ -21,6 +21,10 @@ void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeco
 // by the shader renderer and by the immediate path, in turns, with each one's draw calls.
 void registerMixedBenchmarks(const std::vector<int>& elementCounts, double minSeconds);
 
+// "listbox/<items>": a window holding a list box of that many items, loaded from a file (load
+// ms), then scrolled a row a frame (frames reused where they can be) and drawn in full.
+void registerListBenchmarks(const std::vector<int>& itemCounts, double minSeconds);
+
 // "animated_compat/<buttons>", "animated_core/<buttons>": the peer grid with every button
 // recoloured every frame; "hud_compat/<buttons>", "hud_core/<buttons>": a HUD window of that
 // many buttons over a host triangle turned every frame; trellis, Dear ImGui and the host's

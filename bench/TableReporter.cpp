@@ -350,6 +350,30 @@ void mixedTable(Table& table, const std::map<long, Series>& mixed) {
                "shader frames");
 }
 
+// List boxes of every length side by side: frames should not grow with the items, loads do.
+void listTable(Table& table, const std::map<long, Series>& lists) {
+    if (lists.empty())
+        return;
+    table.heading("List box: CPU ms per frame and to load, by items",
+                  {"items", "scrolling", "full redraw", "load ms", "frame vs fewest"});
+    double fewest = 0;
+    for (const auto& [items, s] : lists) {
+        if (!s.error.empty())
+            continue;
+        const double scrolling = medianOf(s, "scroll_ms");
+        if (fewest == 0)
+            fewest = scrolling;
+        table.row({std::to_string(items), format("%.3f", scrolling),
+                   format("%.3f", medianOf(s, "full_ms")), format("%.2f", medianOf(s, "load_ms")),
+                   format("%.2f", scrolling / fewest)});
+    }
+    reportErrors(table, lists, "listbox");
+    table.note("scrolling = a row further every frame, the frame reused where it can be; full "
+               "redraw = recorded and drawn in full; load = loadDialogue of the file holding the "
+               "items (the fastest of three); frame vs fewest = scrolling frame / the shortest "
+               "list's");
+}
+
 // trellis beside Dear ImGui where everything moves, in both contexts, with the targets.
 void movingRows(Table& table, const char* title, const std::map<long, Series>& compatible,
                 const std::map<long, Series>& core, bool halfTarget) {
@@ -456,6 +480,7 @@ void TableReporter::Finalize() {
     auto family = [&](const char* name) -> const std::map<long, Series>& { return results[name]; };
     frameTable(table, family("frame"));
     mixedTable(table, family("mixed"));
+    listTable(table, family("listbox"));
     loadTable(table, family("load"));
     scalingTable(table, family("load_scaling"));
     reskinTable(table, family("reskin"));

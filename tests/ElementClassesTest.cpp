@@ -17,7 +17,8 @@ using namespace trellis;
 namespace {
 
 // Constructors skin partly (a text element only "fontColor", under "global"; the "X" fills its
-// square); re-skins add sizes, keep name sections first, leave frames; title bar geometry.
+// square); re-skins add sizes, keep name sections first; frame colours come from the skin, the
+// frame itself does not; title bar geometry.
 TEST(ElementClassesTest, WindowPartsSkinsAndGeometry) {
     useScreenUnits();
     skinStore = {{"global", {{"fontSize", "2.3"}, {"fontColor", "102030ff"}}},
@@ -35,7 +36,7 @@ TEST(ElementClassesTest, WindowPartsSkinsAndGeometry) {
     for (float width : {230, 307, 115}) {  // the 30-unit default, then after setRect
         EXPECT_EQ(ok.bgColor, (Color{{0x11, 0x22, 0x33, 0x44}}));
         EXPECT_TRUE(window.border);
-        EXPECT_EQ(window.borderColor, (Color{{172, 172, 172, 255}}));
+        EXPECT_EQ(window.borderColor, (Color{{255, 0, 0, 255}}));  // the skin gives the colour
         EXPECT_EQ((std::vector<float>{window.width, bar.width, bar.height, bar.y, close.x, close.y,
                                       close.width, close.height}),
                   (std::vector<float>{px(width), px(width), px(19), 0, px(width - 18), px(1),

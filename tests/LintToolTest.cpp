@@ -43,6 +43,9 @@ TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
     folder.write("warned.xml", "<window name='w' widht='3'/>\n");
     folder.write("broken.xml", "<window name='w'>\n");
     folder.write("skin.xml", "<skin name='s'>\n  <button bgColor='102030ff'/>\n</skin>\n");
+    folder.write("tagged.xml", "<window name='w'>\n  <gauge name='p' value='0.5'><button "
+                               "name='b'/></gauge>\n</window>\n");
+    folder.write("tagskin.xml", "<skin name='s'>\n  <gauge fillColor='102030ff'/>\n</skin>\n");
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -58,6 +61,12 @@ TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
         {{}, 2},
         {{"--no-such-option", "clean.xml"}, 2},
         {{"clean.xml", "--skin"}, 2},
+        {{"--werror", "tagged.xml"}, 1},  // an unknown tag
+        {{"--werror", "--tag", "gauge", "--tag", "meter", "tagged.xml"}, 0},
+        {{"--werror", "--tag", "gauge", "--skin", "tagskin.xml", "tagged.xml"}, 0},
+        {{"--werror", "--tag", "gauge", "--skin", "tagskin.xml", "clean.xml"}, 1},
+        {{"--tag", "button", "tagged.xml"}, 2},
+        {{"--tag", "", "tagged.xml"}, 2},
         {{"--help"}, 0},
         {{"--version"}, 0},
     };
@@ -105,36 +114,56 @@ TEST(LintTool, ValidFilesPassAndTyposGetTheNameMeant) {
     TempFolder folder;
     folder.write("valid.xml", "<window name='w' title='T' bgColor='#e08030'>\n"
                               "  <slider name='s' min='10' max='20'/>\n"
-                              "  <label name='l' text='L' fontColor='#e0803080'/>\n"
+                              "  <label name='l' text='L' fontColor='#e0803080' class='a b'/>\n"
+                              "  <checkbox text='C' blend='1' class='b'/>\n"
                               "</window>\n");
-    folder.write("skin.xml", "<skin name='default'>\n  <button fontColor='#102030'/>\n</skin>\n");
+    folder.write("skin.xml", "<skin name='default'>\n  <button fontColor='#102030'/>\n</skin>\n"
+                             "<skin name='states' base='default'>\n"
+                             "  <button:pressed bgColor='#102030'/><w:focus blend='1'/>\n"
+                             "  <style class='b' bgColor='#102030'/><style class='a:hover'/>\n"
+                             "  <window borderColor='#102030'/><checkbox:checked/>\n</skin>\n");
     const LintRun valid = lint(folder, {"--werror", "--skin", "skin.xml", "valid.xml"});
     EXPECT_EQ(valid.out, "0 warnings, 0 errors\n");
     EXPECT_EQ(valid.status, 0);
     folder.write("typos.xml", "<window name='okWindow' title='T'>\n"
                               "  <lable name='caption' text='a'/>\n"
                               "  <button name='ok' widht='3' onLeftClick='chngeSkin'/>\n"
+                              "  <panel name='style' class='heading'/>\n"
                               "</window>\n");
     folder.write("typoskin.xml", "<skin name='default'>\n"
                                  "  <label fontColour='ffffffff'/>\n"
                                  "  <okWindw bgColor='102030ff'/>\n"
+                                 "  <button:hovr/>\n  <window:pressed/>\n"
+                                 "  <style class='headng'/>\n  <style bgColor='102030ff'/>\n"
                                  "</skin>\n"
                                  "<skn name='other'/>\n");
     const LintRun typos = lint(folder, {"--skin", "typoskin.xml", "--callback", "changeSkin",
                                         "--callback", "quit", "typos.xml"});
-    for (const char* hint : {"typoskin.xml:2:3: warning: unknown style attribute \"fontColour\" "
-                             "on <label> in skin \"default\" (did you mean `fontColor`?)",
-                             "typoskin.xml:3:3: warning: section <okWindw> in skin \"default\" "
-                             "matches no skin class and no element name in the dialogue (did you "
-                             "mean `okWindow`?)",
-                             "typoskin.xml:5:1: warning: top-level <skn name=\"other\"> is not a "
-                             "skin (did you mean `skin`?)",
-                             "typos.xml:2:3: warning: unknown tag <lable name=\"caption\"> (did "
-                             "you mean `label`?)",
-                             "typos.xml:3:3: warning: unknown attribute \"widht\" on <button "
-                             "name=\"ok\"> (did you mean `width`?)",
-                             "no callback named \"chngeSkin\" is registered (did you mean "
-                             "`changeSkin`?)"})
+    for (const char* hint :
+         {"typoskin.xml:2:3: warning: unknown style attribute \"fontColour\" "
+          "on <label> in skin \"default\" (did you mean `fontColor`?)",
+          "typoskin.xml:3:3: warning: section <okWindw> in skin \"default\" "
+          "matches no skin class and no element name in the dialogue (did you "
+          "mean `okWindow`?)",
+          "typoskin.xml:4:3: warning: unknown state \"hovr\" in <button:hovr> "
+          "in skin \"default\" (did you mean `hover`?); never applied",
+          "typoskin.xml:5:3: warning: <window:pressed> in skin \"default\": a "
+          "window has no \"pressed\" look (its states: \"focus\"); never applied",
+          "typoskin.xml:6:3: warning: section <.headng> in skin \"default\" "
+          "matches no element's style class in the dialogue (did you mean "
+          "`.heading`?)",
+          "typoskin.xml:7:3: warning: <style> in skin \"default\" has no "
+          "\"class\": it styles only an element named \"style\"",
+          "typos.xml:4:3: warning: element name \"style\" is the tag of a skin's "
+          "style class sections",
+          "typoskin.xml:9:1: warning: top-level <skn name=\"other\"> is not a "
+          "skin (did you mean `skin`?)",
+          "typos.xml:2:3: warning: unknown tag <lable name=\"caption\"> (did "
+          "you mean `label`?)",
+          "typos.xml:3:3: warning: unknown attribute \"widht\" on <button "
+          "name=\"ok\"> (did you mean `width`?)",
+          "no callback named \"chngeSkin\" is registered (did you mean "
+          "`changeSkin`?)"})
         EXPECT_NE(typos.out.find(hint), std::string::npos) << hint << "\n" << typos.out;
 }
 

@@ -210,11 +210,11 @@ const BrokenFile kBrokenFiles[] = {
      "\"chngeSkin\" is registered; the event does nothing"},
     {"a duplicate name", Loader::Dialogue, "same.xml", inWindow("<button name='main'/>"),
      "2:5: warning: duplicate element name \"main\" (first at 1:1): this <button> is built, but "
-     "the name stays with the first; both share one style section"},
+     "the name stays with the first while it lives"},
     {"a name that is a skin class", Loader::Dialogue, "class.xml",
      inWindow("<button name='title'/>"),
-     "2:5: warning: element name \"title\" is also a skin class: its attributes go into the "
-     "style section of every element of that class"},
+     "2:5: warning: element name \"title\" is also a skin class: the skin's section of that "
+     "class styles it as its own"},
     {"texture without a name", Loader::Dialogue, "texture.xml", inWindow("<button texture='1'/>"),
      "2:5: warning: attribute \"texture\" on <button> has no effect without a name; ignored"},
     {"a border flag in words", Loader::Dialogue, "border.xml", "<window name='w' border='false'/>",
@@ -326,6 +326,7 @@ TEST_F(LoaderDiagnostics, ShippedFilesAreClean) {
     }
     for (const std::string& dialogue :
          {source + "/data/testDialogue.xml", source + "/data/gallery.xml",
+          source + "/data/galleryLists.xml", source + "/data/galleryControls.xml",
           source + "/examples/embed/data/embedDialogue.xml"})
         load(Loader::Dialogue, dialogue);
     for (const Diagnostic& d : collector.diagnostics())

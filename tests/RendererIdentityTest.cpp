@@ -5,6 +5,7 @@
 // reuse: changes made through the public fields show in the very next frame.
 #include "files/PngFile.h"
 #include "font/FontTexture.h"
+#include "support/DescribedElement.h"
 #include "support/GlTest.h"
 #include "support/TempFolder.h"
 #include "trellis/dialogue/DialogueLoader.h"
@@ -16,13 +17,16 @@
 #include "trellis/gui/Image.h"
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/ListBox.h"
 #include "trellis/gui/Panel.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
+#include "trellis/gui/Tooltip.h"
 #include "trellis/gui/Window.h"
 #include "trellis/render/DebugLines.h"
 #include "trellis/render/Renderer.h"
@@ -82,17 +86,9 @@ struct LeakyButton : Button {
 
 // An element of the application's own that records its look (a clipped swatch with a frame, a
 // diagonal and a caption), so that every renderer draws it, a core context's too.
-struct Swatch : GuiElement {
-    Swatch(GuiElement* parent, float x, float y) : GuiElement("", parent, x, y, 14, 6) {}
-    void draw() override {
-        ImmediateRecorder now;
-        describe(now);
-    }
-    bool record(DrawRecorder& out) override {
-        describe(out);
-        return true;
-    }
-    void describe(DrawRecorder& out) {
+struct Swatch : DescribedElement {
+    Swatch(GuiElement* parent, float x, float y) : DescribedElement("", parent, x, y, 14, 6) {}
+    void describe(DrawRecorder& out) override {
         RecordedVertex v[8];
         rectVertices(0, 0, width, height, Color{{40, 120, 200, 255}}, v);
         out.quads(v, 4, false);
@@ -573,6 +569,34 @@ TEST_F(RendererIdentity, CoreDemoMatchesTheImmediatePath) {
     EXPECT_EQ(coreDifference(), 0u) << "gallery";
 }
 
+// The controls (radio buttons, spinbox, dropdown and its open list, progress bar, separators,
+// icon buttons, disabled elements, a tooltip, password and placeholder fields) are recorded as
+// they draw, and a change of enabled shows in the next reused frame.
+TEST_F(RendererIdentity, ControlsMatchTheImmediatePath) {
+    ASSERT_TRUE(loadDialogue((kData + "/galleryControls.xml").c_str()));
+    expectIdentical("controls");
+    pointAt("paperDrop");
+    routeMouseButton(0, true);
+    routeMouseButton(0, false);
+    routeKey(kKeyDown, true);
+    expectIdentical("controls, dropdown open");
+    routeKey(kKeyEscape, true);
+    pointAt("printButton");
+    updateTooltip(1);
+    updateTooltip(2);
+    ASSERT_NE(shownTooltip(), nullptr);
+    expectIdentical("controls, tooltip shown");
+    // Only known classes in view change: the reused frame must see the change of enabled.
+    shownTooltip()->visible = false;
+    elementRegistry.at("paperDrop")->visible = false;
+    elementRegistry.at("copiesSpin")->visible = false;
+    expectIdentical("controls, without the classes drawn anew every frame");
+    elementRegistry.at("amountField")->enabled = false;
+    expectIdentical("controls, a field disabled");
+    switchSkin();
+    expectIdentical("controls after the skin change");
+}
+
 // The font's texture belongs to the context that loaded it: another context (sharing nothing)
 // draws the demo's text with one of its own, and a font loaded again while that one is current
 // leaves the first context's text right.
@@ -617,6 +641,9 @@ TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
     Panel* panel = scrolledPanel(w, 70, 30);
     GuiElement* inPanel = panel->children.oldestFirst().front();
     auto* outside = new Button("", buttons[15], "outside its parent", 20, 60, 25, 2);
+    auto* list = new ListBox("", w, 100, 30, 20, 12);
+    list->setItems(std::vector<std::string>(5000, "An item"));
+    list->select(3);
     expectIdentical("first frame");
     EXPECT_EQ(expectIdentical("unchanged"), Path::Copied);
     TextElement* title = w->titleBar;
@@ -685,6 +712,13 @@ TEST_F(RendererIdentity, ChangesShowInTheNextFrame) {
              panel->thumbColor = Color{{0, 0, 250, 255}};
          }},
         {"panel content", [&] { inPanel->height += 12; }},
+        {"list selection", [&] { list->select(4); }},
+        {"list scroll", [&] { list->scrollTo(40); }},
+        {"list items", [&] { list->setItems({"Other", "items"}); }},
+        {"list colour",
+         [&] {
+             list->selectionColor = Color{{0, 250, 0, 255}};
+         }},
     };
     int repaired = 0;
     for (const auto& c : changes) {

@@ -14,6 +14,7 @@ namespace trellis {
 struct LintRequest {
     std::string skinFile;                // the skin file, or empty for none
     std::vector<std::string> callbacks;  // the callback names the program registers
+    std::vector<std::string> tags;       // the element tags the program registers
     std::vector<std::string> dialogues;  // the dialogue files
     std::vector<std::string> fontFiles;  // a texture font or TrueType faces (the chain, in order);
                                          // none: verdana.glf if it is there

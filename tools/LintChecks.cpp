@@ -4,6 +4,7 @@
 
 #include "LintText.h"
 #include "diagnostics/NameSuggestion.h"
+#include "dialogue/ElementTagTable.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
@@ -13,9 +14,11 @@
 #include "trellis/gui/SkinClasses.h"
 #include "trellis/skin/SkinFile.h"
 #include "trellis/skin/SkinOutline.h"
+#include "trellis/style/SkinStore.h"
 
 #include <algorithm>
 #include <set>
+#include <sstream>
 #include <sys/stat.h>
 #include <tuple>
 #include <unordered_map>
@@ -32,11 +35,15 @@ constexpr int kLintWidth = 1024, kLintHeight = 768;
 struct TreeNames {
     std::unordered_set<std::string> names;    // element names
     std::unordered_set<std::string> classes;  // skin classes
+    std::unordered_set<std::string> styles;   // style class sections: "." and the class
 };
 
 void collectNames(const GuiElement& element, TreeNames& found) {
     found.names.insert(element.name);
     found.classes.insert(element.skinClass);
+    std::istringstream styleClasses(element.styleClasses);
+    for (std::string each; styleClasses >> each;)
+        found.styles.insert(styleClassSection(each));
     for (const GuiElement* child : element.children.oldestFirst())
         collectNames(*child, found);
 }
@@ -64,7 +71,7 @@ std::string sectionHint(const std::string& section, const TreeNames& found) {
     NameSuggestion suggestion(section);
     for (const std::string& name : skinClassNames())
         suggestion.consider(name);
-    for (const auto* names : {&found.classes, &found.names})
+    for (const auto* names : {&found.classes, &found.names, &found.styles})
         for (const std::string& name : *names)
             suggestion.consider(name);
     return suggestion.hint();
@@ -74,15 +81,19 @@ std::string sectionHint(const std::string& section, const TreeNames& found) {
 void checkSections(const std::string& skinFile, const std::vector<SkinOutline>& skins,
                    const TreeNames& found) {
     for (const SkinOutline& skin : skins)
-        for (const SkinFilePlace& section : skin.sections)
-            if (!isSkinClassName(section.name) && !found.classes.count(section.name) &&
-                !found.names.count(section.name))
-                reportDiagnostic(
-                    Diagnostic{skinFile, section.line, section.column, Severity::Warning,
-                               "section <" + section.name + "> in skin \"" + skin.skin.name +
-                                   "\" matches no skin class and no element name in "
-                                   "the dialogue" +
-                                   sectionHint(section.name, found) + "; never applied"});
+        for (const SkinFilePlace& section : skin.sections) {
+            // A state section belongs with its owner; the skin loader checks the state.
+            const std::string owner = section.name.substr(0, section.name.rfind(':'));
+            if (isSkinClassName(owner) || found.classes.count(owner) || found.names.count(owner) ||
+                found.styles.count(owner))
+                continue;
+            const bool style = !owner.empty() && owner[0] == '.';
+            reportDiagnostic(Diagnostic{
+                skinFile, section.line, section.column, Severity::Warning,
+                "section <" + section.name + "> in skin \"" + skin.skin.name + "\" matches " +
+                    (style ? "no element's style class" : "no skin class and no element name") +
+                    " in the dialogue" + sectionHint(owner, found) + "; never applied"});
+        }
 }
 
 // Each diagnostic once, grouped by file in the order of files (then of first mention for any
@@ -118,6 +129,9 @@ std::vector<Diagnostic> lintFiles(const LintRequest& request) {
     static int receiver;  // a callback fires only with a receiver; these never fire
     for (const std::string& name : request.callbacks)
         registerCallback(name.c_str(), ignoreEvent, &receiver);
+    // The program's own tags build plain elements here, whose attributes its classes read.
+    for (const std::string& tag : request.tags)
+        registerStandInTag(tag);
     fixScreenUnitsFor(kLintWidth, kLintHeight);
     // The font the program would read: the one given, or the default in the working directory.
     struct stat status;

@@ -2,6 +2,7 @@
 #include "Lint.h"
 
 #include "CommandLine.h"
+#include "dialogue/ElementTagTable.h"
 
 #include "trellis/Version.h"
 
@@ -44,11 +45,21 @@ int runLint(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                    "is in the working directory)")
         ->type_name("FILE")
         ->allow_extra_args(false);
+    app.add_option("--tag", request.tags,
+                   "An element tag the program registers (registerElementTag) before loading "
+                   "the dialogue; repeat for each")
+        ->type_name("NAME")
+        ->allow_extra_args(false);
     app.add_flag("--werror", werror, "Fail (exit status 1) on warnings too");
     app.add_option("FILE", request.dialogues, "Dialogue files to check")->type_name("FILE");
     const int status = parseCommandLine(app, args, out, err, kUsageError, [&request] {
         if (request.skinFile.empty() && request.dialogues.empty())
             throw CLI::ValidationError("nothing to check: give dialogue files, --skin, or both");
+        for (const std::string& tag : request.tags)
+            if (tag.empty() || isBuiltInTag(tag.c_str()))
+                throw CLI::ValidationError("--tag \"" + tag +
+                                           "\": not a tag of the program's own (the loader "
+                                           "builds the built-in tags itself)");
     });
     if (status != kCommandLineGoesOn)
         return status;

@@ -9,6 +9,7 @@
 #include "PreviewSignals.h"
 #include "trellis/Version.h"
 #include "trellis/font/TextureFont.h"
+#include "trellis/gui/Tooltip.h"
 #include "trellis/shell/WindowShell.h"
 
 #include <GL/gl.h>
@@ -213,6 +214,7 @@ int runPreview(const InterfaceFiles& files) {
                 timer.changed(glfwGetTime());
             if (timer.due(glfwGetTime()))
                 reportBuild(session.reload());
+            updateTooltip(glfwGetTime());
             drawPreviewFrame();
         }
         preview.session = nullptr;

@@ -3,6 +3,7 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "diagnostics/NameSuggestion.h"
+#include "dialogue/ElementTagTable.h"
 #include "dialogue/XmlAttributes.h"
 #include "style/SkinLookupLog.h"
 #include "style/StyleValueChecks.h"
@@ -27,17 +28,16 @@ const std::unordered_set<std::string>& knownAttributes() {
         "borderColor", "maxLength",   "onChange",    "onSubmit",     "scroll",
         "movable",     "closable",    "onClose",     "min",          "max",
         "step",        "value",       "src",         "checked",      "align",
-        "padding",     "spacing",     "columns",      "overflow",    "wrap"};
+        "padding",     "spacing",     "columns",     "overflow",     "wrap",
+        "multiple",    "selected",    "context",     "onSelect",     "visible",
+        "enabled",     "tooltip",     "modal",       "password",     "placeholder",
+        "group",       "image"};
     return known;
 }
 
 bool isKnownAttribute(const std::string& name) {
     return knownAttributes().count(name) != 0;
 }
-
-// The tags that build an element: an unknown one is most likely a typo of one of them.
-const char* const kElementTags[] = {"window", "button", "textfield", "panel", "label",
-                                    "checkbox", "slider", "image", "row", "column", "grid"};
 
 // The hint naming the attribute that an unknown name most likely meant: one that the element
 // read, that some element reads, or that a skin reads.
@@ -60,7 +60,8 @@ std::string placeText(TextPlace place) {
 
 void DialogueChecks::skipped(const TiXmlElement& element) {
     NameSuggestion suggestion(element.ValueStr());
-    for (const char* tag : kElementTags)
+    // The tags that build an element: an unknown one is most likely a typo of one of them.
+    for (const char* tag : builtInTags())
         suggestion.consider(tag);
     reportAtNode(fileName, element, Severity::Warning,
                  "unknown tag " + describeElement(element) + suggestion.hint() +
@@ -70,7 +71,13 @@ void DialogueChecks::skipped(const TiXmlElement& element) {
 void DialogueChecks::built(const TiXmlElement& xml, const XmlAttributes& attributes,
                            const GuiElement& element, const SkinLookupLog* skinLookups) {
     checkName(xml, element);
-    checkUnread(xml, attributes, skinLookups);
+    // A stand-in's attributes are read by a class the checker does not have.
+    if (!isStandInTag(xml.Value()))
+        checkUnread(xml, attributes, skinLookups);
+}
+
+void DialogueChecks::itemRead(const TiXmlElement& xml, const XmlAttributes& attributes) {
+    checkUnread(xml, attributes, nullptr);
 }
 
 void DialogueChecks::checkName(const TiXmlElement& xml, const GuiElement& element) {
@@ -86,15 +93,18 @@ void DialogueChecks::checkName(const TiXmlElement& xml, const GuiElement& elemen
         reportAtPlace(fileName, here, Severity::Warning,
                       "duplicate element name " + quoted(name) + where + ": this <" +
                           xml.ValueStr() +
-                          "> is built, but the name stays with the first; both share one style "
-                          "section");
+                          "> is built, but the name stays with the first while it lives");
     }
     firstByName.emplace(name, here);
+    if (name == "style")
+        reportAtPlace(fileName, here, Severity::Warning,
+                      "element name \"style\" is the tag of a skin's style class sections: only "
+                      "a <style> section without \"class\" styles it");
     if (isSkinClassName(name) || name == element.skinClass)
         reportAtPlace(fileName, here, Severity::Warning,
                       "element name " + quoted(name) +
-                          " is also a skin class: its attributes go into the style section of "
-                          "every element of that class");
+                          " is also a skin class: the skin's section of that class styles it "
+                          "as its own");
 }
 
 void DialogueChecks::checkUnread(const TiXmlElement& xml, const XmlAttributes& attributes,

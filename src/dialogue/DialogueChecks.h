@@ -30,6 +30,9 @@ public:
     void built(const TiXmlElement& xml, const XmlAttributes& attributes, const GuiElement& element,
                const SkinLookupLog* skinLookups);
 
+    // Reports each attribute of an entry (a list's item) that its holder did not read.
+    void itemRead(const TiXmlElement& xml, const XmlAttributes& attributes);
+
 private:
     void checkName(const TiXmlElement& xml, const GuiElement& element);
     void checkUnread(const TiXmlElement& xml, const XmlAttributes& attributes,

@@ -2,19 +2,32 @@
 #include "trellis/dialogue/DialogueLoader.h"
 
 #include "dialogue/DialogueChecks.h"
+#include "dialogue/ElementTagTable.h"
 #include "dialogue/XmlAttributes.h"
 #include "files/XmlFile.h"
+#include "gui/OwnStyles.h"
 #include "gui/PictureLoad.h"
 #include "style/SkinLookupLog.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/CheckBox.h"
+#include "trellis/gui/Dropdown.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/Image.h"
+#include "trellis/gui/ItemHolder.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/ListBox.h"
+#include "trellis/gui/Menu.h"
+#include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/ProgressBar.h"
+#include "trellis/gui/RadioButton.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Separator.h"
 #include "trellis/gui/Slider.h"
+#include "trellis/gui/TabPage.h"
+#include "trellis/gui/Tabs.h"
+#include "trellis/gui/Spinbox.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/Window.h"
 #include "trellis/layout/Column.h"
@@ -26,6 +39,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <tinyxml.h>
 #include <vector>
 
@@ -33,22 +47,18 @@ namespace trellis {
 
 namespace {
 
-// Every attribute of a named element goes into the section of its name, so that its style
-// outranks the skin's class and "global" sections. An unnamed element keeps no section, and
-// neither does one whose name is empty: it would land in the empty-named section that every
-// title bar and close button reads, and restyle them all.
-void copyIntoSkinSection(const TiXmlElement& element, const char* name) {
-    if (!name || !*name)
-        return;
-    // setSkinAttribute for each attribute, with the section found once.
-    SkinSection& section = skinStore[name];
+// The attributes of element, as a style section.
+SkinSection attributeSection(const TiXmlElement& element) {
+    SkinSection section;
     for (const TiXmlAttribute* attribute = element.FirstAttribute(); attribute;
          attribute = attribute->Next())
         section[attribute->NameTStr()] = attribute->ValueStr();
+    return section;
 }
 
-// The element an XML element of tag stands for under parent, or null for a tag that builds
-// nothing. Constructor arguments are read through attributes, so that they count as read.
+// The element an XML element of tag stands for under parent (one of the program's tags too), or
+// null for a tag that builds nothing. Constructor arguments are read through attributes, so that
+// they count as read.
 GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const char* name,
                          GuiElement* parent) {
     if (std::strcmp(tag, "window") == 0)
@@ -67,6 +77,16 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new CheckBox(name, parent, nullptr, 0, 0, 10, 2.5f);
     if (std::strcmp(tag, "slider") == 0)
         return new Slider(name, parent, 0, 0, 10, 2);
+    if (std::strcmp(tag, "listbox") == 0)
+        return new ListBox(name, parent, 0, 0, 10, 10);
+    if (std::strcmp(tag, "tabs") == 0)
+        return new Tabs(name, parent, 0, 0, 20, 15);
+    if (std::strcmp(tag, "tab") == 0)
+        return new TabPage(name, parent, attributes.find("title"));
+    if (std::strcmp(tag, "menubar") == 0)
+        return new MenuBar(name, parent, 0, 0, 40, 2.5f);
+    if (std::strcmp(tag, "menu") == 0)
+        return new Menu(name, parent, attributes.find("text"));
     if (std::strcmp(tag, "image") == 0)
         return new Image(name, parent, 0, 0, 8, 8);
     if (std::strcmp(tag, "row") == 0)
@@ -75,7 +95,19 @@ GuiElement* buildElement(const char* tag, const XmlAttributes& attributes, const
         return new Column(name, parent);
     if (std::strcmp(tag, "grid") == 0)
         return new Grid(name, parent);
-    return nullptr;
+    if (std::strcmp(tag, "progress") == 0)
+        return new ProgressBar(name, parent, 0, 0, 10, 1.5f);
+    if (std::strcmp(tag, "separator") == 0)
+        return new Separator(name, parent, 0, 0, 10, 1);
+    if (std::strcmp(tag, "radio") == 0)
+        return new RadioButton(name, parent, nullptr, 0, 0, 10, 2.5f);
+    if (std::strcmp(tag, "spinbox") == 0)
+        return new Spinbox(name, parent, 0, 0, 8, 3);
+    if (std::strcmp(tag, "dropdown") == 0)
+        return new Dropdown(name, parent, 0, 0, 10, 2.5f);
+    if (std::strcmp(tag, "option") == 0)
+        return new DropdownOption(name, parent, nullptr);
+    return buildTaggedElement(tag, attributes, name, parent);
 }
 
 BuiltElementObserver& builtElementObserver() {
@@ -89,7 +121,13 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
                         DialogueChecks* checks) {
     const XmlAttributes attributes(xml, fileName, checks != nullptr);
     const char* name = attributes.find("name");
-    copyIntoSkinSection(xml, name);
+    // Every attribute of a named element becomes its own style, read before the skin's sections
+    // of its name, class and "global", and gone with the element: another dialogue's element of
+    // the same name reads its own. An unnamed element keeps none, and neither does one whose
+    // name is empty: the empty name is every title bar's and close button's.
+    std::optional<OwnStylesForNext> ownStyles;
+    if (name && *name)
+        ownStyles.emplace(name, attributeSection(xml));
     // Which attributes the new element's skin asks its own section for.
     std::unique_ptr<SkinLookupLog> skinLookups;
     if (checks && name && *name)
@@ -111,6 +149,21 @@ GuiElement* loadElement(const TiXmlElement& xml, const char* fileName, GuiElemen
     else if (checks)
         checks->skipped(xml);
     return built;
+}
+
+// Hands the children of xml to holder as entries rather than elements; a tag it does not take is
+// reported as one that builds nothing.
+void loadItems(const TiXmlElement& xml, const char* fileName, ItemHolder& holder,
+               DialogueChecks* checks) {
+    for (const TiXmlElement* child = xml.FirstChildElement(); child;
+         child = child->NextSiblingElement()) {
+        const XmlAttributes attributes(*child, fileName, checks != nullptr);
+        const bool taken = holder.loadItem(child->Value(), attributes);
+        if (checks && taken)
+            checks->itemRead(*child, attributes);
+        else if (checks)
+            checks->skipped(*child);
+    }
 }
 
 }  // namespace
@@ -147,9 +200,14 @@ bool loadDialogue(const char* fileName, GuiElement* under, std::vector<GuiElemen
         if (GuiElement* built = loadElement(*current, fileName, parent, checks.get())) {
             if (stack.empty())
                 topLevel.push_back(built);
-            stack.push_back(current);
-            parent = built;
-            current = current->FirstChildElement();
+            if (auto* holder = dynamic_cast<ItemHolder*>(built)) {
+                loadItems(*current, fileName, *holder, checks.get());
+                current = current->NextSiblingElement();
+            } else {
+                stack.push_back(current);
+                parent = built;
+                current = current->FirstChildElement();
+            }
         } else {
             current = current->NextSiblingElement();
         }

@@ -1,11 +1,15 @@
 // Buttons: the pressed state, the bevel and the mouse events.
 #include "trellis/gui/Button.h"
 
+#include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/Image.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <typeinfo>
 
 namespace trellis {
@@ -16,6 +20,27 @@ Button::Button(const char* name, GuiElement* parent, const char* text, float x, 
     skinClass = "button";
     TextElement::applySkin(skinStore);
     hAlign = TextAlign::Center;
+}
+
+void Button::loadAttributes(const AttributeSource& element) {
+    TextElement::loadAttributes(element);
+    if (!textAttribute(element, "image"))
+        return;
+    if (!icon)
+        icon = new Image("", this, 0, 0, 1, 1);
+    icon->loadPictureAttribute(element, "image");
+    setRect(x, y, width, height);
+}
+
+void Button::setRect(float newX, float newY, float newWidth, float newHeight) {
+    TextElement::setRect(newX, newY, newWidth, newHeight);
+    if (!icon)
+        return;
+    // A square two pixels inside the top and bottom edges: at the left beside a text, centred
+    // instead of one.
+    const float side = std::max(height - 4 * pixelSize, pixelSize);
+    const float left = text.empty() ? snapToPixel((width - side) * 0.5f) : 2 * pixelSize;
+    icon->setRect(left, 2 * pixelSize, side, side);
 }
 
 void Button::setPressed(bool down) {
@@ -61,7 +86,16 @@ void bevelOf(const Button& b, RecordedVertex (&out)[kBevelVertices]) {
 
 }  // namespace
 
+void Button::lookStates(const char* (&states)[2]) const {
+    states[0] = hoveredElement == this ? "hover" : nullptr;
+    states[1] = pressed ? "pressed" : nullptr;
+}
+
 void Button::draw() {
+    const char* states[2];
+    lookStates(states);
+    StateLook hover(*this, states[0], {{"fontColor", &fontColor}});
+    StateLook press(*this, states[1], {{"fontColor", &fontColor}});
     TextElement::draw();
     if (texture)
         return;
@@ -79,6 +113,10 @@ void Button::draw() {
 bool Button::record(DrawRecorder& out) {
     if (typeid(*this) != typeid(Button))
         return false;
+    const char* states[2];
+    lookStates(states);
+    StateLook hover(*this, states[0], {{"fontColor", &fontColor}});
+    StateLook press(*this, states[1], {{"fontColor", &fontColor}});
     recordQuad(out);
     recordText(out);
     recordBevel(out);

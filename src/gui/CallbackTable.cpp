@@ -5,8 +5,13 @@ namespace trellis {
 
 void registerCallback(const char* name, CallbackFunction function, void* receiver) {
     Callback& entry = callbackTable[name ? name : ""];
+    entry = Callback();
     entry.function = function;
     entry.receiver = receiver;
+}
+
+void registerCallback(const char* name, CallbackHandler handler) {
+    callbackTable[name ? name : ""] = callbackOf(std::move(handler));
 }
 
 bool bindCallback(const char* name, Callback& slot) {

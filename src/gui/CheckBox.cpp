@@ -6,6 +6,7 @@
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ImmediateRecorder.h"
+#include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/RecordedShapes.h"
@@ -66,27 +67,16 @@ float CheckBox::textRoom() const {
 
 void CheckBox::describe(DrawRecorder& out) {
     const ScopedFontChain own = ownFont();
+    // Hovered over checked: the hover section's values win where both give one.
+    StateLook checkedLook(*this, checked ? "checked" : nullptr,
+                          {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
+    StateLook hoverLook(*this, hoveredElement == this ? "hover" : nullptr,
+                        {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
     const float p = pixelSize, s = boxSize();
     const float top = snapToPixel((height - s) * 0.5f), bottom = top + s;
     RecordedVertex quads[12];
     rectVertices(0, top, s, bottom, bgColor, quads);
-    int count = 4;
-    if (checked) {
-        // A tick of two strokes, a sixth of the box thick: down to the bottom third, then up
-        // to the top-right corner.
-        const float t = std::max(s / 6, p), c = top + s * 0.78f;
-        const RecordedVertex tick[8] = {
-            {s * 0.2f, top + s * 0.5f, 0, 0, checkColor},
-            {s * 0.42f, c, 0, 0, checkColor},
-            {s * 0.42f, c - t, 0, 0, checkColor},
-            {s * 0.2f + t * 0.7f, top + s * 0.5f - t * 0.7f, 0, 0, checkColor},
-            {s * 0.42f, c - t, 0, 0, checkColor},
-            {s * 0.42f, c, 0, 0, checkColor},
-            {s * 0.82f, top + s * 0.24f + t * 0.3f, 0, 0, checkColor},
-            {s * 0.82f - t * 0.7f, top + s * 0.24f - t * 0.5f, 0, 0, checkColor}};
-        std::copy(tick, tick + 8, quads + 4);
-        count = 12;
-    }
+    const int count = 4 + (checked ? markVertices(top, s, quads + 4) : 0);
     out.quads(quads, count, false);
     // Bevelled in: dark along the top and left, light along the bottom and right, on the pixel
     // centres inside the box.
@@ -107,6 +97,23 @@ void CheckBox::describe(DrawRecorder& out) {
     }
     if (hasKeyboardFocus(this))
         recordFocusFrame(out, width, height, focusColor);
+}
+
+int CheckBox::markVertices(float top, float s, RecordedVertex* out) const {
+    // A tick of two strokes, a sixth of the box thick: down to the bottom third, then up to the
+    // top-right corner.
+    const float t = std::max(s / 6, pixelSize), c = top + s * 0.78f;
+    const RecordedVertex tick[8] = {
+        {s * 0.2f, top + s * 0.5f, 0, 0, checkColor},
+        {s * 0.42f, c, 0, 0, checkColor},
+        {s * 0.42f, c - t, 0, 0, checkColor},
+        {s * 0.2f + t * 0.7f, top + s * 0.5f - t * 0.7f, 0, 0, checkColor},
+        {s * 0.42f, c - t, 0, 0, checkColor},
+        {s * 0.42f, c, 0, 0, checkColor},
+        {s * 0.82f, top + s * 0.24f + t * 0.3f, 0, 0, checkColor},
+        {s * 0.82f - t * 0.7f, top + s * 0.24f - t * 0.5f, 0, 0, checkColor}};
+    std::copy(tick, tick + 8, out);
+    return 8;
 }
 
 void CheckBox::setChecked(bool state) {

@@ -1,11 +1,16 @@
 // The base element: construction, geometry, drawing, skinning, attributes and events.
 #include "trellis/gui/GuiElement.h"
 
+#include "gui/OwnStyles.h"
+#include "gui/Picture.h"
+
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
+#include "trellis/gui/DisabledLook.h"
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -54,6 +59,7 @@ GuiElement::GuiElement(const char* name, GuiElement* parent, float x, float y, f
     if (parent)
         parent->addChild(this);
     registerElement(this);
+    adoptOwnStyles(*this);
     this->x = snapToPixel(this->x);
     this->width = snapToPixel(this->width);
     this->y = snapToPixel(this->y);
@@ -66,6 +72,7 @@ GuiElement::~GuiElement() {
     if (parent)
         parent->removeChild(this);
     unregisterElement(this);
+    forgetOwnStyles(*this);
     deleteDescendants();
 }
 
@@ -136,6 +143,11 @@ void GuiElement::hitOrigin(float& hitX, float& hitY) const {
 // ============================================================================================
 
 void GuiElement::draw() {
+    if (blendsBackground()) {
+        ImmediateRecorder now;
+        recordQuad(now);
+        return;
+    }
     if (texture)
         glEnable(GL_TEXTURE_2D);
     else
@@ -165,13 +177,24 @@ void GuiElement::drawTreeAtDepth(int depth) {
     if (push)
         glPushMatrix();
     glTranslatef(atX, atY, 0);
-    draw();
+    drawLook();
     drawChildren(depth);
     drawOverChildren();
     if (push)
         glPopMatrix();
     else
         glTranslatef(-atX, -atY, 0);
+}
+
+void GuiElement::drawLook() {
+    if (isEnabledInTree(this)) {
+        draw();
+        return;
+    }
+    ImmediateRecorder now;
+    DisabledLook faded(now, bgColor);
+    if (!record(faded))
+        draw();
 }
 
 void GuiElement::drawChildren(int depth) {
@@ -219,7 +242,14 @@ void GuiElement::quadVertices(RecordedVertex (&quad)[4]) const {
 void GuiElement::recordQuad(DrawRecorder& out) {
     RecordedVertex quad[4];
     quadVertices(quad);
-    out.quads(quad, 4, texture != 0);
+    if (blendsBackground())
+        out.pictureQuads(quad, 4, whitePicture().texture(), true);
+    else
+        out.quads(quad, 4, texture != 0);
+}
+
+bool GuiElement::blendsBackground() const {
+    return blend && !texture && bgColor.alpha() != 255;
 }
 
 void GuiElement::recordOverChildren(DrawRecorder&) {}
@@ -244,9 +274,20 @@ void GuiElement::applySkin(SkinStore& store) {
     applySkinReal(sections, "v0", v0);
     applySkinReal(sections, "u1", u1);
     applySkinReal(sections, "v1", v1);
+    unsigned int blendFlag = blend ? 1 : 0;
+    applySkinUnsigned(sections, "blend", blendFlag);
+    blend = blendFlag != 0;
 }
 
 void GuiElement::loadAttributes(const AttributeSource& element) {
+    // The style classes' sections rank above the skin class's: the skin is applied again with
+    // them before the element's own attributes are read over it.
+    if (const char* classes = textAttribute(element, "class")) {
+        styleClasses = classes;
+        applySkin(skinStore);
+    }
+    if (textAttribute(element, "blend"))
+        blend = flagAttribute(element, "blend");
     float newX = x, newY = y, newWidth = width, newHeight = height;
     readLengthAttribute(element, "x", false, newX, xLength);
     readLengthAttribute(element, "y", false, newY, yLength);
@@ -262,6 +303,12 @@ void GuiElement::loadAttributes(const AttributeSource& element) {
     readCallbackAttribute(element, "onLeftClick", clickCallbacks[0]);
     readCallbackAttribute(element, "onRightClick", clickCallbacks[1]);
     readCallbackAttribute(element, "onMiddleClick", clickCallbacks[2]);
+    if (textAttribute(element, "visible"))
+        visible = flagAttribute(element, "visible");
+    if (textAttribute(element, "enabled"))
+        enabled = flagAttribute(element, "enabled");
+    if (const char* tip = textAttribute(element, "tooltip"))
+        tooltip = tip;
 }
 
 // ============================================================================================

@@ -1,6 +1,8 @@
 // Images: reading the PNG (once for all the images of a load), and drawing it.
 #include "trellis/gui/Image.h"
 
+#include "trellis/gui/Button.h"
+
 #include "gui/Picture.h"
 #include "gui/PictureLoad.h"
 #include "trellis/gui/AttributeSource.h"
@@ -32,10 +34,18 @@ bool Image::loadPicture(const char* path, std::string& problem) {
 
 void Image::loadAttributes(const AttributeSource& element) {
     GuiElement::loadAttributes(element);
-    const char* source = textAttribute(element, "src");
+    loadPictureAttribute(element, "src");
+}
+
+bool Image::containsPoint(float px, float py) {
+    return !dynamic_cast<Button*>(parent) && GuiElement::containsPoint(px, py);
+}
+
+void Image::loadPictureAttribute(const AttributeSource& element, const char* attribute) {
+    const char* source = textAttribute(element, attribute);
     if (!source || !*source) {
-        element.reportValue("src", std::string(source ? "is empty" : "is missing") +
-                                       ": no picture to show; drawn as a plain element");
+        element.reportValue(attribute, std::string(source ? "is empty" : "is missing") +
+                                           ": no picture to show; drawn as a plain element");
         return;
     }
     // A relative path is taken from the folder of the file that names it.
@@ -44,7 +54,7 @@ void Image::loadAttributes(const AttributeSource& element) {
         path = std::filesystem::path(element.sourcePath()).parent_path() / path;
     std::string problem;
     if (!loadPicture(path.string().c_str(), problem))
-        element.reportValue("src", problem + "; drawn without its picture");
+        element.reportValue(attribute, problem + "; drawn without its picture");
 }
 
 void Image::draw() {

@@ -89,6 +89,51 @@ void refreshHover() {
     }
 }
 
+bool isEnabledInTree(const GuiElement* element) {
+    for (; element; element = element->parent)
+        if (!element->enabled)
+            return false;
+    return true;
+}
+
+GuiElement* activeModal() {
+    if (!rootElement)
+        return nullptr;
+    for (GuiElement* child : rootElement->children) {
+        const auto* window = dynamic_cast<const Window*>(child);
+        if (window && window->modal && child->visible)
+            return child;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Whether element lies in the modal window or in a child of the root newer than it.
+bool withinModalReach(const GuiElement* element, const GuiElement* modal) {
+    const GuiElement* top = element;
+    while (top && top->parent && top->parent != rootElement)
+        top = top->parent;
+    if (!top || top == rootElement)
+        return false;
+    for (GuiElement* child : rootElement->children) {
+        if (child == top)
+            return true;
+        if (child == modal)
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool takesInput(const GuiElement* element) {
+    if (!element || !isEnabledInTree(element))
+        return false;
+    const GuiElement* modal = activeModal();
+    return !modal || withinModalReach(element, modal);
+}
+
 bool isShown(const GuiElement* element) {
     for (; element; element = element->parent) {
         if (!element->visible)
@@ -138,6 +183,13 @@ bool routeMouseButton(int button, bool pressed) {
     refreshHover();
     if (!hoveredElement)
         return false;
+    // Disabled elements and everything behind a modal window swallow the press unheard; a
+    // release there still ends the press, so no later drag or click comes of it.
+    if (!takesInput(hoveredElement)) {
+        if (!pressed)
+            pressedElements[button] = nullptr;
+        return true;
+    }
     if (pressed) {
         if (button == 0)
             focusElement = hoveredElement;
@@ -166,8 +218,14 @@ void onKey(int key, int action) {
 bool routeKey(int key, bool pressed) {
     if (const int bit = modifierBitOf(key))
         heldModifiers = pressed ? heldModifiers | bit : heldModifiers & ~bit;
-    bool consumed =
-        focusElement && (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key));
+    bool consumed = takesInput(focusElement) &&
+                    (pressed ? focusElement->onKeyDown(key) : focusElement->onKeyUp(key));
+    // Ctrl+Tab that the focus element leaves goes up through its holders (tabs switching
+    // pages); other keys stay where they always went.
+    const bool controlTab = pressed && key == kKeyTab && (heldModifiers & kModControl) != 0;
+    for (GuiElement* holder = focusElement ? focusElement->parent : nullptr;
+         controlTab && !consumed && holder; holder = holder->parent)
+        consumed = holder->onKeyDown(key);
     // Without focusable elements Tab stays an ordinary key, left to the application.
     if (!consumed && pressed && key == kKeyTab)
         consumed = moveKeyboardFocus((heldModifiers & kModShift) == 0);
@@ -182,7 +240,7 @@ void onCharEvent(unsigned int codepoint) {
 }
 
 bool routeChar(unsigned int codepoint) {
-    const bool taken = focusElement && focusElement->onChar(codepoint);
+    const bool taken = takesInput(focusElement) && focusElement->onChar(codepoint);
     refreshHover();
     return taken;
 }
@@ -195,8 +253,10 @@ void onScrollEvent(double dx, double dy) {
 bool routeScroll(float dx, float dy) {
     refreshHover();
     bool taken = false;
+    if (hoveredElement && !takesInput(hoveredElement) && activeModal())
+        return true;
     for (GuiElement* element = hoveredElement; element; element = element->parent)
-        if ((taken = element->onScroll(dx, dy)))
+        if (isEnabledInTree(element) && (taken = element->onScroll(dx, dy)))
             break;
     // A scrolled panel brings other children under the pointer.
     refreshHover();

@@ -16,7 +16,7 @@ namespace trellis {
 std::vector<GuiElement*> focusableElements(GuiElement* root) {
     // An explicit stack: trees may be deeper than the call stack allows.
     std::vector<GuiElement*> found, pending;
-    if (root && root->visible)
+    if (root && root->visible && root->enabled)
         pending.push_back(root);
     while (!pending.empty()) {
         GuiElement* element = pending.back();
@@ -25,14 +25,16 @@ std::vector<GuiElement*> focusableElements(GuiElement* root) {
             found.push_back(element);
         // Pushed newest first, so that the oldest child is visited next.
         for (GuiElement* child : element->children)
-            if (child->visible)
+            if (child->visible && child->enabled)
                 pending.push_back(child);
     }
     return found;
 }
 
 bool moveKeyboardFocus(bool forward) {
-    const std::vector<GuiElement*> order = focusableElements(rootElement);
+    // A modal window keeps the Tab order within itself.
+    GuiElement* modal = activeModal();
+    const std::vector<GuiElement*> order = focusableElements(modal ? modal : rootElement);
     if (order.empty())
         return false;
     const auto at = std::find(order.begin(), order.end(), focusElement);

@@ -34,14 +34,18 @@ bool parseAlignText(const char* text, TextAlign& align) {
     return false;
 }
 
+void readAlignAttribute(const AttributeSource& element, TextAlign& align) {
+    const char* given = textAttribute(element, "align");
+    if (given && !parseAlignText(given, align))
+        element.reportValue("align",
+                            "\"" + std::string(given) + "\" is not left, center or right; ignored");
+}
+
 void Label::loadAttributes(const AttributeSource& element) {
     TextElement::loadAttributes(element);
     if (const char* given = textAttribute(element, "text"))
         text = given;
-    const char* align = textAttribute(element, "align");
-    if (align && !parseAlignText(align, hAlign))
-        element.reportValue("align",
-                            "\"" + std::string(align) + "\" is not left, center or right; ignored");
+    readAlignAttribute(element, hAlign);
     wrap = optInAttribute(element, "wrap");
 }
 

@@ -7,6 +7,7 @@
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/ScrollBarShape.h"
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
@@ -30,11 +31,7 @@ void Panel::applySkin(SkinStore& store) {
     const SkinSections sections = skinSectionsOf(store, *this);
     applySkinColor(sections, "barColor", barColor);
     applySkinColor(sections, "thumbColor", thumbColor);
-    float width = barWidth;
-    applySkinReal(sections, "barWidth", width);
-    // A bar too thin to see or grab, or a value that is no number, keeps the width it had.
-    if (width >= pixelSize && width <= 100)
-        barWidth = snapToPixel(width);
+    applySkinBarWidth(sections, barWidth);
 }
 
 float Panel::contentHeight() const {
@@ -72,14 +69,11 @@ bool Panel::childClip(float& left, float& top, float& right, float& bottom) cons
 }
 
 float Panel::thumbHeight() const {
-    const float content = contentHeight();
-    const float share = content > 0 ? height * height / content : height;
-    return snapToPixel(std::min(height, std::max(barWidth, share)));
+    return scrollThumbLength(height, contentHeight(), barWidth);
 }
 
 float Panel::thumbTop() const {
-    const float range = maxScroll();
-    return range > 0 ? snapToPixel((height - thumbHeight()) * childrenScrollY() / range) : 0;
+    return scrollThumbTop(height, thumbHeight(), childrenScrollY(), maxScroll());
 }
 
 void Panel::drawOverChildren() {
@@ -97,12 +91,8 @@ bool Panel::record(DrawRecorder& out) {
 void Panel::recordOverChildren(DrawRecorder& out) {
     if (!hasScrollBar())
         return;
-    const float left = width - barWidth, top = thumbTop();
-    RecordedVertex bar[8];
-    rectVertices(left, 0, width, height, barColor, bar);
-    rectVertices(left + pixelSize, top + pixelSize, width - pixelSize,
-                 top + thumbHeight() - pixelSize, thumbColor, bar + 4);
-    out.quads(bar, 8, false);
+    recordScrollBar(out, width - barWidth, width, height, thumbTop(), thumbHeight(), barColor,
+                    thumbColor);
 }
 
 void Panel::onMouseDown(int button) {

@@ -60,4 +60,10 @@ unsigned int Picture::texture() {
     return name;
 }
 
+Picture& whitePicture() {
+    // Never destroyed: at exit no context may be current to delete its textures in.
+    static Picture* white = new Picture(1, 1, std::vector<uint8_t>(4, 255));
+    return *white;
+}
+
 }  // namespace trellis

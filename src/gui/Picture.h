@@ -34,4 +34,8 @@ private:
     std::vector<std::pair<GlContextId, unsigned int>> textures;  // by the context holding each
 };
 
+// One opaque white pixel, for the vertex colours alone to show through a blended picture quad
+// (a translucent background); lives as long as the program.
+Picture& whitePicture();
+
 }  // namespace trellis

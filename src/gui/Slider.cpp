@@ -35,16 +35,7 @@ void Slider::applySkin(SkinStore& store) {
 
 void Slider::loadAttributes(const AttributeSource& element) {
     GuiElement::loadAttributes(element);
-    SliderRange given = range;
-    readNumberAttribute(element, "min", given.minimum);
-    readNumberAttribute(element, "max", given.maximum);
-    readNumberAttribute(element, "step", given.step);
-    given.value = given.minimum;  // where a file that gives no value starts
-    readNumberAttribute(element, "value", given.value);
-    std::vector<SliderProblem> problems;
-    range = sanitizeSliderRange(given, problems);
-    for (const SliderProblem& problem : problems)
-        element.reportValue(problem.attribute, problem.what);
+    readRangeAttributes(element, range, true);
     bindCallback(textAttribute(element, "onChange"), changeCallback);
 }
 

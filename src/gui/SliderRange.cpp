@@ -1,6 +1,8 @@
 // Slider values: clamping, steps, and repairing what a file gave.
 #include "trellis/gui/SliderRange.h"
 
+#include "trellis/gui/AttributeSource.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -8,22 +10,20 @@
 
 namespace trellis {
 
-namespace {
-
-// A number as the file might have written it: the shortest text that reads back the same.
 std::string numberText(double v) {
+    // Plain digits for every number that has a short plain form: 10, not 1e+01.
+    const bool plain = std::fabs(v) < 1e15 && (v == 0 || std::fabs(v) >= 1e-5);
     std::ostringstream out;
     for (int digits = 1; digits <= 17; ++digits) {
         out.str("");
         out.precision(digits);
         out << v;
-        if (std::strtod(out.str().c_str(), nullptr) == v)
+        if (std::strtod(out.str().c_str(), nullptr) == v &&
+            !(plain && out.str().find('e') != std::string::npos))
             break;
     }
     return out.str();
 }
-
-}  // namespace
 
 double SliderRange::halfSpan() const {
     // Halves, so that bounds near the limits of a double do not overflow their difference.
@@ -118,6 +118,20 @@ SliderRange sanitizeSliderRange(SliderRange given, std::vector<SliderProblem>& p
     }
     sane.value = sane.constrain(sane.value);
     return sane;
+}
+
+void readRangeAttributes(const AttributeSource& element, SliderRange& range, bool withStep) {
+    SliderRange given = range;
+    readNumberAttribute(element, "min", given.minimum);
+    readNumberAttribute(element, "max", given.maximum);
+    if (withStep)
+        readNumberAttribute(element, "step", given.step);
+    given.value = given.minimum;  // where a file that gives no value starts
+    readNumberAttribute(element, "value", given.value);
+    std::vector<SliderProblem> problems;
+    range = sanitizeSliderRange(given, problems);
+    for (const SliderProblem& problem : problems)
+        element.reportValue(problem.attribute, problem.what);
 }
 
 }  // namespace trellis

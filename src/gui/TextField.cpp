@@ -7,13 +7,16 @@
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Clipboard.h"
+#include "trellis/gui/DisabledLook.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
+#include "trellis/gui/Label.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Utf8Text.h"
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
@@ -121,6 +124,10 @@ void TextField::loadAttributes(const AttributeSource& element) {
     }
     readCallbackAttribute(element, "onChange", changeCallback);
     readCallbackAttribute(element, "onSubmit", submitCallback);
+    password = optInAttribute(element, "password");
+    if (const char* given = textAttribute(element, "placeholder"))
+        placeholder = given;
+    readAlignAttribute(element, hAlign);
     float length = 0;
     // A limit must be a whole number of characters (0: none); anything else leaves none. A limit
     // beyond the longest is held to the longest, never lifted: the field takes no more than asked.
@@ -171,7 +178,11 @@ const PrefixWidths& TextField::caretOffsets() {
     // Measured again only when the text, the size or the font changed, and after one edit only
     // where the text changed: drawing needs them every frame, and a long text must not make
     // each key dearer. The font has no kerning, so a prefix is as wide as its characters.
-    const PrefixWidths::WidthTable widths = characterWidths(fontSize);
+    PrefixWidths::WidthTable widths = characterWidths(fontSize);
+    // A password measures as a row of stars, one for each character.
+    const float star = widths['*'];
+    if (password)
+        widths.fill(star);
     const bool sameWidths = offsets.measures(edit.text()) && widths == offsets.widthTable();
     if (sameWidths && offsetsRevision == edit.revision())
         return offsets;
@@ -179,15 +190,16 @@ const PrefixWidths& TextField::caretOffsets() {
     if (sameWidths && edit.revision() == offsetsRevision + 1)
         offsets.replace(change.start, change.removed, change.inserted);
     else
-        offsets.reset(edit.text(), widths, [size = fontSize](unsigned int codepoint) {
-            return wideCharacterWidth(codepoint, size);
-        });
+        offsets.reset(edit.text(), widths,
+                      [size = fontSize, star, hidden = password](unsigned int codepoint) {
+                          return hidden ? star : wideCharacterWidth(codepoint, size);
+                      });
     offsetsRevision = edit.revision();
     return offsets;
 }
 
 size_t TextField::positionAt(float localX) {
-    const float x = localX - inset() + scrollX;
+    const float x = localX - inset() - alignShift() + scrollX;
     const PrefixWidths& offsets = caretOffsets();
     const size_t nearest = offsets.nearest(x);
     // Inside a cluster (a letter and its marks), the nearer of its two ends.
@@ -197,6 +209,11 @@ size_t TextField::positionAt(float localX) {
     const size_t before = clusters.previous(nearest), after = clusters.next(nearest);
     return std::fabs(offsets.offset(after) - x) < std::fabs(offsets.offset(before) - x) ? after
                                                                                         : before;
+}
+
+float TextField::alignShift() {
+    const float room = std::max(0.0f, width - 2 * inset()), total = caretOffsets().total();
+    return total < room ? snapToPixel(alignedTextOffset(hAlign, room - total, 0)) : 0;
 }
 
 void TextField::keepCaretVisible() {
@@ -233,18 +250,15 @@ void TextField::describe(DrawRecorder& out) {
     const ScopedFontChain own = ownFont();
     adoptOutsideText();
     reportUndrawable();
+    StateLook focusLook(*this, focusElement == this ? "focus" : nullptr,
+                        {{"fontColor", &fontColor}, {"frameColor", &frameColor}});
     recordQuad(out);
     const float p = pixelSize, w = width, h = height;
-    RecordedVertex frame[16];
-    rectVertices(0, 0, w, p, frameColor, frame);
-    rectVertices(0, h - p, w, h, frameColor, frame + 4);
-    rectVertices(0, p, p, h - p, frameColor, frame + 8);
-    rectVertices(w - p, p, w, h - p, frameColor, frame + 12);
-    out.quads(frame, 16, false);
+    recordInnerFrame(out, w, h, frameColor);
     out.pushClip(p, p, w - 2 * p, h - 2 * p);
     const PrefixWidths& offsets = caretOffsets();
     const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
-    const float left = inset() - scrollX;
+    const float left = inset() + alignShift() - scrollX;
     if (edit.hasSelection()) {
         RecordedVertex selection[4];
         rectVertices(left + offsets.offset(edit.selectionStart()), textY,
@@ -258,8 +272,13 @@ void TextField::describe(DrawRecorder& out) {
         const size_t first = offsets.firstAbove(viewLeft);
         const size_t last = std::max(first, offsets.firstAtOrAbove(viewRight));
         const size_t from = GraphemeBreaks(text).previous(first);
-        out.text(text.substr(from, last - from).c_str(), left + offsets.offset(from), textY,
-                 fontSize, fontColor);
+        std::string shown = text.substr(from, last - from);
+        if (password)
+            shown.assign(countCharacters(shown), '*');
+        out.text(shown.c_str(), left + offsets.offset(from), textY, fontSize, fontColor);
+    } else if (!placeholder.empty() && focusElement != this) {
+        out.text(placeholder.c_str(), inset(), textY, fontSize,
+                 DisabledLook::faded(fontColor, bgColor));
     }
     if (focusElement == this) {
         const float caretX = snapToPixel(left + offsets.offset(edit.caret()));
@@ -328,11 +347,11 @@ bool TextField::editKey(int key, bool shift, bool control) {
         edit.selectAll();
         return true;
     case kKeyC:
-        if (edit.hasSelection())
+        if (edit.hasSelection() && !password)
             writeClipboard(edit.selectedText());
         return true;
     case kKeyX:
-        if (edit.hasSelection()) {
+        if (edit.hasSelection() && !password) {
             writeClipboard(edit.selectedText());
             edit.deleteSelection();
         }

@@ -4,10 +4,12 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/DrawRecorder.h"
+#include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/TitleBar.h"
+#include "trellis/style/SkinValues.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,12 +32,30 @@ void closeFromButton(void* window, CallbackSender*) {
 Window::Window(const char* name, GuiElement* parent, const char* title)
     : GuiElement(name, parent, 0, 0, 30, 2) {
     skinClass = "window";
-    GuiElement::applySkin(skinStore);
+    Window::applySkin(skinStore);
     if (title)
         titleBar = new TitleBar(this, title);
 }
 
+namespace {
+
+// "focus" while the keyboard focus is on window or inside it.
+const char* windowState(const Window& window) {
+    for (const GuiElement* inside = focusElement; inside; inside = inside->parent)
+        if (inside == &window)
+            return "focus";
+    return nullptr;
+}
+
+}  // namespace
+
+void Window::applySkin(SkinStore& store) {
+    GuiElement::applySkin(store);
+    applySkinColor(skinSectionsOf(store, *this), "borderColor", borderColor);
+}
+
 void Window::draw() {
+    StateLook look(*this, windowState(*this), {{"borderColor", &borderColor}});
     GuiElement::draw();
     if (border)
         drawBorder(borderColor, borderWidth);
@@ -44,6 +64,7 @@ void Window::draw() {
 bool Window::record(DrawRecorder& out) {
     if (typeid(*this) != typeid(Window))
         return false;
+    StateLook look(*this, windowState(*this), {{"borderColor", &borderColor}});
     recordQuad(out);
     if (border)
         recordBorder(out, borderColor, borderWidth);
@@ -65,6 +86,7 @@ void Window::loadAttributes(const AttributeSource& element) {
         titleBar = new TitleBar(this, title);
     movable = optInAttribute(element, "movable");
     closable = optInAttribute(element, "closable");
+    modal = optInAttribute(element, "modal");
     readCallbackAttribute(element, "onClose", closeCallback);
     if (closable && titleBar && titleBar->closeButton)
         titleBar->closeButton->clickCallbacks[0] = Callback{closeFromButton, this};

@@ -10,9 +10,17 @@
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/Label.h"
+#include "trellis/gui/ListBox.h"
+#include "trellis/gui/Menu.h"
+#include "trellis/gui/MenuBar.h"
 #include "trellis/gui/Panel.h"
+#include "trellis/gui/ProgressBar.h"
+#include "trellis/gui/RadioButton.h"
 #include "trellis/gui/ScreenUnits.h"
+#include "trellis/gui/Separator.h"
 #include "trellis/gui/Slider.h"
+#include "trellis/gui/TabPage.h"
+#include "trellis/gui/Tabs.h"
 #include "trellis/gui/TextElement.h"
 #include "trellis/gui/TextField.h"
 #include "trellis/gui/TitleBar.h"
@@ -20,6 +28,7 @@
 #include "trellis/render/DebugLines.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace trellis {
 
@@ -33,12 +42,14 @@ enum Flags {
     kCaret = 16,
     kChecked = 32,
     kScroll = 64,
+    kDisabled = 128,
     kAlignShift = 8  // hAlign << 8, vAlign << 12
 };
 
 bool isTextType(const std::type_info& t) {
     return t == typeid(TextElement) || t == typeid(TitleBar) || t == typeid(Button) ||
-           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField);
+           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField) ||
+           t == typeid(RadioButton);
 }
 
 template <typename T, size_t N> bool sameArrays(const T (&a)[N], const T (&b)[N]) {
@@ -97,7 +108,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
         n.border = w->borderColor;
-    } else if (type == typeid(CheckBox)) {
+    } else if (type == typeid(CheckBox) || type == typeid(RadioButton)) {
         auto* c = static_cast<CheckBox*>(e);
         n.flags |= c->checked ? kChecked : 0;
         n.moreColors[0] = c->checkColor;
@@ -118,10 +129,67 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.more[1] = float(f->edit.selectionStart());
         n.more[2] = float(f->edit.selectionEnd());
         n.more[3] = f->scrollX;
+        n.more[4] = f->password ? 1.0f : 0.0f;
+        // The placeholder shows only while the text is empty: told apart by its hash.
+        n.more[5] = f->text.empty() ? float(std::hash<std::string>()(f->placeholder)) : 0.0f;
         n.moreColors[0] = f->caretColor;
         n.moreColors[1] = f->selectionColor;
         n.moreColors[2] = f->frameColor;
         n.moreColors[3] = f->focusColor;
+    } else if (type == typeid(ListBox)) {
+        // Its items, selection and scroll are counted in its revision rather than copied: a
+        // list of any length costs the same here.
+        auto* l = static_cast<ListBox*>(e);
+        n.more[0] = float(l->revision() & 0xffffu);
+        n.more[1] = float(l->revision() >> 16);
+        n.more[2] = l->fontSize;
+        n.more[3] = l->barWidth;
+        n.border = l->selectionColor;
+        n.font = l->fontColor;
+        n.moreColors[0] = l->selectedFontColor;
+        n.moreColors[1] = l->barColor;
+        n.moreColors[2] = l->thumbColor;
+        n.moreColors[3] = l->focusColor;
+    } else if (type == typeid(Tabs)) {
+        auto* t = static_cast<Tabs*>(e);
+        n.more[0] = float(t->current());
+        n.fontSize = t->fontSize;
+        n.font = t->fontColor;
+        n.moreColors[0] = t->tabColor;
+        n.moreColors[1] = t->activeTabColor;
+        n.moreColors[2] = t->focusColor;
+        text = &t->titles();  // the strip shows its pages' titles
+    } else if (type == typeid(MenuBar)) {
+        auto* b = static_cast<MenuBar*>(e);
+        n.more[0] = float(b->highlighted());
+        n.fontSize = b->fontSize;
+        n.font = b->fontColor;
+        n.moreColors[0] = b->highlightColor;
+        n.moreColors[1] = b->focusColor;
+        // Which menu is open shows in the strip.
+        const std::vector<Menu*> menus = b->menus();
+        for (size_t i = 0; i < menus.size(); ++i)
+            if (menus[i]->isOpen())
+                n.more[1] = float(i + 1);
+        text = &b->titles();
+    } else if (type == typeid(Menu)) {
+        auto* m = static_cast<Menu*>(e);
+        n.more[0] = float(m->highlighted());
+        n.more[1] = float(m->entries().size());
+        n.fontSize = m->fontSize;
+        n.font = m->fontColor;
+        n.moreColors[0] = m->highlightColor;
+        n.moreColors[1] = m->separatorColor;
+        text = &m->text;
+    } else if (type == typeid(TabPage)) {
+        // A container: its quad alone, which the fields above hold.
+    } else if (type == typeid(ProgressBar)) {
+        auto* b = static_cast<ProgressBar*>(e);
+        n.more[0] = b->fillWidth();
+        n.moreColors[0] = b->fillColor;
+        n.moreColors[1] = b->frameColor;
+    } else if (type == typeid(Separator)) {
+        n.moreColors[0] = static_cast<Separator*>(e)->lineColor;
     } else if (type == typeid(Image)) {
         n.picture = static_cast<Image*>(e)->shownPicture();
     } else if (type == typeid(Panel)) {
@@ -154,6 +222,7 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     static const std::string noText;
     const std::string* text = &noText;
     classFields(e, type, n, text);
+    n.flags |= isEnabledInTree(e) ? 0 : kDisabled;
     compareEntry(n, *text);
     const float childY = n.placeY - e->childrenScrollY();
     for (GuiElement* child : e->children.oldestFirst())

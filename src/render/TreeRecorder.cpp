@@ -3,7 +3,9 @@
 
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AtlasText.h"
+#include "trellis/gui/DisabledLook.h"
 #include "trellis/gui/GuiElement.h"
+#include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/render/DebugLines.h"
 
@@ -114,7 +116,9 @@ void TreeRecorder::recordTree(GuiElement* e, int depth) {
     list->marks.back().parentX = savedX;
     list->marks.back().parentY = savedY;
     const size_t at = list->marks.size() - 1;
-    if (!e->record(*this)) {
+    // A disabled element records its look through the fading recorder.
+    DisabledLook faded(*this, e->bgColor);
+    if (!(isEnabledInTree(e) ? e->record(*this) : e->record(faded))) {
         ElementMark& m = list->marks[at];
         m.handOver = true;
         ++list->handOvers;

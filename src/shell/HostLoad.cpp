@@ -8,6 +8,7 @@
 #include "trellis/gui/ElementRegistry.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -77,10 +78,11 @@ void destroyElement(GuiElement* element) {
     delete element;
 }
 
-void destroyDialogue(LoadedDialogue& dialogue) {
-    // The host may have destroyed some of the elements already, alone or with an ancestor or
-    // the root: only those still in the tree are destroyed, and none is touched before that
-    // is known.
+namespace {
+
+// The elements of dialogue still in the tree under the root: the host may have destroyed some
+// already, alone or with an ancestor or the root, and those must not be touched.
+std::vector<GuiElement*> livingElements(const LoadedDialogue& dialogue) {
     std::unordered_set<const GuiElement*> inTree;
     std::vector<const GuiElement*> pending;
     if (rootElement)
@@ -92,9 +94,35 @@ void destroyDialogue(LoadedDialogue& dialogue) {
         for (const GuiElement* child : element->children)
             pending.push_back(child);
     }
+    std::vector<GuiElement*> living;
     for (GuiElement* element : dialogue.elements)
         if (inTree.count(element))
-            destroyElement(element);
+            living.push_back(element);
+    return living;
+}
+
+}  // namespace
+
+GuiElement* LoadedDialogue::findElement(const char* name) const {
+    if (!name)
+        return nullptr;
+    std::vector<GuiElement*> pending = livingElements(*this);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        GuiElement* element = pending.back();
+        pending.pop_back();
+        if (element->name == name)
+            return element;
+        // Oldest child on top, so that the walk goes in file order.
+        const std::vector<GuiElement*>& children = element->children.oldestFirst();
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return nullptr;
+}
+
+void destroyDialogue(LoadedDialogue& dialogue) {
+    for (GuiElement* element : livingElements(dialogue))
+        destroyElement(element);
     dialogue = LoadedDialogue();
 }
 

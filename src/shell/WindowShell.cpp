@@ -3,6 +3,7 @@
 
 #include "WindowClipboard.h"
 #include "trellis/gui/KeyCodes.h"
+#include "trellis/gui/Tooltip.h"
 
 #include <GLFW/glfw3.h>
 #include <cstdlib>
@@ -172,6 +173,8 @@ void swapBuffers() {
     if (!window)
         return;
     glfwPollEvents();
+    // The frame clock: a tooltip shows once the pointer has rested long enough.
+    updateTooltip(glfwGetTime());
     glfwSwapBuffers(window);
 }
 

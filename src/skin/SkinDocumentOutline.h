@@ -4,6 +4,7 @@
 
 #include "trellis/skin/SkinOutline.h"
 
+#include <string>
 #include <vector>
 
 class TiXmlDocument;
@@ -15,5 +16,12 @@ namespace trellis {
 // in elements at the same index, reporting what keeps the file from offering a skin.
 std::vector<SkinOutline> outlineSkinDocument(const char* fileName, const TiXmlDocument& document,
                                              std::vector<const TiXmlElement*>& elements);
+
+// Whether section is <style class="..."/>: the look of the elements of that style class.
+bool isStyleClassSection(const TiXmlElement& section);
+
+// The store section that a section element of a skin fills: its tag, or for a style class
+// section "." and its class (styleClassSection).
+std::string skinSectionName(const TiXmlElement& section);
 
 }  // namespace trellis

@@ -28,16 +28,44 @@ const TiXmlElement* findSkin(const TiXmlDocument& document, const char* skinName
     return nullptr;
 }
 
-void mergeSections(SkinStore& store, const TiXmlElement& skin) {
+void mergeSections(const TiXmlElement& skin) {
     for (const TiXmlElement* section = skin.FirstChildElement(); section;
          section = section->NextSiblingElement()) {
         if (section->ValueStr() == kFontSectionTag)
             continue;  // a face, declared by declareSkinFonts
-        SkinSection& target = store[section->Value()];
+        const std::string name = skinSectionName(*section);
+        // An empty section is still made, as lookups tell a present section from none.
+        skinStore[name];
+        const bool styleClass = isStyleClassSection(*section);
         for (const TiXmlAttribute* attribute = section->FirstAttribute(); attribute;
              attribute = attribute->Next())
-            target[attribute->Name()] = attribute->Value();
+            if (!styleClass || attribute->NameTStr() != "class")
+                setSkinFileAttribute(name, attribute->NameTStr(), attribute->ValueStr());
     }
+}
+
+// The skins to merge for skin, its furthest base first; just skin when it names no base.
+// Reports a base that is missing or leads back to a skin already in the chain, and then leaves
+// that base and those beyond it out.
+std::vector<const TiXmlElement*> baseChain(const char* fileName, const TiXmlDocument& document,
+                                           const TiXmlElement* skin) {
+    std::vector<const TiXmlElement*> chain{skin};
+    while (const char* base = chain.back()->Attribute("base")) {
+        const TiXmlElement* next = findSkin(document, base);
+        const bool loops = std::find(chain.begin(), chain.end(), next) != chain.end();
+        if (next && !loops) {
+            chain.push_back(next);
+            continue;
+        }
+        reportDiagnostic(Diagnostic{
+            fileName, chain.back()->Row(), chain.back()->Column(), Severity::Error,
+            "base " + quoted(base) +
+                (next ? " leads back to a skin of its own chain" : " names no skin in the file") +
+                "; loaded without it"});
+        break;
+    }
+    std::reverse(chain.begin(), chain.end());
+    return chain;
 }
 
 }  // namespace
@@ -53,10 +81,21 @@ bool loadSkin(const char* skinName, const char* fileName) {
                        "no skin named " + quoted(skinName) + " in the file; nothing is loaded"});
         return false;
     }
-    declareSkinFonts(fileName, *skin);
-    if (diagnosticsWanted())
-        checkSkinContent(fileName, *skin);
-    mergeSections(skinStore, *skin);
+    if (!skin->Attribute("base")) {
+        declareSkinFonts(fileName, *skin);
+        if (diagnosticsWanted())
+            checkSkinContent(fileName, *skin);
+        mergeSections(*skin);
+        return true;
+    }
+    // A skin with a base starts afresh from it: what earlier skins set is not carried over.
+    forgetSkinFileValues();
+    for (const TiXmlElement* each : baseChain(fileName, document, skin)) {
+        declareSkinFonts(fileName, *each);
+        if (diagnosticsWanted())
+            checkSkinContent(fileName, *each);
+        mergeSections(*each);
+    }
     return true;
 }
 
@@ -70,7 +109,7 @@ std::vector<SkinOutline> loadEverySkin(const char* fileName) {
         declareSkinFonts(fileName, *skin);
         if (diagnosticsWanted())
             checkSkinContent(fileName, *skin);
-        mergeSections(skinStore, *skin);
+        mergeSections(*skin);
     }
     return skins;
 }

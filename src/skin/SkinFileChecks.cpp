@@ -4,8 +4,12 @@
 #include "diagnostics/DiagnosticText.h"
 #include "diagnostics/NameSuggestion.h"
 #include "files/XmlReport.h"
+#include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFonts.h"
 #include "style/StyleValueChecks.h"
+#include "trellis/gui/SkinClasses.h"
+
+#include <algorithm>
 
 #include <tinyxml.h>
 
@@ -18,6 +22,8 @@ void checkSectionAttributes(const char* file, const TiXmlElement& section,
                             const std::string& where) {
     for (const TiXmlAttribute* a = section.FirstAttribute(); a; a = a->Next()) {
         const std::string& name = a->NameTStr();
+        if (name == "class" && isStyleClassSection(section))
+            continue;
         const StyleKind* kind = styleAttributeKind(name);
         if (!kind) {
             NameSuggestion suggestion(name);
@@ -47,12 +53,44 @@ void checkSectionContent(const char* file, const TiXmlElement& section, const st
     }
 }
 
+// Reports a state section ("button:hovr") whose state no element draws, with the state it most
+// likely meant, and a class's state that the class has no look for ("window:pressed").
+void checkSectionState(const char* file, const TiXmlElement& section, const std::string& where) {
+    const std::string name = skinSectionName(section);
+    const size_t colon = name.rfind(':');
+    if (colon == std::string::npos)
+        return;
+    const std::string owner = name.substr(0, colon), state = name.substr(colon + 1);
+    const std::vector<std::string>& known = lookStateNames();
+    if (std::find(known.begin(), known.end(), state) == known.end()) {
+        NameSuggestion suggestion(state);
+        for (const std::string& candidate : known)
+            suggestion.consider(candidate);
+        reportAtNode(file, section, Severity::Warning,
+                     "unknown state " + quoted(state) + " in " + where + suggestion.hint() +
+                         "; never applied");
+        return;
+    }
+    if (!isSkinClassName(owner))
+        return;
+    const std::vector<std::string> states = lookStatesOf(owner);
+    if (std::find(states.begin(), states.end(), state) != states.end())
+        return;
+    std::string offered;
+    for (const std::string& each : states)
+        offered += (offered.empty() ? "" : ", ") + quoted(each);
+    reportAtNode(file, section, Severity::Warning,
+                 where + ": a " + owner + " has no " + quoted(state) + " look (" +
+                     (offered.empty() ? std::string("it has none") : "its states: " + offered) +
+                     "); never applied");
+}
+
 }  // namespace
 
 void checkSkinContent(const char* file, const TiXmlElement& skin) {
     const std::string skinName = skin.Attribute("name") ? skin.Attribute("name") : "";
     for (const TiXmlAttribute* a = skin.FirstAttribute(); a; a = a->Next())
-        if (a->NameTStr() != "name")
+        if (a->NameTStr() != "name" && a->NameTStr() != "base")
             reportAtNode(file, skin, Severity::Warning,
                          "attribute " + quoted(a->NameTStr()) + " has no effect on " +
                              describeElement(skin) + "; ignored");
@@ -60,7 +98,12 @@ void checkSkinContent(const char* file, const TiXmlElement& skin) {
          section = section->NextSiblingElement()) {
         if (section->ValueStr() == kFontSectionTag)
             continue;  // checked as it is declared
-        const std::string where = "<" + section->ValueStr() + "> in skin " + quoted(skinName);
+        const std::string where = "<" + skinSectionName(*section) + "> in skin " + quoted(skinName);
+        if (section->ValueStr() == "style" && !isStyleClassSection(*section))
+            reportAtNode(file, *section, Severity::Warning,
+                         "<style> in skin " + quoted(skinName) +
+                             " has no \"class\": it styles only an element named \"style\"");
+        checkSectionState(file, *section, where);
         checkSectionAttributes(file, *section, where);
         checkSectionContent(file, *section, where);
     }

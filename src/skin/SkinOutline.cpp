@@ -8,6 +8,7 @@
 #include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFonts.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
+#include "trellis/style/SkinStore.h"
 
 #include <tinyxml.h>
 #include <unordered_map>
@@ -54,7 +55,7 @@ bool outlineSkin(const char* file, const TiXmlElement& element, bool first,
     for (const TiXmlElement* section = element.FirstChildElement(); section;
          section = section->NextSiblingElement())
         if (section->ValueStr() != kFontSectionTag)  // a face, not a section of styles
-            outline.sections.push_back(placeOf(section->ValueStr(), *section));
+            outline.sections.push_back(placeOf(skinSectionName(*section), *section));
     return true;
 }
 
@@ -85,6 +86,15 @@ std::vector<SkinOutline> outlineSkinFile(const char* fileName) {
         return {};
     std::vector<const TiXmlElement*> elements;
     return outlineSkinDocument(fileName, document, elements);
+}
+
+bool isStyleClassSection(const TiXmlElement& section) {
+    return section.ValueStr() == "style" && section.Attribute("class");
+}
+
+std::string skinSectionName(const TiXmlElement& section) {
+    return isStyleClassSection(section) ? styleClassSection(section.Attribute("class"))
+                                        : section.ValueStr();
 }
 
 }  // namespace trellis

@@ -25,6 +25,8 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"fontColor", StyleKind::Color},
         {"fontSize", StyleKind::FontSize},
         {"font", StyleKind::FontName},
+        {"borderColor", StyleKind::Color},
+        {"blend", StyleKind::Unsigned},
         // Text fields and scrolling panels.
         {"caretColor", StyleKind::Color},
         {"selectionColor", StyleKind::Color},
@@ -37,6 +39,12 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"checkColor", StyleKind::Color},
         {"trackColor", StyleKind::Color},
         {"fillColor", StyleKind::Color},
+        // List boxes, tabs and menus.
+        {"selectedFontColor", StyleKind::Color},
+        {"tabColor", StyleKind::Color},
+        {"activeTabColor", StyleKind::Color},
+        {"highlightColor", StyleKind::Color},
+        {"separatorColor", StyleKind::Color},
         // Containers, and the room around a text sized to its content.
         {"padding", StyleKind::Real},
         {"spacing", StyleKind::Real},

@@ -5,6 +5,8 @@
 
 namespace trellis {
 
+class Image;
+
 // A raised, centred-text element that can be pressed.
 class Button : public TextElement {
 public:
@@ -22,7 +24,18 @@ public:
     // Where it rests: the pressed look's one-pixel shift does not move it from under the pointer.
     void hitOrigin(float& hitX, float& hitY) const override;
 
-    bool pressed = false;  // shown pressed
+    // The states whose skin sections change its look now, weakest first ("hover", then
+    // "pressed"); unused entries are null. An element that cannot be used would put "disabled"
+    // last, above the others.
+    void lookStates(const char* (&states)[2]) const;
+
+    // Adds image: a picture (a PNG file, relative to the file) shown at the left end, or
+    // centred when there is no text; the press anywhere on the button is the button's.
+    void loadAttributes(const AttributeSource& element) override;
+    void setRect(float x, float y, float width, float height) override;  // keeps the icon placed
+
+    bool pressed = false;   // shown pressed
+    Image* icon = nullptr;  // the picture a file's "image" gave, a child; null without one
 
 protected:
     void recordBevel(DrawRecorder& out);  // the bevel lines, as draw() draws them

@@ -16,6 +16,11 @@ extern CallbackTable callbackTable;  // the one table; constructed before main
 // Stores (function, receiver) under name, replacing an earlier entry of that name.
 void registerCallback(const char* name, CallbackFunction function, void* receiver);
 
+// Stores handler under name, in the same table and under the same names as the (function,
+// receiver) pairs, replacing an earlier entry of that name; elements fire it as they fire those.
+// An empty handler stores an empty callback: the event does nothing.
+void registerCallback(const char* name, CallbackHandler handler);
+
 // Copies the callback stored under name into slot; false (slot untouched) if name is null or
 // unknown.
 bool bindCallback(const char* name, Callback& slot);

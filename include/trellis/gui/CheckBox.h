@@ -35,9 +35,14 @@ public:
     Color focusColor;                  // the focus frame's colour
     Callback changeCallback;           // fired at every toggle
 
-private:
-    float captionLeft() const;         // where the caption starts, after the box
+protected:
     void describe(DrawRecorder& out);  // the look, for draw and record alike
+    // The mark of a checked box of side s whose top is at top, as GL_QUADS vertices into out
+    // (at most 8); gives how many: a tick of two strokes.
+    virtual int markVertices(float top, float s, RecordedVertex* out) const;
+
+private:
+    float captionLeft() const;  // where the caption starts, after the box
 };
 
 }  // namespace trellis

@@ -1,4 +1,4 @@
-// The element name registry: the first element built under a name holds it.
+// The element name registry: the oldest live element of a name holds it.
 #pragma once
 
 #include <string>
@@ -13,11 +13,12 @@ using ElementRegistry = std::unordered_map<std::string, GuiElement*>;
 
 extern ElementRegistry elementRegistry;  // the one registry; constructed before main
 
-// Enters element under its name if the name is free, and attaches a parentless element to the
-// root. Returns whether it was entered.
+// Enters element under its name if the name is free (otherwise it waits for the name), and
+// attaches a parentless element to the root either way. Returns whether it was entered.
 bool registerElement(GuiElement* element);
 
-// Erases the entry under element's name, if that entry is element itself.
+// Lets element's name go: when element holds it, to the oldest live element that waits for it
+// (or nobody); a waiting element just stops waiting.
 void unregisterElement(GuiElement* element);
 
 }  // namespace trellis

@@ -61,6 +61,8 @@ public:
     virtual void drawOverChildren();
 
     void drawTree();  // this element and its visible descendants, oldest sibling first
+    // draw(), or for a disabled element its look through DisabledLook when it records itself.
+    void drawLook();
 
     // Describes draw() to a batching renderer (DrawRecorder.h): true when it did, false to have
     // drawTree() draw this element and its subtree instead. GuiElement's does so only for a
@@ -75,12 +77,12 @@ public:
     // class whose record returns true records here what it draws over its children: nothing.
     virtual void recordOverChildren(DrawRecorder& out);
 
-    std::string name;                      // registry key and skin section name
-    const char* skinClass = "global";      // skin class section: global, button, title, window
-    ChildList children;                    // newest first; owned (deleted with this element)
-    GuiElement* parent;                    // not owned; null for the root
-    float x, y;                            // top-left corner relative to the parent, screen units
-    float width, height;                   // screen units
+    std::string name;                  // registry key and skin section name
+    const char* skinClass = "global";  // skin class section: global, button, title, window
+    ChildList children;                // newest first; owned (deleted with this element)
+    GuiElement* parent;                // not owned; null for the root
+    float x, y;                        // top-left corner relative to the parent, screen units
+    float width, height;               // screen units
     // How the file gave x, y, width and height: units (the fields above are the truth), or
     // lengths that the layout works out into the fields again when the room changes.
     Length xLength, yLength, widthLength, heightLength;
@@ -88,11 +90,19 @@ public:
     unsigned int texture = 0;              // non-zero: the quad samples the bound texture
     float u0 = 0, v0 = 0, u1 = 1, v1 = 1;  // texture coordinates of left, top, right, bottom
     bool visible = true;                   // invisible elements hide their subtree
-    Callback mouseDownCallback;            // fired on every mouse-button press
+    // The style classes from the "class" attribute, separated by spaces; their skin sections
+    // rank between the name's and the skin class's (ElementSkin.h).
+    std::string styleClasses;
+    bool blend = false;          // the background is blended with its alpha (else drawn opaque)
+    bool enabled = true;         // disabled: drawn faded, no input, no Tab stop
+    std::string tooltip;         // shown near the pointer after a hover; empty: none
+    Callback mouseDownCallback;  // fired on every mouse-button press
     Callback clickCallbacks[kClickCallbackCount];  // fired by onClick, per button number
 
 protected:
     void recordQuad(DrawRecorder& out);  // the quad, as draw() draws it
+    // Whether the quad is drawn blended: blend asked, untextured and not opaque.
+    bool blendsBackground() const;
     // The quad's corners with their texture coordinates, in the order draw() gives them.
     void quadVertices(RecordedVertex (&quad)[4]) const;
     void recordBorder(DrawRecorder& out, const Color& color, float borderWidth);  // drawBorder's

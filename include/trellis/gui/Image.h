@@ -25,6 +25,10 @@ public:
     // Adds "src": a PNG file, relative to the folder of the file the element comes from. A
     // missing "src" and a picture that cannot be read are reported.
     void loadAttributes(const AttributeSource& element) override;
+    // Inside a button it is never hit: the press goes to the button under it.
+    bool containsPoint(float px, float py) override;
+    // Loads the picture the attribute names (as "src" does), reporting why it could not.
+    void loadPictureAttribute(const AttributeSource& element, const char* attribute);
 
     // Reads the PNG file at path (relative to the working directory), or shares it with the
     // images of the dialogue being loaded; false, with the reason in problem and no picture,

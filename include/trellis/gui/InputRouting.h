@@ -49,13 +49,24 @@ void refreshHover();
 // Whether element and all its ancestors are visible, up to the root.
 bool isShown(const GuiElement* element);
 
+// Whether element and all its ancestors are enabled: otherwise it takes no input.
+bool isEnabledInTree(const GuiElement* element);
+
+// The shown modal window (Window::modal) that blocks input to everything outside it and the
+// elements above it (popups opened from it): the root's newest such child; null when none.
+GuiElement* activeModal();
+
+// Whether input may reach element now: it is enabled, and no modal window keeps it out.
+bool takesInput(const GuiElement* element);
+
 // Mouse-button handler: action 1 press, 0 release.
 void onMouseButton(int button, int action);
 
 // Key handler: action 1 press, 0 release.
 void onKey(int key, int action);
 
-// Delivers one key event to the focus element; true when it consumed the key. A Tab press it
+// Delivers one key event to the focus element; true when it consumed the key. A Ctrl+Tab press
+// it does not consume goes to its parents in turn, until one consumes it. A Tab press it
 // does not consume moves the keyboard focus (backwards with Shift) when there is a focusable
 // element to move it to, and counts as consumed then. Modifier keys update heldModifiers.
 bool routeKey(int key, bool pressed);

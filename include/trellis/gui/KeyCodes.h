@@ -18,6 +18,7 @@ constexpr int kActionPress = 1;    // a key or mouse button went down
 constexpr int kActionRepeat = 2;   // a held key repeated (routed as a press)
 
 constexpr int kKeySpace = 32;          // the space bar
+constexpr int kKeyEscape = 256;        // Escape
 constexpr int kKeyEnter = 257;         // Return
 constexpr int kKeyTab = 258;           // Tab: moves the keyboard focus
 constexpr int kKeyBackspace = 259;     // Backspace
@@ -26,6 +27,8 @@ constexpr int kKeyRight = 262;         // right arrow
 constexpr int kKeyLeft = 263;          // left arrow
 constexpr int kKeyDown = 264;          // down arrow
 constexpr int kKeyUp = 265;            // up arrow
+constexpr int kKeyPageUp = 266;        // Page Up
+constexpr int kKeyPageDown = 267;      // Page Down
 constexpr int kKeyHome = 268;          // Home
 constexpr int kKeyEnd = 269;           // End
 constexpr int kKeyLeftShift = 340;     // left Shift

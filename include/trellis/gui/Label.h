@@ -31,4 +31,8 @@ private:
 // any other text.
 bool parseAlignText(const char* text, TextAlign& align);
 
+// Reads the "align" attribute into align; a text parseAlignText does not know is reported and
+// ignored.
+void readAlignAttribute(const AttributeSource& element, TextAlign& align);
+
 }  // namespace trellis

@@ -14,4 +14,9 @@ void rectVertices(float left, float top, float right, float bottom, const Color&
 // A one-pixel-wide GL_LINES segment from (x0, y0) to (x1, y1) in colour, written to out[0..1].
 void lineVertices(float x0, float y0, float x1, float y1, const Color& colour, RecordedVertex* out);
 
+// Records a one-pixel frame just inside the rectangle left..left+width x top..top+height, as
+// four quads.
+void recordInnerFrame(DrawRecorder& out, float width, float height, const Color& colour,
+                      float left = 0, float top = 0);
+
 }  // namespace trellis

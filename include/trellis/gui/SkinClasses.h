@@ -13,4 +13,11 @@ const std::vector<std::string>& skinClassNames();
 // Whether name is one of skinClassNames().
 bool isSkinClassName(const std::string& name);
 
+// Every state that some class draws a look for from a state section ("hover", "pressed", ...).
+const std::vector<std::string>& lookStateNames();
+
+// The states whose sections ("button:hover") the elements of skinClass draw from; empty for a
+// class without state looks.
+std::vector<std::string> lookStatesOf(const std::string& skinClass);
+
 }  // namespace trellis

@@ -6,6 +6,8 @@
 
 namespace trellis {
 
+class AttributeSource;
+
 // A value between minimum and maximum, on the steps minimum + k * step (the two ends are always
 // reachable), or anywhere in between when step is 0. Doubles, so that a wide range still has
 // room for every step (a float has none between 16,777,216 and the next even number).
@@ -33,6 +35,9 @@ private:
     double stepsFromMinimum(double v) const;  // (v - minimum) / step, without overflow
 };
 
+// A number as a file might write it: the shortest text that reads back as v.
+std::string numberText(double v);
+
 // One thing wrong with settings a file gave, by attribute ("min", "max", "step", "value").
 struct SliderProblem {
     const char* attribute;  // the attribute at fault
@@ -44,5 +49,9 @@ struct SliderProblem {
 // negative or not finite becomes 0; a value that is NaN becomes the minimum, and one outside
 // the bounds the nearer bound. A value between the bounds is rounded to the step silently.
 SliderRange sanitizeSliderRange(SliderRange given, std::vector<SliderProblem>& problems);
+
+// Reads "min", "max", "value" (and "step" when withStep) into range, made sane, reporting each
+// repair sanitizeSliderRange makes; a missing value starts at min.
+void readRangeAttributes(const AttributeSource& element, SliderRange& range, bool withStep);
 
 }  // namespace trellis

@@ -43,9 +43,15 @@ public:
     Color frameColor{{110, 110, 110, 255}};      // the one-pixel frame inside the edge
     Color focusColor;                            // the focus frame
     float scrollX = 0;                           // how far the text is scrolled left
+    bool password = false;    // shows a star for each character and refuses to copy or cut
+    std::string placeholder;  // shown dim while the text is empty and the field unfocused
+
+protected:
+    void describe(DrawRecorder& out);  // the look, for draw and record alike
 
 private:
-    void describe(DrawRecorder& out);                 // the look, for draw and record alike
+    // How far right of the inset the text starts: by hAlign while it fits the room, else 0.
+    float alignShift();
     PrefixWidths offsets;                             // caretOffsets' last answer
     size_t offsetsRevision = 0;                       // the text's revision it was measured for
     float inset() const;                              // the room between the frame and the text

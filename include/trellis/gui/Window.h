@@ -18,6 +18,7 @@ public:
     void setRect(float x, float y, float width, float height) override;  // title bar follows width
     // Adds border, borderColor, title, movable, closable and onClose.
     void loadAttributes(const AttributeSource& element) override;
+    void applySkin(SkinStore& store) override;  // GuiElement's, then borderColor
 
     void removeChild(GuiElement* child) override;  // forgets the title bar when it goes
 
@@ -31,10 +32,11 @@ public:
     void close();
 
     TitleBar* titleBar = nullptr;             // the caption child, or null; owned as a child
-    Color borderColor{{172, 172, 172, 255}};  // frame colour; only the dialogue sets it
+    Color borderColor{{172, 172, 172, 255}};  // frame colour
     bool border = true;                       // whether the frame is drawn
-    bool movable = false;   // dragging the title bar moves the window
-    bool closable = false;  // the title bar's close button closes the window
+    bool movable = false;                     // dragging the title bar moves the window
+    bool closable = false;                    // the title bar's close button closes the window
+    bool modal = false;      // while shown, input outside it (and the popups above it) is blocked
     Callback closeCallback;  // fired when the window closes
 };
 

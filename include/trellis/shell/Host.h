@@ -65,6 +65,10 @@ bool addFallbackFont(const char* path);
 struct LoadedDialogue {
     bool loaded = false;                // the file was read and its elements built
     std::vector<GuiElement*> elements;  // the top-level elements built, in file order
+
+    // The first element named name among those built that are still in the tree, depth first
+    // in file order; null when none is (a name another dialogue holds is not looked at).
+    GuiElement* findElement(const char* name) const;
 };
 
 // Builds the dialogue file at path under parent (the root when null). Not loaded, with nothing

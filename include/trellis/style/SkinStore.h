@@ -4,6 +4,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace trellis {
 
@@ -20,21 +21,56 @@ extern SkinStore skinStore;  // the one store; constructed before main
 // Stores value under attribute in section, creating either when absent.
 void setSkinAttribute(const char* section, const char* attribute, const char* value);
 
+// As setSkinAttribute, for a value read from a skin file: such values are the ones that
+// forgetSkinFileValues takes out again (a dialogue's values stay).
+void setSkinFileAttribute(const std::string& section, const std::string& attribute,
+                          const std::string& value);
+
+// Takes every value that a skin file put into the store, and that no dialogue has set since,
+// out of it: a skin that names its base starts from there.
+void forgetSkinFileValues();
+
+// The section that the skin's <style class="styleClass" .../> fills: "." then the class (an
+// XML tag cannot begin with a dot, so no element or class section shares it).
+std::string styleClassSection(const std::string& styleClass);
+
+// The section of the look of section's elements in state: "button:hover", "okButton:pressed".
+std::string stateSection(const std::string& section, const char* state);
+
 // The sections that one element's lookups consult, found once so that a run of lookups (an
-// applySkin) does not find them again for every attribute: the element's own name, its skin
-// class, then "global". Valid until the store next changes.
+// applySkin) does not find them again for every attribute, in this order: the element's own
+// styles (those its dialogue file gave it), its own name, its style classes (the last one listed
+// first), its skin class, then "global". With a state ("hover"), each of the name, style class
+// and skin class sections is preceded by its state section ("okButton:hover", ".heading:hover",
+// "button:hover"); the name's state section comes before the element's own styles too. Valid
+// until the store next changes.
 class SkinSections {
 public:
-    // The sections of an element named name of skin class skinClass.
-    SkinSections(const SkinStore& store, const std::string& name, const char* skinClass);
+    // The sections of an element named name of skin class skinClass, with the style classes
+    // listed in styleClasses (separated by white space), in state when state is not null, with
+    // own styles if given.
+    SkinSections(const SkinStore& store, const std::string& name, const char* skinClass,
+                 const std::string& styleClasses = std::string(), const char* state = nullptr,
+                 const SkinSection* own = nullptr);
 
     // The value of attribute in the first section holding it, or null. With accept, a value that
     // accept refuses counts as absent from its section.
     const char* find(const char* attribute, bool (*accept)(const char* value) = nullptr) const;
 
+    // The value of attribute when the first section holding it is a state section, else null:
+    // what the state changes from the element's resting look.
+    const char* findInState(const char* attribute) const;
+
 private:
-    const SkinSection* sections[3] = {};  // name, skin class, "global"; those that exist
-    int count = 0;
+    // A consulted section that exists, and whether it is a state section.
+    struct Consulted {
+        const SkinSection* section;
+        bool inState;
+    };
+    // The first consulted section holding attribute (and accepted), or null.
+    const Consulted* holder(const char* attribute, bool (*accept)(const char*)) const;
+
+    std::vector<Consulted> sections;
     SkinLookupLog* log = nullptr;  // notes each attribute asked for, while a loader listens
 };
 
