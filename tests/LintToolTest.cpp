@@ -225,12 +225,11 @@ TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
           "textfield name='field' text='ABCDEFGHIJKL'"})
         dialogue += "  <" + std::string(element) + box + "/>\n";
     // Laid out first: two labels sharing 120 px, and one as wide as 120 px.
-    const std::string size = " fontSize=" + px(20);
-    dialogue += "  <row width=" + px(120) + ">\n    <label name='shared' text='ABCDEFGH' "
-                "width='fill'" + size + "/>\n    <label name='rest' text='A' width='fill'" +
-                size + "/>\n  </row>\n  <column width=" + px(120) +
-                ">\n    <label name='spread' text='ABCDEFGHIJ' width='100%'" + size +
-                "/>\n  </column>\n";
+    const std::string wide = " width=" + px(120) + ">\n", size = " fontSize=" + px(20) + "/>\n";
+    dialogue += "  <row" + wide + "    <label name='shared' text='ABCDEFGH' width='fill'" + size +
+                "    <label name='rest' text='A' width='fill'" + size + "  </row>\n  <column" +
+                wide + "    <label name='spread' text='ABCDEFGHIJ' width='100%'" + size +
+                "  </column>\n";
     folder.write("text.xml", dialogue + "</window>\n");
     const std::vector<unsigned char> font = encodeFontFile(makeTestFont());
     folder.write("test.glf", std::string(font.begin(), font.end()));
