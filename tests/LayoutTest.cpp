@@ -241,11 +241,13 @@ TEST_F(LayoutTest, TheShippedScreensKeepTheirPlacesAtAnyShape) {
                                   layoutAreaWidth() - element->x - element->width,
                                   100 - element->y - element->height};
             const float wanted[] = {place.left, place.top, place.right, place.bottom};
-            for (int i = 0; i < 4; ++i)
-                if (wanted[i] != kFree)
+            for (int i = 0; i < 4; ++i) {
+                if (wanted[i] != kFree) {
                     EXPECT_NEAR(gaps[i], wanted[i] == kCentred ? gaps[(i + 2) % 4] : wanted[i],
                                 1.5f * pixelSize)
                         << place.name << " gap " << i << " at " << pixelsWide << "x" << pixelsHigh;
+                }
+            }
         }
         delete rootElement;
     }
