@@ -1,6 +1,7 @@
 # Helpers for end-to-end tests of an installed trellis: install the build into a fresh prefix,
-# build the embedding example (examples/embed) against it, and drive that example. Sourced
-# after harness.sh, whose private X server, work folder and helpers they use.
+# build an example (examples/NAME) against it with CMake or with make and pkg-config, and drive
+# the embedding and the SDL 2 examples. Sourced after harness.sh, whose private X server, work
+# folder and helpers they use.
 
 SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
