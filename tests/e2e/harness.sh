@@ -61,6 +61,23 @@ screenshot() {
     echo "$file"
 }
 
+# Saves a screenshot as screenshot does, once the window shows a picture (more than one colour)
+# that holds still between two shots; prints the path.
+steady_screenshot() {
+    local before after tries
+    before=$(screenshot "$1-before" "${2:-}")
+    for tries in $(seq 30); do
+        sleep 0.3
+        after=$(screenshot "$1" "${2:-}")
+        if [ "$(differing_pixels "$before" "$after")" = 0 ] &&
+            [ "$(/usr/bin/identify -format %k "$after")" -gt 1 ]; then
+            break
+        fi
+        cp "$after" "$before"
+    done
+    echo "$after"
+}
+
 # A crop of a screenshot: SHOT GEOMETRY NAME; prints the crop's path.
 crop() {
     /usr/bin/convert "$1" -crop "$2" +repage "$WORK/$3.png"
