@@ -3,6 +3,7 @@
 #pragma once
 
 #include "trellis/gui/GuiElement.h"
+#include "trellis/gui/Label.h"
 
 #include <cstddef>
 
@@ -13,14 +14,21 @@ namespace trellis {
 // few siblings on are fetched while this one is visited.
 template <typename Visit> void visitVisibleChildren(const GuiElement& element, Visit&& visit) {
     constexpr size_t kAhead = 4, kLine = 64;
-    // Past GuiElement's own fields lie those of the text classes, which the walks read too.
-    constexpr size_t kReadBytes = sizeof(GuiElement) + 2 * kLine;
+    // The lines the walks read: GuiElement's first fields (its place, look and flags), the text
+    // classes' fields after GuiElement's, and a label's last one (its wrap).
+    constexpr size_t kLines[] = {0,
+                                 kLine,
+                                 2 * kLine,
+                                 3 * kLine,
+                                 sizeof(GuiElement),
+                                 sizeof(GuiElement) + kLine,
+                                 sizeof(Label) - 1};
     const auto& children = element.children.oldestFirst();
     const size_t count = children.size();
     for (size_t i = 0; i < count; ++i) {
         if (i + kAhead < count) {
             const char* ahead = reinterpret_cast<const char*>(children[i + kAhead]);
-            for (size_t offset = 0; offset < kReadBytes; offset += kLine)
+            for (size_t offset : kLines)
                 __builtin_prefetch(ahead + offset);
         }
         if (children[i]->visible)
