@@ -431,8 +431,8 @@ void textTable(Table& table, const std::map<std::string, std::map<long, Series>>
         if (!headed)
             table.heading("Text: CPU ms per frame, all threads, clear + draw + swap; a window over "
                           "the viewport and N labels in a TrueType font",
-                          {"labels", "texts", "trellis", "ImGui 1.86", "ratio", "empty",
-                           "atlas KiB", "ImGui KiB", "target"});
+                          {"labels", "texts", "trellis", "ImGui 1.86", "ratio", "ratio range",
+                           "empty", "atlas KiB", "ImGui KiB", "target"});
         headed = true;
         for (const auto& [labels, s] : found->second) {
             if (!s.error.empty())
@@ -441,7 +441,7 @@ void textTable(Table& table, const std::map<std::string, std::map<long, Series>>
             const auto ifImgui = [&](const std::string& text) { return imgui > 0 ? text : "-"; };
             table.row({std::to_string(labels), kind.texts, format("%.3f", mine),
                        ifImgui(format("%.3f", imgui)), ifImgui(format("%.2f", mine / imgui)),
-                       format("%.3f", medianOf(s, "empty_ms")),
+                       ratioRange(s, "ratio"), format("%.3f", medianOf(s, "empty_ms")),
                        format("%.0f", medianOf(s, "atlas_kib")),
                        ifImgui(format("%.0f", medianOf(s, "imgui_atlas_kib"))),
                        "<= ImGui " + verdict(imgui > 0 && mine <= imgui)});
@@ -450,7 +450,8 @@ void textTable(Table& table, const std::map<std::string, std::map<long, Series>>
     }
     if (headed)
         table.note("Latin: 20 characters a label, DejaVu Sans; Japanese: 10, Noto Sans CJK; the "
-                   "same file and line height in pixels for both; still = the texts unchanged; "
+                   "same file and line height in pixels for both; ratio = trellis / ImGui, of the "
+                   "medians, and its range over the runs; still = the texts unchanged; "
                    "changing = every label's text changed every frame; atlas KiB = trellis's "
                    "glyph atlas (coverage bytes; its GL textures are RGBA), ImGui KiB = ImGui's "
                    "font texture (RGBA)");

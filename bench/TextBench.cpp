@@ -147,6 +147,8 @@ void textBenchmark(benchmark::State& state, TextScript script, bool still) {
                              drawImguiText(scene.texts);
                          }});
     runInTurns(state, kinds);
+    if (imgui)
+        state.counters["ratio"] = kinds[0].seconds / kinds[2].seconds;
     state.counters["draw_calls"] = double(lastRenderStats().drawCalls);
     state.counters["copied"] = lastRenderStats().path == RenderStats::Path::Copied ? 1 : 0;
     state.counters["atlas_kib"] = double(glyphAtlas().coverageBytes()) / 1024;
