@@ -175,7 +175,7 @@ uint32_t TreeRecorder::beginPrimitive(DrawState state, uint32_t count) {
         pieces = 0;
     }
     const uint32_t first = uint32_t(list->vertices.size());
-    list->primitives.push_back({state, currentClip(), first, 0, {}, 0});
+    list->primitives.push_back({state, currentClip(), first, 0, {}, 0, {}});
     return first;
 }
 
@@ -297,6 +297,7 @@ void TreeRecorder::finishPrimitive() {
             outside = !p.box.overlaps(viewportBox);
         } else {
             p.box = p.box.meet(clip);
+            p.reach = tight;
         }
     }
     if (p.count == 0 || outside) {
