@@ -4,7 +4,9 @@
 //                                callgrind (see docs/PERFORMANCE.md): KIND trellis or floor
 //                                draws frames of SIZE buttons, animated or hud (animatedcore,
 //                                hudcore in a core context) frames of those scenes; load, parse or
-//                                reskin works on a dialogue of SIZE elements
+//                                reskin works on a dialogue of SIZE elements; latin, japanese
+//                                (latinanimated, japaneseanimated: the texts changed every frame)
+//                                draw frames of the text scene of SIZE labels
 #include "BenchSupport.h"
 #include "Benchmarks.h"
 #include "TableReporter.h"
@@ -37,14 +39,14 @@ std::string machine() {
 }
 
 int profile(const char* request) {
-    char kind[16] = {};
+    char kind[32] = {};
     int size = 0, count = 0;
-    if (std::sscanf(request, "%15[a-z]:%d:%d", kind, &size, &count) != 3 ||
+    if (std::sscanf(request, "%31[a-z]:%d:%d", kind, &size, &count) != 3 ||
         !(profileFrames(kind, size, count) || profileMoving(kind, size, count) ||
-          profileDialogue(kind, size, count))) {
+          profileDialogue(kind, size, count) || profileText(kind, size, count))) {
         std::fprintf(stderr,
                      "trellis-bench: --profile=trellis|floor|animated[core]|hud[core]|load|parse|"
-                     "reskin:SIZE:COUNT\n");
+                     "reskin|latin[animated]|japanese[animated]:SIZE:COUNT\n");
         return 2;
     }
     return 0;
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
     if (smoke) {
         registerPeerBenchmarks({10, 100}, 0.01);
         registerMovingBenchmarks({10, 100}, {10}, 0.01);
+        registerTextBenchmarks(100, 10, 0.01);
         registerFrameBenchmarks({10, 100}, 0.01);
         registerMixedBenchmarks({120}, 0.01);
         registerListBenchmarks({100, 1000}, 0.01);
@@ -82,6 +85,7 @@ int main(int argc, char** argv) {
         // Several frames per run even at 10,000 buttons: one frame's ratio is too noisy.
         registerPeerBenchmarks({10, 100, 1000, 10000}, 0.5);
         registerMovingBenchmarks({10, 100, 1000, 10000}, {10, 100}, 0.5);
+        registerTextBenchmarks(10000, 1000, 1);
         registerFrameBenchmarks({10, 100, 1000, 10000}, 2);
         registerMixedBenchmarks({1008, 10008}, 2);
         registerListBenchmarks({100, 100000}, 1);

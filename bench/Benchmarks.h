@@ -36,6 +36,16 @@ void registerMovingBenchmarks(const std::vector<int>& animatedCounts,
 // the core context); false for an unknown kind.
 bool profileMoving(const char* kind, int buttons, int frames);
 
+// "latin_still/<labels>", "latin_animated/<labels>", "japanese_still/<labels>",
+// "japanese_animated/<labels>": the text scene (TextScene.h) by trellis in a TrueType font, Dear
+// ImGui (when built with it) in the same font at the same size and an empty frame, in turns,
+// the texts unchanged or all changed every frame; with the glyph atlases' sizes.
+void registerTextBenchmarks(int latinLabels, int japaneseLabels, double minSeconds);
+
+// Draws frames of the text scene for a profiler ("latin" or "japanese", "animated" after it for
+// texts changed every frame); false for an unknown kind.
+bool profileText(const char* kind, int labels, int frames);
+
 // Draws frames of one kind ("trellis" or "floor") for a profiler; false for an unknown kind.
 bool profileFrames(const char* kind, int buttons, int frames);
 

@@ -2,6 +2,7 @@
 #include "ImguiPeer.h"
 
 #include "PeerScene.h"
+#include "TextScene.h"
 
 #include <GL/gl.h>
 
@@ -12,6 +13,8 @@
 #include <backends/imgui_impl_opengl3.h>
 #include <imgui.h>
 #include <map>
+#include <unistd.h>
+#include <utility>
 #endif
 
 namespace trellis {
@@ -23,8 +26,10 @@ namespace {
 struct ImguiWindow {
     ImGuiContext* context = nullptr;
     ImguiBackend backend = ImguiBackend::OpenGL2;
+    ImVector<ImWchar> glyphRanges;  // a text context's characters, which its atlas reads
 };
-std::map<GLFWwindow*, ImguiWindow> imguiWindows;
+// By window, and the font file of a text context ("" for ImGui's own font).
+std::map<std::pair<GLFWwindow*, std::string>, ImguiWindow> imguiWindows;
 ImguiBackend currentBackend = ImguiBackend::OpenGL2;
 
 // A new frame with the current context's backends; the pixels per trellis screen unit.
@@ -55,9 +60,14 @@ bool imguiAvailable() {
     return true;
 }
 
-void useImgui(GLFWwindow* window, ImguiBackend backend) {
-    ImguiWindow& w = imguiWindows[window];
-    if (!w.context) {
+namespace {
+
+// Makes the context of window and font current; true when it was started just now (with the
+// backends, before any frame: its fonts may still be added).
+bool useContext(GLFWwindow* window, const std::string& font, ImguiBackend backend) {
+    ImguiWindow& w = imguiWindows[{window, font}];
+    const bool started = !w.context;
+    if (started) {
         IMGUI_CHECKVERSION();
         w.context = ImGui::CreateContext();
         w.backend = backend;
@@ -71,6 +81,52 @@ void useImgui(GLFWwindow* window, ImguiBackend backend) {
     }
     ImGui::SetCurrentContext(w.context);
     currentBackend = w.backend;
+    return started;
+}
+
+}  // namespace
+
+void useImgui(GLFWwindow* window, ImguiBackend backend) {
+    useContext(window, "", backend);
+}
+
+bool useImguiText(GLFWwindow* window, const char* fontFile, float pixels,
+                  const std::string& characters) {
+    if (access(fontFile, R_OK) != 0)
+        return false;
+    if (useContext(window, fontFile, ImguiBackend::OpenGL2)) {
+        ImguiWindow& w = imguiWindows[{window, fontFile}];
+        ImFontGlyphRangesBuilder ranges;
+        ranges.AddRanges(ImGui::GetIO().Fonts->GetGlyphRangesDefault());
+        ranges.AddText(characters.c_str());
+        ranges.BuildRanges(&w.glyphRanges);
+        ImGui::GetIO().Fonts->AddFontFromFileTTF(fontFile, pixels, nullptr, w.glyphRanges.Data);
+    }
+    return ImGui::GetIO().Fonts->Fonts.Size == 1;
+}
+
+size_t imguiAtlasBytes() {
+    const ImFontAtlas& atlas = *ImGui::GetIO().Fonts;
+    return size_t(atlas.TexWidth) * size_t(atlas.TexHeight) * 4;
+}
+
+void drawImguiText(const std::vector<std::string>& texts) {
+    int width = 0, height = 0;
+    const float unit = beginImguiFrame(width, height);
+    ImGui::SetNextWindowPos(ImVec2(0, 0));
+    ImGui::SetNextWindowSize(ImVec2(float(width), float(height)));
+    ImGui::Begin("text", nullptr, kWindowFlags);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        float x = 0, y = 0;
+        textLabelPlace(int(i), x, y);
+        ImGui::SetCursorPos(ImVec2(x * unit, y * unit));
+        ImGui::TextUnformatted(texts[i].data(), texts[i].data() + texts[i].size());
+    }
+    ImGui::End();
+    ImGui::Render();
+    glViewport(0, 0, width, height);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    renderImguiFrame();
 }
 
 void startImgui(GLFWwindow* window) {
@@ -140,6 +196,16 @@ void startImgui(GLFWwindow*) {}
 void drawImguiFrame(int) {}
 
 void drawImguiMoving(int, int, bool) {}
+
+bool useImguiText(GLFWwindow*, const char*, float, const std::string&) {
+    return false;
+}
+
+size_t imguiAtlasBytes() {
+    return 0;
+}
+
+void drawImguiText(const std::vector<std::string>&) {}
 
 #endif
 

@@ -413,6 +413,50 @@ void movingRows(Table& table, const char* title, const std::map<long, Series>& c
     reportErrors(table, core, "core");
 }
 
+// Text in TrueType fonts beside Dear ImGui in the same font and size, still and changed every
+// frame, with the glyph atlases' sizes.
+void textTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
+    const struct {
+        const char* family;
+        const char* texts;
+    } kinds[] = {{"latin_still", "Latin still"},
+                 {"latin_animated", "Latin changing"},
+                 {"japanese_still", "Japanese still"},
+                 {"japanese_animated", "Japanese changing"}};
+    bool headed = false;
+    for (const auto& kind : kinds) {
+        const auto found = results.find(kind.family);
+        if (found == results.end())
+            continue;
+        if (!headed)
+            table.heading("Text: CPU ms per frame, all threads, clear + draw + swap; a window over "
+                          "the viewport and N labels in a TrueType font",
+                          {"labels", "texts", "trellis", "ImGui 1.86", "ratio", "ratio range",
+                           "empty", "atlas KiB", "ImGui KiB", "target"});
+        headed = true;
+        for (const auto& [labels, s] : found->second) {
+            if (!s.error.empty())
+                continue;
+            const double mine = medianOf(s, "trellis_ms"), imgui = medianOf(s, "imgui_ms");
+            const auto ifImgui = [&](const std::string& text) { return imgui > 0 ? text : "-"; };
+            table.row({std::to_string(labels), kind.texts, format("%.3f", mine),
+                       ifImgui(format("%.3f", imgui)), ifImgui(format("%.2f", mine / imgui)),
+                       ratioRange(s, "ratio"), format("%.3f", medianOf(s, "empty_ms")),
+                       format("%.0f", medianOf(s, "atlas_kib")),
+                       ifImgui(format("%.0f", medianOf(s, "imgui_atlas_kib"))),
+                       "<= ImGui " + verdict(imgui > 0 && mine <= imgui)});
+        }
+        reportErrors(table, found->second, kind.family);
+    }
+    if (headed)
+        table.note("Latin: 20 characters a label, DejaVu Sans; Japanese: 10, Noto Sans CJK; the "
+                   "same file and line height in pixels for both; ratio = trellis / ImGui, of the "
+                   "medians, and its range over the runs; still = the texts unchanged; "
+                   "changing = every label's text changed every frame; atlas KiB = trellis's "
+                   "glyph atlas (coverage bytes; its GL textures are RGBA), ImGui KiB = ImGui's "
+                   "font texture (RGBA)");
+}
+
 void peerTable(Table& table, const std::map<std::string, std::map<long, Series>>& results) {
     static const std::map<long, Series> none;
     auto familyOf = [&](const char* name) -> const std::map<long, Series>& {
@@ -477,6 +521,7 @@ void TableReporter::Finalize() {
         << "; medians of up to " << runs << " runs\n";
     Table table(out);
     peerTable(table, results);
+    textTable(table, results);
     auto family = [&](const char* name) -> const std::map<long, Series>& { return results[name]; };
     frameTable(table, family("frame"));
     mixedTable(table, family("mixed"));

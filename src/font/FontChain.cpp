@@ -32,6 +32,7 @@ void FontChain::add(std::shared_ptr<FontFace> face) {
     if (face) {
         faces.push_back(std::move(face));
         laidOut.clear();
+        drawable.fill(0);
         noteChainChange(*this);
     }
 }
@@ -39,6 +40,7 @@ void FontChain::add(std::shared_ptr<FontFace> face) {
 void FontChain::clear() {
     faces.clear();
     laidOut.clear();
+    drawable.fill(0);
     noteChainChange(*this);
 }
 
@@ -66,9 +68,15 @@ std::vector<unsigned int> FontChain::missingCharacters(const char* text) const {
     if (!text)
         return missing;
     for (size_t at = 0; text[at];) {
-        const unsigned int code = nextCharacter(text, at);
-        if (!isControlCharacter(code) && faceFor(code) < 0 &&
-            std::find(missing.begin(), missing.end(), code) == missing.end())
+        // Texts are checked whenever they change: ASCII is read without the decoder.
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const unsigned int code = byte < 0x80 ? (++at, byte) : nextCharacter(text, at);
+        unsigned int& known = drawable[code % drawable.size()];
+        if (known == code + 1 || isControlCharacter(code))
+            continue;
+        if (faceFor(code) >= 0)
+            known = code + 1;
+        else if (std::find(missing.begin(), missing.end(), code) == missing.end())
             missing.push_back(code);
     }
     return missing;
@@ -93,32 +101,39 @@ float FontChain::baseline(float linePixels) const {
 }
 
 std::vector<TextLine> FontChain::layout(const char* text, float linePixels, float tabPixels) const {
-    std::vector<TextLine> lines;
     if (faces.empty() || !text)
-        return lines;
-    std::string key(text);
+        return {};
+    return lines(text, linePixels, tabPixels);
+}
+
+const std::vector<TextLine>& FontChain::lines(const char* text, float linePixels,
+                                              float tabPixels) const {
+    static const std::vector<TextLine> none;
+    if (faces.empty() || !text)
+        return none;
+    key.assign(text);
     key.push_back('\0');
     key.append(reinterpret_cast<const char*>(&linePixels), sizeof linePixels);
     key.append(reinterpret_cast<const char*>(&tabPixels), sizeof tabPixels);
     const auto known = laidOut.find(key);
     if (known != laidOut.end())
         return known->second;
+    std::vector<TextLine> made;
     const int em = pixelsPerEm(linePixels);
     const size_t length = std::strlen(text);
     size_t begin = 0;
     for (;;) {
         const char* feed = std::strchr(text + begin, '\n');
         const size_t end = feed ? size_t(feed - text) : length;
-        lines.emplace_back();
-        shapeLine(*this, text, begin, end, em, tabPixels, lines.back());
+        made.emplace_back();
+        shapeLine(*this, text, begin, end, em, tabPixels, made.back());
         if (!feed)
             break;
         begin = end + 1;
     }
     if (laidOut.size() >= kLaidOutTexts)
         laidOut.clear();
-    laidOut.emplace(std::move(key), lines);
-    return lines;
+    return laidOut.emplace(key, std::move(made)).first->second;
 }
 
 FontChain& textFontChain() {

@@ -6,8 +6,10 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include <array>
 #include <hb.h>
 #include <unistd.h>
+#include <utility>
 
 namespace trellis {
 
@@ -47,8 +49,18 @@ struct FontFace::Parts {
     hb_face_t* shaping = nullptr;
     unsigned int serial = 0;
     int pixelsPerEm = 0;  // the size FreeType's face is set to
+    // The glyphs of characters looked up lately, by character modulo the table's size: text is
+    // checked for characters no face draws every time it changes, a character at a time.
+    struct KnownGlyph {
+        unsigned int code = ~0u, glyph = 0;
+    };
+    std::array<KnownGlyph, 256> knownGlyphs{};
+    // HarfBuzz fonts at the sizes shaped lately, the latest last.
+    std::vector<std::pair<int, hb_font_t*>> fonts;
 
     ~Parts() {
+        for (auto& [size, font] : fonts)
+            hb_font_destroy(font);
         if (shaping)
             hb_face_destroy(shaping);
         if (face)
@@ -126,7 +138,10 @@ std::unique_ptr<FontFace> FontFace::fromBytes(std::vector<unsigned char> bytes,
 }
 
 unsigned int FontFace::glyphFor(unsigned int code) const {
-    return FT_Get_Char_Index(parts->face, code);
+    Parts::KnownGlyph& known = parts->knownGlyphs[code % parts->knownGlyphs.size()];
+    if (known.code != code)
+        known = {code, FT_Get_Char_Index(parts->face, code)};
+    return known.glyph;
 }
 
 int FontFace::unitsPerEm() const {
@@ -168,6 +183,22 @@ bool FontFace::rasterise(unsigned int glyph, int pixelsPerEm, GlyphRaster& raste
 
 void* FontFace::shapingFace() const {
     return parts->shaping;
+}
+
+void* FontFace::shapingFont(int pixelsPerEm) const {
+    constexpr size_t kSizesKept = 4;
+    std::vector<std::pair<int, hb_font_t*>>& fonts = parts->fonts;
+    for (auto& [size, font] : fonts)
+        if (size == pixelsPerEm)
+            return font;
+    if (fonts.size() >= kSizesKept) {
+        hb_font_destroy(fonts.front().second);
+        fonts.erase(fonts.begin());
+    }
+    hb_font_t* font = hb_font_create(parts->shaping);
+    hb_font_set_scale(font, pixelsPerEm * 64, pixelsPerEm * 64);
+    fonts.emplace_back(pixelsPerEm, font);
+    return font;
 }
 
 unsigned int FontFace::serial() const {

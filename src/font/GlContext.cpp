@@ -81,9 +81,28 @@ std::string unusableContextReason(const GlContextInfo& context) {
            "compatibility profile";
 }
 
+namespace {
+bool keyHeld = false;
+const void* heldKey = nullptr;
+}  // namespace
+
 const void* currentContextKey() {
+    if (keyHeld)
+        return heldKey;
     const GlContextId id = GlContextId::current();
     return id.egl ? id.egl : id.glx;
+}
+
+HeldContextKey::HeldContextKey() : outermost(!keyHeld) {
+    if (outermost) {
+        heldKey = currentContextKey();
+        keyHeld = true;
+    }
+}
+
+HeldContextKey::~HeldContextKey() {
+    if (outermost)
+        keyHeld = false;
 }
 
 }  // namespace trellis

@@ -30,4 +30,18 @@ std::string unusableContextReason(const GlContextInfo& context);
 // context handle), or null when the window system cannot tell.
 const void* currentContextKey();
 
+// Keeps currentContextKey() at the current context's key for as long as it lives, without
+// asking the window system again (GLVND checks for a fork, a system call, on every question):
+// for a stretch of work that makes no other context current, such as recording a frame.
+class HeldContextKey {
+public:
+    HeldContextKey();
+    ~HeldContextKey();
+    HeldContextKey(const HeldContextKey&) = delete;
+    HeldContextKey& operator=(const HeldContextKey&) = delete;
+
+private:
+    bool outermost;
+};
+
 }  // namespace trellis

@@ -100,30 +100,24 @@ void orderVisually(std::vector<Run>& runs) {
         }
 }
 
-// HarfBuzz fonts of the chain's faces at one size, made when first wanted.
+// HarfBuzz fonts of the chain's faces at one size, which the faces keep.
 class ShapingFonts {
 public:
-    ShapingFonts(const FontChain& chain, int pixelsPerEm)
-        : chain(chain), scale(pixelsPerEm * 64), fonts(chain.size(), nullptr) {}
-    ~ShapingFonts() {
-        for (hb_font_t* font : fonts)
-            if (font)
-                hb_font_destroy(font);
-    }
+    ShapingFonts(const FontChain& chain, int pixelsPerEm) : chain(chain), size(pixelsPerEm) {}
     hb_font_t* font(int face) {
-        if (!fonts[size_t(face)]) {
-            fonts[size_t(face)] =
-                hb_font_create(static_cast<hb_face_t*>(chain.face(size_t(face)).shapingFace()));
-            hb_font_set_scale(fonts[size_t(face)], scale, scale);
-        }
-        return fonts[size_t(face)];
+        return static_cast<hb_font_t*>(chain.face(size_t(face)).shapingFont(size));
     }
 
 private:
     const FontChain& chain;
-    int scale;
-    std::vector<hb_font_t*> fonts;
+    int size;
 };
+
+// The buffer every run is shaped in, made once: shaping is done from the drawing thread.
+hb_buffer_t* shapingBuffer() {
+    static hb_buffer_t* const buffer = hb_buffer_create();
+    return buffer;
+}
 
 // Shapes the characters of text[begin, end) (a stretch without tabs or line feeds) onto line
 // from pen, and gives the pen after them.
@@ -158,7 +152,7 @@ float shapeSegment(const FontChain& chain, ShapingFonts& fonts, const char* text
             runs.back().end = i + 1;
     }
     orderVisually(runs);
-    hb_buffer_t* buffer = hb_buffer_create();
+    hb_buffer_t* buffer = shapingBuffer();
     for (const Run& run : runs) {
         hb_buffer_clear_contents(buffer);
         // The whole segment goes in as context, so that joining sees across run ends.
@@ -183,7 +177,6 @@ float shapeSegment(const FontChain& chain, ShapingFonts& fonts, const char* text
             pen += placed.advance;
         }
     }
-    hb_buffer_destroy(buffer);
     return pen;
 }
 

@@ -16,6 +16,7 @@
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -87,9 +88,9 @@ bool chainDraws() {
 }
 
 // The chain's lines of text at line height size (screen units), laid out in pixels.
-std::vector<TextLine> chainLines(const char* text, float size) {
+const std::vector<TextLine>& chainLines(const char* text, float size) {
     const float pixels = textPixelsPerUnit();
-    return activeFontChain().layout(text, size * pixels, 2.0f * size * pixels);
+    return activeFontChain().lines(text, size * pixels, 2.0f * size * pixels);
 }
 
 // The widest of lines, in screen units.
@@ -102,7 +103,7 @@ void layoutChainText(const char* text, float x, float y, float size, bool alignR
                      GlyphEmitter emit, void* context) {
     const FontChain& chain = activeFontChain();
     const float pixels = textPixelsPerUnit(), linePixels = size * pixels;
-    const std::vector<TextLine> lines = chainLines(text, size);
+    const std::vector<TextLine>& lines = chainLines(text, size);
     if (alignRight)
         x -= widestLine(lines);
     const int em = chain.pixelsPerEm(linePixels);
@@ -355,7 +356,7 @@ void measureText(const char* text, float size, float& width, float& height) {
         return;
     const float used = size != 0 ? size : currentTextSize;
     if (chainDraws()) {
-        const std::vector<TextLine> lines = chainLines(text, used);
+        const std::vector<TextLine>& lines = chainLines(text, used);
         width = widestLine(lines);
         height = float(lines.size()) * used;
         return;
@@ -367,6 +368,14 @@ void measureText(const char* text, float size, float& width, float& height) {
     });
     width = widest;
     height = lines * used;
+}
+
+float measureTextHeight(const char* text, float size) {
+    if (!text || !(fontLoaded || chainDraws()))
+        return 0;
+    // Every line feed starts a line, in both fonts: no byte of a longer sequence is one.
+    const size_t feeds = size_t(std::count(text, text + std::strlen(text), char(kLineFeed)));
+    return float(feeds + 1) * (size != 0 ? size : currentTextSize);
 }
 
 float measureTextWidth(const char* text) {

@@ -67,18 +67,24 @@ void Label::describe(DrawRecorder& out) {
     if (shown.empty())
         return;
     reportUndrawable();
-    float blockWidth = 0, blockHeight = 0;
-    measureText(shown.c_str(), fontSize, blockWidth, blockHeight);
+    const float blockHeight = measureTextHeight(shown.c_str(), fontSize);
     // No background, so no inset from the edges: a label's text lines up with what is beside it.
     const float top = snapToPixel(alignedTextOffset(vAlign, height - blockHeight, 0));
+    std::string part;
     size_t start = 0;
     for (int line = 0; start <= shown.size(); ++line) {
         size_t end = shown.find('\n', start);
         if (end == std::string::npos)
             end = shown.size();
-        const std::string row = shown.substr(start, end - start);
+        const bool whole = start == 0 && end == shown.size();
+        if (!whole)
+            part.assign(shown, start, end - start);
+        const std::string& row = whole ? shown : part;
+        // A row at the start begins at 0 whatever its width: it is measured (laid out) only
+        // when centred or at the end.
         float rowWidth = 0, rowHeight = 0;
-        measureText(row.c_str(), fontSize, rowWidth, rowHeight);
+        if (hAlign != TextAlign::Start)
+            measureText(row.c_str(), fontSize, rowWidth, rowHeight);
         const float left = snapToPixel(alignedTextOffset(hAlign, width - rowWidth, 0));
         recordTextRun(out, row, left, top + snapToPixel(line * fontSize));
         start = end + 1;

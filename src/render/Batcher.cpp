@@ -19,7 +19,7 @@ namespace trellis {
 Batcher::BatchKey Batcher::keyOf(const DrawList& list, uint32_t p) const {
     const DrawPrimitive& prim = list.primitives[p];
     if (!clipsInVertices)
-        return {prim.state, prim.clip, prim.texture};
+        return {prim.state, scissorOf[p], prim.texture};
     // The shader renderer cuts clipped primitives in its programs, each to the clip its
     // vertices carry: one call for all the clipped ones of a state. Blended ones all go through
     // the cutting program, so that clipped and unclipped ones do not need layers apart.
@@ -33,6 +33,10 @@ void Batcher::prepare(const DrawList& list, const PixelBox* only) {
     clipsInVertices = shaders && !list.clips.empty();
     batches.clear();
     stretches.clear();
+    scissors = list.clips;
+    scissorOf.resize(list.primitives.size());
+    for (size_t p = 0; p < list.primitives.size(); ++p)
+        scissorOf[p] = list.primitives[p].clip;
     // Stretch boundaries: hand-overs (at their mark's first primitive) and depth clears, merged
     // in primitive order; a hand-over comes after a clear at the same place.
     size_t reset = 0;
@@ -53,6 +57,88 @@ void Batcher::prepare(const DrawList& list, const PixelBox* only) {
             closeStretch(list.depthResets[reset++], -1, true);
         closeStretch(at, last ? -1 : long(m), false);
     }
+}
+
+namespace {
+
+// The bounds of the pixels of reach that lie outside clip; empty when there are none.
+PixelBox outsideOf(const PixelBox& reach, const PixelBox& clip) {
+    const PixelBox& r = reach;
+    const PixelBox strips[] = {{r.x0, r.y0, std::min(r.x1, clip.x0), r.y1},
+                               {std::max(r.x0, clip.x1), r.y0, r.x1, r.y1},
+                               {r.x0, r.y0, r.x1, std::min(r.y1, clip.y0)},
+                               {r.x0, std::max(r.y0, clip.y1), r.x1, r.y1}};
+    PixelBox outside;
+    for (const PixelBox& strip : strips)
+        outside.unite(strip);
+    return outside;
+}
+
+bool meets(const PixelBox& a, const PixelBox& b) {
+    return !a.empty() && !b.empty() && a.overlaps(b);
+}
+
+}  // namespace
+
+void Batcher::shareScissors(const DrawList& list, uint32_t begin, uint32_t end,
+                            const PixelBox* only) {
+    // The primitives of one clip, state and texture stay together (so that no call is split),
+    // as a unit with the bounds of what its primitives would light outside the clip.
+    units.clear();
+    unitOf.assign(list.clips.size() + 1, kNoUnit);
+    for (uint32_t p = begin; p < end; ++p) {
+        const DrawPrimitive& prim = list.primitives[p];
+        if (!prim.clip || (only && !prim.box.overlaps(*only)))
+            continue;
+        uint32_t u = unitOf[prim.clip];
+        while (u != kNoUnit && (units[u].state != prim.state || units[u].texture != prim.texture))
+            u = units[u].next;
+        if (u == kNoUnit) {
+            u = uint32_t(units.size());
+            units.push_back({prim.state, prim.texture, prim.clip, {}, unitOf[prim.clip], 0});
+            unitOf[prim.clip] = u;
+        }
+        units[u].outside.unite(outsideOf(prim.reach, list.clips[prim.clip - 1]));
+        scissorOf[p] = u;  // for now: its unit
+    }
+    // Each unit joins the first open scissor of its state and texture that, widened to its
+    // clip, meets nothing any unit there (itself included) would light outside its own clip;
+    // when all are taken, the oldest closes.
+    constexpr size_t kMostOpen = 128;
+    shared.clear();
+    size_t oldest = 0;
+    for (Unit& unit : units) {
+        const PixelBox& clip = list.clips[unit.clip - 1];
+        SharedScissor* joined = nullptr;
+        for (SharedScissor& open : shared) {
+            if (open.state != unit.state || open.texture != unit.texture)
+                continue;
+            PixelBox wider = scissors[open.scissor - 1];
+            wider.unite(clip);
+            if (meets(wider, open.outside) || meets(wider, unit.outside))
+                continue;
+            scissors[open.scissor - 1] = wider;
+            joined = &open;
+            break;
+        }
+        if (!joined) {
+            scissors.push_back(clip);
+            const SharedScissor made{unit.state, unit.texture, uint32_t(scissors.size()), {}};
+            if (shared.size() < kMostOpen) {
+                shared.push_back(made);
+                joined = &shared.back();
+            } else {
+                joined = &shared[oldest];
+                *joined = made;
+                oldest = (oldest + 1) % kMostOpen;
+            }
+        }
+        joined->outside.unite(unit.outside);
+        unit.scissor = joined->scissor;
+    }
+    for (uint32_t p = begin; p < end; ++p)
+        if (list.primitives[p].clip && (!only || list.primitives[p].box.overlaps(*only)))
+            scissorOf[p] = units[scissorOf[p]].scissor;
 }
 
 void Batcher::clearDepthTo(float value) const {
@@ -111,6 +197,8 @@ void Batcher::batchStretch(const DrawList& list, uint32_t begin, uint32_t end,
         }
         return;
     }
+    if (!shaders)
+        shareScissors(list, begin, end, only);
     for (size_t b = 0; b < bucketsUsed; ++b)
         buckets[b].primitives.clear();
     bucketsUsed = 0;
@@ -202,7 +290,7 @@ void Batcher::orderBlended(const DrawList& list) {
     layers.swap(reorderedLayers);
 }
 
-void Batcher::setClip(const DrawList& list, uint32_t clip) {
+void Batcher::setClip(uint32_t clip) {
     if (clip == kClipInVertices)
         clip = 0;
     if (scissorFor == long(clip))
@@ -212,7 +300,7 @@ void Batcher::setClip(const DrawList& list, uint32_t clip) {
         glDisable(GL_SCISSOR_TEST);
         return;
     }
-    PixelBox box = clip ? list.clips[clip - 1] : *repairBox;
+    PixelBox box = clip ? scissors[clip - 1] : *repairBox;
     if (clip && repairBox)
         box = box.meet(*repairBox);
     glEnable(GL_SCISSOR_TEST);
@@ -305,12 +393,12 @@ void Batcher::endBatches() {
     glPopMatrix();
 }
 
-bool Batcher::handOver(const DrawList& list, const ElementMark& mark) {
+bool Batcher::handOver(const ElementMark& mark) {
     // Without the fixed-function pipeline there is nothing such an element could draw with.
     if (!handOvers)
         return true;
     // The scissor it would find: the clip it lies in.
-    setClip(list, mark.clip);
+    setClip(mark.clip);
     // The state the immediate path gives the element: screen projection, its parent's translation,
     // nothing blended, and the texturing, colour and texture coordinate of the drawing before.
     glDisable(GL_ALPHA_TEST);
@@ -357,7 +445,7 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
     // The depth buffer starts at the far plane wherever this frame draws.
     glDepthMask(GL_TRUE);
     clearDepthTo(1.0f);
-    setClip(list, 0);
+    setClip(0);
     if (!inOrder)
         glClear(GL_DEPTH_BUFFER_BIT);
     long leakedAt = -1;
@@ -367,7 +455,7 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
             for (uint32_t b = stretch.firstBatch; b < stretch.endBatch; ++b) {
                 const Batch& batch = batches[b];
                 setState(batch.key);
-                setClip(list, batch.key.clip);
+                setClip(batch.key.clip);
                 if (shaders)
                     shaders->draw(batch.key.state, batch.first, batch.count);
                 else
@@ -379,11 +467,11 @@ long Batcher::draw(const DrawList& list, const PixelBox* only) {
         }
         if (stretch.clearDepth && !inOrder) {
             // The whole depth buffer (all of only) starts over, whatever the last clip.
-            setClip(list, 0);
+            setClip(0);
             glDepthMask(GL_TRUE);
             glClear(GL_DEPTH_BUFFER_BIT);
         }
-        if (stretch.handOver >= 0 && !handOver(list, list.marks[size_t(stretch.handOver)])) {
+        if (stretch.handOver >= 0 && !handOver(list.marks[size_t(stretch.handOver)])) {
             leakedAt = stretch.handOver;
             break;
         }

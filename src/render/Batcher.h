@@ -9,6 +9,9 @@
 // them overlap, the later one's call comes later, so that they keep painter's order where it
 // matters. Clipped primitives are drawn under a scissor of their clip, or, by the shader
 // renderer, all together through programs that cut each to the clip box its vertices carry.
+// With the fixed-function pipeline, clipped primitives of one state and texture share a call
+// under a scissor spanning their clips where none of them lights a pixel inside that scissor
+// but outside its own clip: the scissor then keeps exactly the pixels each one's clip would.
 #pragma once
 
 #include "DrawList.h"
@@ -71,6 +74,8 @@ private:
     static constexpr uint32_t kClipInVertices = ~uint32_t(0);
     BatchKey keyOf(const DrawList& list, uint32_t primitive) const;
     void prepare(const DrawList& list, const PixelBox* only);
+    // Gives the clipped primitives of a stretch shared scissors where they can have them.
+    void shareScissors(const DrawList& list, uint32_t begin, uint32_t end, const PixelBox* only);
     void batchStretch(const DrawList& list, uint32_t begin, uint32_t end, const PixelBox* only);
     void appendBatch(const DrawList& list, const BatchKey& key, const uint32_t* primitives,
                      size_t count);
@@ -78,9 +83,9 @@ private:
     void beginBatches();
     void endBatches();
     void setState(const BatchKey& key);
-    void setClip(const DrawList& list, uint32_t clip);  // the scissor for clip (and only)
-    void clearDepthTo(float value) const;               // the depth clear value
-    bool handOver(const DrawList& list, const ElementMark& mark);  // false: left state behind
+    void setClip(uint32_t clip);             // the scissor for clip (and only)
+    void clearDepthTo(float value) const;    // the depth clear value
+    bool handOver(const ElementMark& mark);  // false: left state behind
 
     std::vector<DrawVertex> sorted;
     std::vector<float> sortedClips;  // with clipsInVertices: each sorted vertex's clip box
@@ -94,6 +99,32 @@ private:
     std::vector<uint32_t> order, reordered;  // orderBlended's sorting
     std::vector<int> reorderedLayers;
     std::vector<std::vector<uint32_t>> cells;  // orderBlended's grid: entries of blended
+    // The scissors keys name (as DrawPrimitive::clip names the frame's clips): the frame's
+    // clips, then the boxes shared by clipped primitives of several clips.
+    std::vector<PixelBox> scissors;
+    std::vector<uint32_t> scissorOf;  // each primitive's scissor, as DrawPrimitive::clip
+    // A shared scissor still taking primitives: their state and texture, and the bounds of the
+    // pixels they would light outside their own clips, which the scissor must not reach.
+    struct SharedScissor {
+        DrawState state;
+        unsigned int texture;
+        uint32_t scissor;
+        PixelBox outside;
+    };
+    std::vector<SharedScissor> shared;
+    // The clipped primitives of a stretch of one clip, state and texture, and the bounds of
+    // what they would light outside the clip; next: the clip's unit of another state or texture.
+    struct Unit {
+        DrawState state;
+        unsigned int texture;
+        uint32_t clip;
+        PixelBox outside;
+        uint32_t next;
+        uint32_t scissor;  // the scissor it shares
+    };
+    static constexpr uint32_t kNoUnit = ~uint32_t(0);
+    std::vector<Unit> units;
+    std::vector<uint32_t> unitOf;  // by clip: its first unit, or kNoUnit
     BatchKey current{};
     bool stateSet = false;                // current holds the state set
     long scissorFor = -1;                 // the clip the scissor is set for, or -1 (none set)

@@ -52,6 +52,7 @@ struct DrawPrimitive {
     uint32_t first, count;  // range in DrawList::vertices
     PixelBox box;           // every pixel it may touch
     unsigned int texture;   // the picture states' texture name
+    PixelBox reach;         // clipped: the pixels it would light without its clip, tightly
 };
 
 // The immediate path's current colour, texture coordinate and texturing switch at some point of

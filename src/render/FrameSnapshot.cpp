@@ -1,6 +1,8 @@
 // The snapshot walk and its comparison.
 #include "FrameSnapshot.h"
 
+#include "TreeWalk.h"
+
 #include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
@@ -29,6 +31,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_map>
 
 namespace trellis {
 
@@ -43,13 +46,74 @@ enum Flags {
     kChecked = 32,
     kScroll = 64,
     kDisabled = 128,
-    kAlignShift = 8  // hAlign << 8, vAlign << 12
+    kAlignShift = 8,      // hAlign << 8, vAlign << 12
+    kOverflowShift = 16,  // overflow << 16
+    kWrap = 1 << 18
 };
 
-bool isTextType(const std::type_info& t) {
-    return t == typeid(TextElement) || t == typeid(TitleBar) || t == typeid(Button) ||
-           t == typeid(Label) || t == typeid(CheckBox) || t == typeid(TextField) ||
-           t == typeid(RadioButton);
+// The classes whose fields the walk reads, the text classes first, in the order of their types
+// below.
+enum KnownClass {
+    kTextElementClass,
+    kTitleBarClass,
+    kButtonClass,
+    kLabelClass,
+    kCheckBoxClass,
+    kTextFieldClass,
+    kRadioButtonClass,  // the last text class
+    kWindowClass,
+    kSliderClass,
+    kListBoxClass,
+    kTabsClass,
+    kMenuBarClass,
+    kMenuClass,
+    kTabPageClass,
+    kProgressBarClass,
+    kSeparatorClass,
+    kImageClass,
+    kPanelClass,
+    kGuiElementClass,
+    kGuiRootClass,
+    kOtherClass
+};
+
+// Which known class type is, found once per type: comparing two type_infos compares their
+// names, and every element of every frame asks.
+KnownClass knownClass(const std::type_info& type) {
+    static const std::type_info* const known[] = {
+        &typeid(TextElement), &typeid(TitleBar),  &typeid(Button),      &typeid(Label),
+        &typeid(CheckBox),    &typeid(TextField), &typeid(RadioButton), &typeid(Window),
+        &typeid(Slider),      &typeid(ListBox),   &typeid(Tabs),        &typeid(MenuBar),
+        &typeid(Menu),        &typeid(TabPage),   &typeid(ProgressBar), &typeid(Separator),
+        &typeid(Image),       &typeid(Panel),     &typeid(GuiElement),  &typeid(GuiRoot)};
+    static std::unordered_map<const std::type_info*, KnownClass> found;
+    static const std::type_info* lastType = nullptr;
+    static KnownClass last = kOtherClass;
+    if (&type == lastType)
+        return last;
+    auto at = found.find(&type);
+    if (at == found.end()) {
+        KnownClass which = kOtherClass;
+        for (size_t i = 0; i < sizeof known / sizeof known[0]; ++i)
+            if (type == *known[i]) {
+                which = KnownClass(i);
+                break;
+            }
+        at = found.emplace(&type, which).first;
+    }
+    lastType = &type;
+    last = at->second;
+    return last;
+}
+
+bool isTextClass(KnownClass c) {
+    return c <= kRadioButtonClass;
+}
+
+// The text of an element that shows none.
+const std::string& noText() {
+    static const std::string none;
+    return none;
 }
 
 template <typename T, size_t N> bool sameArrays(const T (&a)[N], const T (&b)[N]) {
@@ -62,10 +126,12 @@ void FrameSnapshot::forget() {
     valid = false;
 }
 
-void FrameSnapshot::compareEntry(const Entry& n, const std::string& text) {
+void FrameSnapshot::compareEntry(const Entry& n, const std::string& text,
+                                 const std::string& fontName) {
     if (at >= entries.size()) {
         entries.push_back(n);
         entries.back().text = text;
+        entries.back().fontName = fontName;
         changes.structure = true;
         ++at;
         return;
@@ -73,47 +139,57 @@ void FrameSnapshot::compareEntry(const Entry& n, const std::string& text) {
     Entry& o = entries[at];
     if (o.element != n.element || o.type != n.type || (n.flags & kUnknownType))
         changes.structure = true;
-    const bool same =
-        o.x == n.x && o.y == n.y && o.width == n.width && o.height == n.height && o.u0 == n.u0 &&
-        o.v0 == n.v0 && o.u1 == n.u1 && o.v1 == n.v1 && o.fontSize == n.fontSize &&
-        o.placeX == n.placeX && o.placeY == n.placeY && o.texture == n.texture && o.bg == n.bg &&
-        o.font == n.font && o.border == n.border && o.flags == n.flags && o.picture == n.picture &&
-        sameArrays(o.more, n.more) && sameArrays(o.moreColors, n.moreColors) && o.text == text;
+    const bool same = o.x == n.x && o.y == n.y && o.width == n.width && o.height == n.height &&
+                      o.u0 == n.u0 && o.v0 == n.v0 && o.u1 == n.u1 && o.v1 == n.v1 &&
+                      o.fontSize == n.fontSize && o.placeX == n.placeX && o.placeY == n.placeY &&
+                      o.texture == n.texture && o.bg == n.bg && o.font == n.font &&
+                      o.border == n.border && o.flags == n.flags && o.picture == n.picture &&
+                      sameArrays(o.more, n.more) && sameArrays(o.moreColors, n.moreColors) &&
+                      o.text == text && o.fontName == fontName;
     if (!same || changes.structure) {
-        std::string kept = std::move(o.text);
+        // The strings go into the buffers the entry had: texts that change every frame then
+        // allocate nothing.
+        std::string keptText = std::move(o.text), keptFont = std::move(o.fontName);
         o = n;
-        if (kept == text)
-            o.text = std::move(kept);
-        else
-            o.text = text;
+        keptText.assign(text);
+        keptFont.assign(fontName);
+        o.text = std::move(keptText);
+        o.fontName = std::move(keptFont);
         changes.changed.push_back(uint32_t(at));
     }
     ++at;
 }
 
 void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry& n,
-                                const std::string*& text) {
+                                const std::string*& text, const std::string*& fontName) {
+    const KnownClass known = knownClass(type);
     if (hasKeyboardFocus(e))
         n.flags |= kFocus;
-    if (isTextType(type)) {
+    if (isTextClass(known)) {
         auto* t = static_cast<TextElement*>(e);
         n.fontSize = t->fontSize;
         n.font = t->fontColor;
-        n.flags |= int(t->hAlign) << kAlignShift | int(t->vAlign) << (kAlignShift + 4);
-        text = &t->text;  // compared in place, copied only when it changed
+        n.flags |= int(t->hAlign) << kAlignShift | int(t->vAlign) << (kAlignShift + 4) |
+                   int(t->overflow) << kOverflowShift;
+        // Compared in place, copied only when they changed; the faces a name stands for are
+        // counted in textFontChanges().
+        text = &t->text;
+        fontName = &t->font;
     }
-    if (type == typeid(Button)) {
+    if (known == kLabelClass)
+        n.flags |= static_cast<Label*>(e)->wrap ? kWrap : 0;
+    if (known == kButtonClass) {
         n.flags |= static_cast<Button*>(e)->pressed ? kPressed : 0;
-    } else if (type == typeid(Window)) {
+    } else if (known == kWindowClass) {
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
         n.border = w->borderColor;
-    } else if (type == typeid(CheckBox) || type == typeid(RadioButton)) {
+    } else if (known == kCheckBoxClass || known == kRadioButtonClass) {
         auto* c = static_cast<CheckBox*>(e);
         n.flags |= c->checked ? kChecked : 0;
         n.moreColors[0] = c->checkColor;
         n.moreColors[1] = c->focusColor;
-    } else if (type == typeid(Slider)) {
+    } else if (known == kSliderClass) {
         auto* s = static_cast<Slider*>(e);
         n.more[0] = s->thumbCentre();
         n.more[1] = s->thumbWidth();
@@ -121,7 +197,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[1] = s->fillColor;
         n.moreColors[2] = s->thumbColor;
         n.moreColors[3] = s->focusColor;
-    } else if (type == typeid(TextField)) {
+    } else if (known == kTextFieldClass) {
         auto* f = static_cast<TextField*>(e);
         n.flags |= focusElement == e ? kCaret : 0;
         // It draws text (taking up the model's text as its own); the model places the caret.
@@ -136,7 +212,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[1] = f->selectionColor;
         n.moreColors[2] = f->frameColor;
         n.moreColors[3] = f->focusColor;
-    } else if (type == typeid(ListBox)) {
+    } else if (known == kListBoxClass) {
         // Its items, selection and scroll are counted in its revision rather than copied: a
         // list of any length costs the same here.
         auto* l = static_cast<ListBox*>(e);
@@ -150,7 +226,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[1] = l->barColor;
         n.moreColors[2] = l->thumbColor;
         n.moreColors[3] = l->focusColor;
-    } else if (type == typeid(Tabs)) {
+    } else if (known == kTabsClass) {
         auto* t = static_cast<Tabs*>(e);
         n.more[0] = float(t->current());
         n.fontSize = t->fontSize;
@@ -159,7 +235,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[1] = t->activeTabColor;
         n.moreColors[2] = t->focusColor;
         text = &t->titles();  // the strip shows its pages' titles
-    } else if (type == typeid(MenuBar)) {
+    } else if (known == kMenuBarClass) {
         auto* b = static_cast<MenuBar*>(e);
         n.more[0] = float(b->highlighted());
         n.fontSize = b->fontSize;
@@ -172,7 +248,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
             if (menus[i]->isOpen())
                 n.more[1] = float(i + 1);
         text = &b->titles();
-    } else if (type == typeid(Menu)) {
+    } else if (known == kMenuClass) {
         auto* m = static_cast<Menu*>(e);
         n.more[0] = float(m->highlighted());
         n.more[1] = float(m->entries().size());
@@ -181,18 +257,18 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.moreColors[0] = m->highlightColor;
         n.moreColors[1] = m->separatorColor;
         text = &m->text;
-    } else if (type == typeid(TabPage)) {
+    } else if (known == kTabPageClass) {
         // A container: its quad alone, which the fields above hold.
-    } else if (type == typeid(ProgressBar)) {
+    } else if (known == kProgressBarClass) {
         auto* b = static_cast<ProgressBar*>(e);
         n.more[0] = b->fillWidth();
         n.moreColors[0] = b->fillColor;
         n.moreColors[1] = b->frameColor;
-    } else if (type == typeid(Separator)) {
+    } else if (known == kSeparatorClass) {
         n.moreColors[0] = static_cast<Separator*>(e)->lineColor;
-    } else if (type == typeid(Image)) {
+    } else if (known == kImageClass) {
         n.picture = static_cast<Image*>(e)->shownPicture();
-    } else if (type == typeid(Panel)) {
+    } else if (known == kPanelClass) {
         auto* p = static_cast<Panel*>(e);
         n.flags |= p->scroll ? kScroll : 0;
         // The scroll bar's place follows the children's extent as well as the panel's own.
@@ -201,7 +277,7 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
         n.more[2] = p->barWidth;
         n.moreColors[0] = p->barColor;
         n.moreColors[1] = p->thumbColor;
-    } else if (!isTextType(type) && type != typeid(GuiElement) && type != typeid(GuiRoot)) {
+    } else if (known == kOtherClass) {
         // What another class draws is not known here.
         n.flags |= kUnknownType;
     }
@@ -219,15 +295,12 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     n.placeY = placeY + e->y;
     n.texture = e->texture;
     n.bg = e->bgColor;
-    static const std::string noText;
-    const std::string* text = &noText;
-    classFields(e, type, n, text);
+    const std::string *text = &noText(), *fontName = &noText();
+    classFields(e, type, n, text, fontName);
     n.flags |= isEnabledInTree(e) ? 0 : kDisabled;
-    compareEntry(n, *text);
+    compareEntry(n, *text, *fontName);
     const float childY = n.placeY - e->childrenScrollY();
-    for (GuiElement* child : e->children.oldestFirst())
-        if (child->visible)
-            walk(child, n.placeX, childY);
+    visitVisibleChildren(*e, [&](GuiElement* child) { walk(child, n.placeX, childY); });
 }
 
 const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
@@ -246,7 +319,7 @@ const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
         for (int i = 0; i < count; ++i)
             (all += lines[i].text) += '\n';
         Entry n{};
-        compareEntry(n, all);
+        compareEntry(n, all, noText());
     }
     if (at != entries.size()) {
         entries.resize(at);

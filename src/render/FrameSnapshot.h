@@ -42,19 +42,21 @@ private:
         float placeX, placeY;  // where its origin lands: its ancestors' places and scrolls
         unsigned int texture;
         Color bg, font, border;
-        int flags;  // pressed, border, alignments, focus, checked, scroll
+        int flags;  // pressed, border, alignments, overflow, wrap, focus, checked, scroll
         // What a class draws from beyond those: values (a slider's thumb, a text field's caret
         // and selection, a panel's scroll), colours, the picture shown.
         float more[kMoreValues];
         Color moreColors[kMoreColors];
         const void* picture;
         std::string text;
+        std::string fontName;  // the named font its text is drawn with
     };
-    // The fields of the classes beyond GuiElement's, into n (text: what it draws as text).
+    // The fields of the classes beyond GuiElement's, into n (text: what it draws as text;
+    // fontName: the named font it draws it with).
     static void classFields(GuiElement* e, const std::type_info& type, Entry& n,
-                            const std::string*& text);
+                            const std::string*& text, const std::string*& fontName);
     void walk(GuiElement* e, float placeX, float placeY);
-    void compareEntry(const Entry& now, const std::string& text);
+    void compareEntry(const Entry& now, const std::string& text, const std::string& fontName);
 
     std::vector<Entry> entries;
     std::vector<float> globals;

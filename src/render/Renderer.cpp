@@ -25,9 +25,11 @@ namespace trellis {
 
 namespace {
 
-// Below this many primitives drawing a frame costs less than saving and putting back its
-// pixels (two blits of the viewport on llvmpipe).
-constexpr size_t kCopyWorthPrimitives = 600;
+// Below this many primitives, and this many vertices, drawing a frame costs less than saving and
+// putting back its pixels (two blits of the viewport on llvmpipe). The vertices count for text
+// from the glyph atlas, whose every glyph is a quad of the text's one primitive: 7,200 is what
+// 600 primitives of buttons hold.
+constexpr size_t kCopyWorthPrimitives = 600, kCopyWorthVertices = 7200;
 // A repair redraws at most this share of the viewport; more is drawn in full.
 constexpr long kRepairShareDivisor = 4;
 // Frames drawn in full in a row, after which the copy is no longer saved (everything changes
@@ -215,8 +217,9 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     }
     // Keep the pixels for the frames to come, if they are worth keeping.
     b.changingFrames = changes.any ? b.changingFrames + 1 : 0;
-    if (copyable && list.primitives.size() >= kCopyWorthPrimitives &&
-        b.changingFrames < kChangingFrames)
+    const bool worth = list.primitives.size() >= kCopyWorthPrimitives ||
+                       list.vertices.size() >= kCopyWorthVertices;
+    if (copyable && worth && b.changingFrames < kChangingFrames)
         b.copy.save(start.viewport);
     else
         b.copy.forget();

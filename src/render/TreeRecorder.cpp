@@ -1,6 +1,8 @@
 // The tree walk and the recording of quads, lines and glyphs as clip-space vertices.
 #include "TreeRecorder.h"
 
+#include "TreeWalk.h"
+#include "font/GlContext.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AtlasText.h"
 #include "trellis/gui/DisabledLook.h"
@@ -48,6 +50,8 @@ int highPixel(float v) {
 
 void TreeRecorder::recordFrame(GuiElement* root, bool debugLines, const RecordStart& from,
                                DrawList& out) {
+    // Text asks for its atlas pages' textures in this context, which stays current.
+    const HeldContextKey context;
     start = from;
     list = &out;
     out.clear();
@@ -136,9 +140,7 @@ void TreeRecorder::recordTree(GuiElement* e, int depth) {
         const float scroll = e->childrenScrollY();
         if (scroll != 0)
             setTranslation(tx, -scroll + ty);
-        for (GuiElement* child : e->children.oldestFirst())
-            if (child->visible)
-                recordTree(child, depth + 1);
+        visitVisibleChildren(*e, [&](GuiElement* child) { recordTree(child, depth + 1); });
         if (scroll != 0)
             setTranslation(tx, scroll + ty);
         if (clips)
@@ -173,7 +175,7 @@ uint32_t TreeRecorder::beginPrimitive(DrawState state, uint32_t count) {
         pieces = 0;
     }
     const uint32_t first = uint32_t(list->vertices.size());
-    list->primitives.push_back({state, currentClip(), first, 0, {}, 0});
+    list->primitives.push_back({state, currentClip(), first, 0, {}, 0, {}});
     return first;
 }
 
@@ -295,6 +297,7 @@ void TreeRecorder::finishPrimitive() {
             outside = !p.box.overlaps(viewportBox);
         } else {
             p.box = p.box.meet(clip);
+            p.reach = tight;
         }
     }
     if (p.count == 0 || outside) {
@@ -426,13 +429,22 @@ void TreeRecorder::text(const char* text, float x, float y, float size, const Co
     // Wholly outside the viewport: only the side effects. Tabs are drawn from x = 0 of the
     // element, not from the line start, so the measured width bounds only texts without them.
     if (text && !std::strchr(text, '\t')) {
-        float width = 0, height = 0;
         const float used = size != 0 ? size : currentTextSize;
-        measureText(text, used, width, height);
-        const float x0 = start.projection[0] * x + mx, x1 = start.projection[0] * (x + width) + mx;
+        // The rows it spans need no layout: a text wholly above or below is left out before
+        // it is shaped.
+        float width = 0, height = measureTextHeight(text, used);
         const float y0 = start.projection[5] * y + my, y1 = start.projection[5] * (y + height) + my;
-        if (!boxOf(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))
-                 .overlaps(visibleBox())) {
+        const PixelBox visible = visibleBox();
+        const PixelBox rows = boxOf(0, std::min(y0, y1), 0, std::max(y0, y1));
+        bool outside = rows.y0 >= visible.y1 || visible.y0 >= rows.y1;
+        if (!outside) {
+            measureText(text, used, width, height);
+            const float x0 = start.projection[0] * x + mx,
+                        x1 = start.projection[0] * (x + width) + mx;
+            outside = !boxOf(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1))
+                           .overlaps(visible);
+        }
+        if (outside) {
             currentTextSize = used;
             texturing = false;
             knownTexturing = true;

@@ -5,6 +5,7 @@
 #include "trellis/font/FontFace.h"
 #include "trellis/font/TextLayout.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -39,12 +40,18 @@ public:
     // runs of one face, script and direction, ordered by the Unicode bidirectional algorithm;
     // tabs move the pen to the next multiple of tabPixels. Empty without faces.
     std::vector<TextLine> layout(const char* text, float linePixels, float tabPixels) const;
+    // The lines layout gives, as the chain keeps them: valid until the chain lays out another
+    // text or its faces change.
+    const std::vector<TextLine>& lines(const char* text, float linePixels, float tabPixels) const;
 
 private:
     std::vector<std::shared_ptr<FontFace>> faces;
     // Texts laid out lately (text, line and tab sizes as the key), forgotten all at once when
     // there are too many or the faces change: interfaces draw the same texts frame after frame.
     mutable std::unordered_map<std::string, std::vector<TextLine>> laidOut;
+    mutable std::string key;  // the last text's key, its buffer kept for the next
+    // Characters some face draws, found lately: each as its code + 1, at code modulo the size.
+    mutable std::array<unsigned int, 256> drawable{};
 };
 
 // The chain text is drawn with while it has faces; while it is empty, the texture font draws.

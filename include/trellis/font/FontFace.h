@@ -44,6 +44,9 @@ public:
     bool rasterise(unsigned int glyph, int pixelsPerEm, GlyphRaster& raster) const;
     // The face's HarfBuzz face (an hb_face_t*), for the shaper.
     void* shapingFace() const;
+    // The face's HarfBuzz font (an hb_font_t*) at pixelsPerEm, scaled in 64ths of a pixel, for
+    // the shaper; the face keeps it (and those of a few other sizes) for the next texts.
+    void* shapingFont(int pixelsPerEm) const;
     // A number no other face loaded in this process has, for caches keyed by face.
     unsigned int serial() const;
 

@@ -67,6 +67,10 @@ bool layoutText(const char* text, float x, float y, float size, bool alignRight,
 // Leaves width and height untouched when no font is loaded.
 void measureText(const char* text, float size, float& width, float& height);
 
+// The height measureText gives text at size (0: current), found without laying the text out:
+// its lines times the size; 0 when no font is loaded.
+float measureTextHeight(const char* text, float size);
+
 // The width of the longest line of text at the current text size; 0 without a font.
 float measureTextWidth(const char* text);
 

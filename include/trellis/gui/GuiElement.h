@@ -90,11 +90,11 @@ public:
     unsigned int texture = 0;              // non-zero: the quad samples the bound texture
     float u0 = 0, v0 = 0, u1 = 1, v1 = 1;  // texture coordinates of left, top, right, bottom
     bool visible = true;                   // invisible elements hide their subtree
+    bool blend = false;   // the background is blended with its alpha (else drawn opaque)
+    bool enabled = true;  // disabled: drawn faded, no input, no Tab stop
     // The style classes from the "class" attribute, separated by spaces; their skin sections
     // rank between the name's and the skin class's (ElementSkin.h).
     std::string styleClasses;
-    bool blend = false;          // the background is blended with its alpha (else drawn opaque)
-    bool enabled = true;         // disabled: drawn faded, no input, no Tab stop
     std::string tooltip;         // shown near the pointer after a hover; empty: none
     Callback mouseDownCallback;  // fired on every mouse-button press
     Callback clickCallbacks[kClickCallbackCount];  // fired by onClick, per button number
