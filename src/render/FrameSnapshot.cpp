@@ -43,7 +43,10 @@ enum Flags {
     kChecked = 32,
     kScroll = 64,
     kDisabled = 128,
-    kAlignShift = 8  // hAlign << 8, vAlign << 12
+    kAlignShift = 8,  // hAlign << 8, vAlign << 12
+    // The states whose skin looks an element draws besides those above.
+    kHovered = 1 << 16,
+    kFocusWithin = 1 << 17
 };
 
 bool isTextType(const std::type_info& t) {
@@ -73,12 +76,13 @@ void FrameSnapshot::compareEntry(const Entry& n, const std::string& text) {
     Entry& o = entries[at];
     if (o.element != n.element || o.type != n.type || (n.flags & kUnknownType))
         changes.structure = true;
-    const bool same =
-        o.x == n.x && o.y == n.y && o.width == n.width && o.height == n.height && o.u0 == n.u0 &&
-        o.v0 == n.v0 && o.u1 == n.u1 && o.v1 == n.v1 && o.fontSize == n.fontSize &&
-        o.placeX == n.placeX && o.placeY == n.placeY && o.texture == n.texture && o.bg == n.bg &&
-        o.font == n.font && o.border == n.border && o.flags == n.flags && o.picture == n.picture &&
-        sameArrays(o.more, n.more) && sameArrays(o.moreColors, n.moreColors) && o.text == text;
+    const bool same = o.x == n.x && o.y == n.y && o.width == n.width && o.height == n.height &&
+                      o.u0 == n.u0 && o.v0 == n.v0 && o.u1 == n.u1 && o.v1 == n.v1 &&
+                      o.fontSize == n.fontSize && o.placeX == n.placeX && o.placeY == n.placeY &&
+                      o.texture == n.texture && o.bg == n.bg && o.font == n.font &&
+                      o.border == n.border && o.flags == n.flags && o.picture == n.picture &&
+                      o.skinImage == n.skinImage && sameArrays(o.more, n.more) &&
+                      sameArrays(o.moreColors, n.moreColors) && o.text == text;
     if (!same || changes.structure) {
         std::string kept = std::move(o.text);
         o = n;
@@ -107,6 +111,9 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
     } else if (type == typeid(Window)) {
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
+        for (const GuiElement* inside = focusElement; inside; inside = inside->parent)
+            if (inside == w)
+                n.flags |= kFocusWithin;
         n.border = w->borderColor;
     } else if (type == typeid(CheckBox) || type == typeid(RadioButton)) {
         auto* c = static_cast<CheckBox*>(e);
@@ -219,6 +226,8 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     n.placeY = placeY + e->y;
     n.texture = e->texture;
     n.bg = e->bgColor;
+    n.skinImage = e->skinImage;
+    n.flags |= hoveredElement == e ? kHovered : 0;
     static const std::string noText;
     const std::string* text = &noText;
     classFields(e, type, n, text);
@@ -254,19 +263,14 @@ const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
     }
     // Globals that drawing reads: pixel grid, frame width, font, and the starting GL state.
     newGlobals.assign(start.projection, start.projection + 16);
-    const float more[] = {float(start.viewport[0]),
-                          float(start.viewport[1]),
-                          float(start.viewport[2]),
-                          float(start.viewport[3]),
-                          start.depthStep,
-                          pixelSize,
-                          borderWidth,
-                          currentTextSize,
-                          float(fontLoaded),
-                          float(textureName),
-                          float(glyphTable.size()),
-                          float(textFontChanges()),
-                          float(debugLines)};
+    const float more[] = {
+        float(start.viewport[0]), float(start.viewport[1]), float(start.viewport[2]),
+        float(start.viewport[3]), start.depthStep, pixelSize, borderWidth, currentTextSize,
+        float(fontLoaded), float(textureName), float(glyphTable.size()), float(textFontChanges()),
+        float(debugLines),
+        // State looks and skin pictures read the store and the atlas as
+        // they draw.
+        float(skinStoreRevision() & 0xffffffu), float(skinImageGeneration() & 0xffffffu)};
     newGlobals.insert(newGlobals.end(), more, more + sizeof more / sizeof more[0]);
     if (newGlobals != globals || glyphs != glyphTable.data()) {
         globals.swap(newGlobals);
