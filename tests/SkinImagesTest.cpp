@@ -156,32 +156,34 @@ TEST_F(SkinImages, NineSlicesStatesAndFallbacksInEveryRenderer) {
     }
 }
 
-// However many elements show pictures, and of how many pictures, the batched renderer draws
-// them from one texture: the calls do not grow with them.
+// However many elements show pictures, and of how many pictures, the batched and shader
+// renderers draw them from one texture: the calls do not grow with them.
 TEST_F(SkinImages, PicturesShareDrawCalls) {
     ASSERT_TRUE(loadSkin("pics", skinFile.c_str()));
     setFrameReuse(false);
-    size_t calls[2] = {};
-    for (int count : {6, 60}) {
-        for (int i = 0; i < count; ++i) {
-            auto* b = new Button("", &root, "Go", px(10 + 70 * float(i % 12)),
-                                 px(10 + 40 * float(i / 12)), px(60), px(30));
-            b->enabled = i % 3 != 1;  // every third one shows the disabled picture
-            if (i % 6 == 2) {
-                b->styleClasses = "glass";
-                b->applySkin(skinStore);
+    for (Renderer renderer : {Renderer::Batched, Renderer::Shader}) {
+        size_t calls[2] = {};
+        for (int count : {6, 60}) {
+            for (int i = 0; i < count; ++i) {
+                auto* b = new Button("", &root, "Go", px(10 + 70 * float(i % 12)),
+                                     px(10 + 40 * float(i / 12)), px(60), px(30));
+                b->enabled = i % 3 != 1;  // every third one shows the disabled picture
+                if (i % 6 == 2) {
+                    b->styleClasses = "glass";
+                    b->applySkin(skinStore);
+                }
             }
+            hoveredElement = root.children.front();
+            drawnBy(renderer);
+            calls[count == 60] = lastRenderStats().drawCalls;
+            hoveredElement = nullptr;
+            while (!root.children.empty())
+                delete root.children.front();
         }
-        hoveredElement = root.children.front();
-        drawnBy(Renderer::Batched);
-        calls[count == 60] = lastRenderStats().drawCalls;
-        hoveredElement = nullptr;
-        while (!root.children.empty())
-            delete root.children.front();
+        EXPECT_LE(calls[1], 6u) << "renderer " << int(renderer);
+        EXPECT_EQ(calls[0], calls[1]) << "renderer " << int(renderer);
     }
     setFrameReuse(true);
-    EXPECT_LE(calls[1], 6u);
-    EXPECT_EQ(calls[0], calls[1]);
 }
 
 }  // namespace

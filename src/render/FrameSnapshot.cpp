@@ -227,7 +227,10 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     n.texture = e->texture;
     n.bg = e->bgColor;
     n.skinImage = e->skinImage;
-    n.flags |= hoveredElement == e ? kHovered : 0;
+    // The classes with a hover look: the pointer's coming and going may change them.
+    if (hoveredElement == e &&
+        (type == typeid(Button) || type == typeid(CheckBox) || type == typeid(RadioButton)))
+        n.flags |= kHovered;
     static const std::string noText;
     const std::string* text = &noText;
     classFields(e, type, n, text);
