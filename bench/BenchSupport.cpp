@@ -1,4 +1,5 @@
-// The benchmarks' shared set-up: window, font, tables, files, teardown and clocks.
+// The benchmarks' shared set-up: window, font, tables, files, teardown, clocks, the timed
+// frame and frame families.
 #include "BenchSupport.h"
 
 #include "trellis/font/TextureFont.h"
@@ -14,6 +15,7 @@
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -162,6 +164,22 @@ double cpuSeconds(clockid_t clock) {
     timespec now{};
     clock_gettime(clock, &now);
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+double timedDrawFrame() {
+    const double start = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawFrame();
+    swapBuffers();
+    return cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - start;
+}
+
+void registerFrameFamily(const char* name, const std::function<void(benchmark::State&)>& run,
+                         const std::vector<int>& sizes, double minSeconds) {
+    auto* family = benchmark::RegisterBenchmark(name, run);
+    for (int size : sizes)
+        family->Arg(size);
+    family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
 }
 
 }  // namespace trellis

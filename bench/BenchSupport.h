@@ -1,12 +1,20 @@
 // Shared by the benchmarks: the window and font, fresh global tables between runs, generated
-// files in a private folder, linear-time tree teardown and CPU clocks.
+// files in a private folder, linear-time tree teardown, CPU clocks, a timed frame and the
+// registration of frame families.
 #pragma once
 
 #include "trellis/gui/GuiElement.h"
 
 #include <cstddef>
 #include <ctime>
+#include <functional>
 #include <string>
+#include <vector>
+
+// Declared only: the start-up probe, which includes this header, links no benchmark library.
+namespace benchmark {
+class State;
+}
 
 namespace trellis {
 
@@ -54,5 +62,14 @@ inline size_t countTree(const GuiElement* element) {
 // Seconds of CPU time on the given clock (CLOCK_PROCESS_CPUTIME_ID counts llvmpipe's
 // rasteriser threads too; CLOCK_THREAD_CPUTIME_ID only the calling thread).
 double cpuSeconds(clockid_t clock);
+
+// One frame as the program draws it (clear, drawFrame, swap) with the renderer and frame reuse
+// as they are set; its process CPU seconds, llvmpipe's rasteriser threads and the swap included.
+double timedDrawFrame();
+
+// Registers the family name with one run for each of sizes, timed in milliseconds of the
+// process's CPU time, each run for at least minSeconds.
+void registerFrameFamily(const char* name, const std::function<void(benchmark::State&)>& run,
+                         const std::vector<int>& sizes, double minSeconds);
 
 }  // namespace trellis

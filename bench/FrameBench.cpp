@@ -174,10 +174,7 @@ __attribute__((noinline)) void profiledFloorFrame(const FloorScene& floor) {
 }
 
 void registerFrameBenchmarks(const std::vector<int>& buttonCounts, double minSeconds) {
-    auto* family = benchmark::RegisterBenchmark("frame", frameBenchmark);
-    for (int buttons : buttonCounts)
-        family->Arg(buttons);
-    family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
+    registerFrameFamily("frame", frameBenchmark, buttonCounts, minSeconds);
 }
 
 bool profileFrames(const char* kind, int buttons, int frames) {

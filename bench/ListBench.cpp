@@ -7,10 +7,7 @@
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ListBox.h"
 #include "trellis/render/Renderer.h"
-#include "trellis/shell/GuiShell.h"
-#include "trellis/shell/WindowShell.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <sstream>
@@ -29,16 +26,6 @@ std::string listDialogue(int items) {
         out << "<item text='Item number " << i << "'/>\n";
     out << "</listbox>\n</window>\n";
     return out.str();
-}
-
-// One frame as the program draws it, reuse on or off; its process CPU seconds, swap included.
-double timedFrame(bool reuse) {
-    setFrameReuse(reuse);
-    const double start = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawFrame();
-    swapBuffers();
-    return cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - start;
 }
 
 void listBenchmark(benchmark::State& state) {
@@ -69,8 +56,10 @@ void listBenchmark(benchmark::State& state) {
         // A row further each frame, wrapping at the end: every frame changes.
         row = (row + 1) % list->itemCount();
         list->scrollTo(float(row) * list->rowHeight());
-        scrolling += timedFrame(true);
-        full += timedFrame(false);
+        setFrameReuse(true);
+        scrolling += timedDrawFrame();
+        setFrameReuse(false);
+        full += timedDrawFrame();
     }
     setFrameReuse(true);
     using benchmark::Counter;
@@ -83,10 +72,7 @@ void listBenchmark(benchmark::State& state) {
 }  // namespace
 
 void registerListBenchmarks(const std::vector<int>& itemCounts, double minSeconds) {
-    auto* family = benchmark::RegisterBenchmark("listbox", listBenchmark);
-    for (int items : itemCounts)
-        family->Arg(items);
-    family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
+    registerFrameFamily("listbox", listBenchmark, itemCounts, minSeconds);
 }
 
 }  // namespace trellis

@@ -9,7 +9,6 @@
 #include "trellis/gui/InputRouting.h"
 #include "trellis/render/Renderer.h"
 #include "trellis/shell/GuiShell.h"
-#include "trellis/shell/WindowShell.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -77,18 +76,6 @@ std::vector<unsigned char> readFrame() {
     return pixels;
 }
 
-// One frame of a renderer, reuse on or off; its process CPU time (llvmpipe's threads too),
-// swap included.
-double timedFrame(Renderer renderer, bool reuse) {
-    setRenderer(renderer);
-    setFrameReuse(reuse);
-    const double start = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawFrame();
-    swapBuffers();
-    return cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - start;
-}
-
 // The frame each renderer draws, against the immediate path's.
 std::string checkPixels() {
     const auto frameOf = [](Renderer renderer) {
@@ -134,7 +121,9 @@ void mixedBenchmark(benchmark::State& state) {
                  {"immediate", Renderer::Immediate, false}};
     for (auto _ : state)
         for (Kind& kind : kinds) {
-            kind.seconds += timedFrame(kind.renderer, kind.reuse);
+            setRenderer(kind.renderer);
+            setFrameReuse(kind.reuse);
+            kind.seconds += timedDrawFrame();
             kind.calls = double(lastRenderStats().drawCalls);
         }
     setRenderer(Renderer::Automatic);
@@ -151,10 +140,7 @@ void mixedBenchmark(benchmark::State& state) {
 }  // namespace
 
 void registerMixedBenchmarks(const std::vector<int>& elementCounts, double minSeconds) {
-    auto* family = benchmark::RegisterBenchmark("mixed", mixedBenchmark);
-    for (int elements : elementCounts)
-        family->Arg(elements);
-    family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
+    registerFrameFamily("mixed", mixedBenchmark, elementCounts, minSeconds);
 }
 
 }  // namespace trellis

@@ -298,13 +298,10 @@ void registerMovingBenchmarks(const std::vector<int>& animatedCounts,
                     {"animated_core", false, true},
                     {"hud_compat", true, false},
                     {"hud_core", true, true}};
-    for (const auto& f : families) {
-        auto* family = benchmark::RegisterBenchmark(
-            f.name, [f](benchmark::State& state) { movingBenchmark(state, f.hud, f.core); });
-        for (int buttons : f.hud ? hudCounts : animatedCounts)
-            family->Arg(buttons);
-        family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
-    }
+    for (const auto& f : families)
+        registerFrameFamily(
+            f.name, [f](benchmark::State& state) { movingBenchmark(state, f.hud, f.core); },
+            f.hud ? hudCounts : animatedCounts, minSeconds);
 }
 
 }  // namespace trellis

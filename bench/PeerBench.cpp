@@ -167,12 +167,8 @@ void registerPeerBenchmarks(const std::vector<int>& buttonCounts, double minSeco
         void (*function)(benchmark::State&);
     } families[] = {
         {"peer", peerBenchmark}, {"peer_full", fullBenchmark}, {"peer_change", changeBenchmark}};
-    for (const auto& f : families) {
-        auto* family = benchmark::RegisterBenchmark(f.name, f.function);
-        for (int buttons : buttonCounts)
-            family->Arg(buttons);
-        family->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(minSeconds);
-    }
+    for (const auto& f : families)
+        registerFrameFamily(f.name, f.function, buttonCounts, minSeconds);
 }
 
 }  // namespace trellis

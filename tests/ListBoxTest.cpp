@@ -2,6 +2,7 @@
 // wheel, single and multiple; only the rows in view drawn, whatever the length; bad files safe.
 #include "trellis/gui/ListBox.h"
 
+#include "support/CollectedMessages.h"
 #include "support/RoutedScene.h"
 #include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
@@ -194,12 +195,8 @@ TEST_F(ListBoxScene, EmptyListsBadIndicesAndBadFilesAreSafe) {
     EXPECT_EQ(stateOf(built[0]), std::pair(size_t(3), std::vector<size_t>{2}));
     EXPECT_EQ(stateOf(built[1]), std::pair(size_t(1), std::vector<size_t>{}));
     EXPECT_EQ(stateOf(built[2]), std::pair(size_t(2), std::vector<size_t>{0, 1}));
-    std::string messages;
-    for (const Diagnostic& d : collected.diagnostics())
-        messages += d.message + "\n";
     // An index beyond the items selects nothing, silently: the items are still to come when
     // the index is read.
-    EXPECT_EQ(collected.count(Severity::Warning), 3u) << messages;
-    for (const char* expected : {"\"selected\"", "<itme>", "\"colour\""})
-        EXPECT_NE(messages.find(expected), std::string::npos) << expected << "\n" << messages;
+    EXPECT_EQ(collected.count(Severity::Warning), 3u) << listed(collected);
+    EXPECT_TRUE(mentionsAll(collected, {"\"selected\"", "<itme>", "\"colour\""}));
 }

@@ -1,6 +1,7 @@
 // Pictures named by many images, in real files: the pixels of a load's pictures capped, each
 // file read once per load, and trellis-lint short of memory reporting it instead of aborting.
 #include "gui/PictureLoad.h"
+#include "support/CollectedMessages.h"
 #include "support/GlTest.h"
 #include "support/Sanitizers.h"
 #include "support/TempFolder.h"
@@ -43,14 +44,6 @@ std::string imagesNaming(const std::vector<std::string>& sources) {
     std::string text;
     for (const std::string& source : sources)
         text += "<image src='" + source + "'/>\n";
-    return text;
-}
-
-// The messages of the diagnostics collected, one a line, for failure messages.
-std::string listed(const DiagnosticCollector& collected) {
-    std::string text;
-    for (const Diagnostic& d : collected.diagnostics())
-        text += d.message + "\n";
     return text;
 }
 

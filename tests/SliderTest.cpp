@@ -2,6 +2,7 @@
 // slider driven through the real routing with real GL: track clicks, drags, keys, the wheel,
 // and onChange fired exactly for changes of value.
 #include "trellis/gui/Slider.h"
+#include "support/CollectedMessages.h"
 #include "support/RoutedScene.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
@@ -213,10 +214,6 @@ TEST_F(SliderScene, FileValuesAreRepairedAndReported) {
     EXPECT_EQ(rangeOf(built[0]), (std::vector<double>{0, 5, 0, 5}));
     EXPECT_EQ(rangeOf(built[1]), (std::vector<double>{0, 10, 0, 3}));
     EXPECT_EQ(rangeOf(built[2]), (std::vector<double>{0, 4, 1, 2}));
-    std::string messages;
-    for (const Diagnostic& d : collected.diagnostics())
-        messages += d.message + "\n";
-    EXPECT_EQ(collected.count(Severity::Warning), 4u) << messages;
-    for (const char* expected : {"\"min\"", "\"value\"", "swapped", "\"step\""})
-        EXPECT_NE(messages.find(expected), std::string::npos) << expected << "\n" << messages;
+    EXPECT_EQ(collected.count(Severity::Warning), 4u) << listed(collected);
+    EXPECT_TRUE(mentionsAll(collected, {"\"min\"", "\"value\"", "swapped", "\"step\""}));
 }

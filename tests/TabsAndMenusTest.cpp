@@ -1,5 +1,6 @@
 // Tabs, menu bars and context menus loaded from a file and driven through the real routing:
 // clicks, right clicks, keys and clicks outside, with what each chose and showed.
+#include "support/CollectedMessages.h"
 #include "support/RoutedScene.h"
 #include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
@@ -229,11 +230,7 @@ TEST_F(TabsAndMenus, BadIndicesAndEmptyHoldersAreSafe) {
     ASSERT_TRUE(loadDialogue(path.c_str(), root, more));
     EXPECT_EQ(static_cast<Tabs*>(elementRegistry.at("t9"))->current(), 1u);
     EXPECT_EQ(static_cast<Tabs*>(elementRegistry.at("tn"))->current(), 0u);
-    std::string messages;
-    for (const Diagnostic& d : collected.diagnostics())
-        messages += d.message + "\n";
-    for (const char* expected : {"\"selected\"", "<iten>", "nowhere"})
-        EXPECT_NE(messages.find(expected), std::string::npos) << expected << "\n" << messages;
+    EXPECT_TRUE(mentionsAll(collected, {"\"selected\"", "<iten>", "nowhere"}));
     auto* empty = static_cast<Tabs*>(elementRegistry.at("empty"));
     empty->setRect(px(600), px(600), px(100), px(100));
     clickAt(610, 605);

@@ -15,6 +15,12 @@ trap 'kill "${DEMO_PID:-}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    # What the program said on its way out (a sanitizer's report, an assertion) is the first
+    # thing to read when a run fails where no one watched it.
+    if [ -s "$WORK/stderr.txt" ]; then
+        echo "its standard error ended with:" >&2
+        tail -n 30 "$WORK/stderr.txt" >&2
+    fi
     exit 1
 }
 
@@ -36,12 +42,40 @@ start_demo() {
 # Gives the demo a few frames to catch up with the input sent so far.
 settle() { sleep "${1:-0.4}"; }
 
+# Runs COMMAND... until it succeeds, for up to 10 s: for what a slow (sanitized, loaded) program
+# shows only once it has caught up. Returns the last run's status.
+eventually() {
+    local tries
+    for tries in $(seq 50); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    "$@"
+}
+
 # Saves a screenshot of the window's area (WIDTHxHEIGHT at the screen's top-left corner, where
 # the window sits; 1024x768 when not given) to $WORK/NAME.png and prints the path.
 screenshot() {
     local file="$WORK/$1.png"
     import -window root -crop "${2:-1024x768}+0+0" +repage "$file"
     echo "$file"
+}
+
+# Saves a screenshot as screenshot does, once the window shows a picture (more than one colour)
+# that holds still between two shots; prints the path.
+steady_screenshot() {
+    local before after tries
+    before=$(screenshot "$1-before" "${2:-}")
+    for tries in $(seq 30); do
+        sleep 0.3
+        after=$(screenshot "$1" "${2:-}")
+        if [ "$(differing_pixels "$before" "$after")" = 0 ] &&
+            [ "$(/usr/bin/identify -format %k "$after")" -gt 1 ]; then
+            break
+        fi
+        cp "$after" "$before"
+    done
+    echo "$after"
 }
 
 # A crop of a screenshot: SHOT GEOMETRY NAME; prints the crop's path.

@@ -1,6 +1,7 @@
 # Helpers for end-to-end tests of an installed trellis: install the build into a fresh prefix,
-# build the embedding example (examples/embed) against it, and drive that example. Sourced
-# after harness.sh, whose private X server, work folder and helpers they use.
+# build an example (examples/NAME) against it with CMake or with make and pkg-config, and drive
+# the embedding and the SDL 2 examples. Sourced after harness.sh, whose private X server, work
+# folder and helpers they use.
 
 SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
@@ -93,10 +94,13 @@ click_expecting() {
 exercise_embed() {
     start_embed "$1"
     local shot
-    shot=$(screenshot start 800x600)
-    # The interface is drawn over the scene: the panel's first button, in the skin's colour.
-    [ "$(pixel "$shot" 30 40)" = "63 74 92" ] ||
-        fail "no button of the interface at (30, 40): $(pixel "$shot" 30 40)"
+    # The interface is drawn over the scene: the panel's first button, in the skin's colour,
+    # once the first frame is shown.
+    button_shown() {
+        shot=$(screenshot start 800x600)
+        [ "$(pixel "$shot" 30 40)" = "63 74 92" ]
+    }
+    eventually button_shown || fail "no button of the interface at (30, 40): $(pixel "$shot" 30 40)"
 
     click_expecting 102 48 '^callback: spin clockwise$'
     click_expecting 102 84 '^callback: colour green$'
@@ -162,9 +166,12 @@ exercise_sdl() {
     check_no_glfw "$1/trellis-sdl2"
     start_sdl "$1"
     local shot
-    shot=$(screenshot start 800x600)
     # The interface is drawn in the core context, over the light background.
-    [ "$(pixel "$shot" 230 290)" = "43 49 60" ] ||
+    window_shown() {
+        shot=$(screenshot start 800x600)
+        [ "$(pixel "$shot" 230 290)" = "43 49 60" ]
+    }
+    eventually window_shown ||
         fail "no window of the interface at (230, 290): $(pixel "$shot" 230 290)"
     read -r r g b <<<"$(pixel "$shot" 600 400)"
     [ "$b" -gt 120 ] || fail "the background is not light at first: $r $g $b"

@@ -39,7 +39,7 @@ lint=$("$PREFIX/bin/trellis-lint" --skin "$PREFIX/share/trellis/defaultSkin.xml"
 "$PREFIX/bin/trellis-preview" --version >/dev/null || fail "the installed trellis-preview failed"
 
 start_demo
-built=$(screenshot built)
+built=$(steady_screenshot built)
 close_demo
 [ "$DEMO_STATUS" = 0 ] || fail "the built demo's exit code was $DEMO_STATUS"
 
@@ -48,8 +48,7 @@ mkdir -p "$WORK/elsewhere"
 DEMO_PID=$!
 DEMO_WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$DEMO_PID" | head -n 1)
 [ -n "$DEMO_WINDOW" ] || fail "the installed demo's window did not appear: $(cat "$WORK/stderr.txt")"
-settle
-installed=$(screenshot installed)
+installed=$(steady_screenshot installed)
 close_demo
 [ "$DEMO_STATUS" = 0 ] || fail "the installed demo's exit code was $DEMO_STATUS"
 differing=$(differing_pixels "$built" "$installed")

@@ -11,11 +11,6 @@ library=$(find "$PREFIX" -name 'libtrellis.a' -o -name 'libtrellis.so' | head -n
 ! nm -D -u "$library" 2>/dev/null | grep -q glfw && ! nm -u "$library" 2>/dev/null | grep -q glfw ||
     fail "$(basename "$library") uses GLFW: $(nm -u "$library" 2>/dev/null | grep glfw | head -n 3)"
 [ -n "$(find "$PREFIX" -name 'libtrellis-glfw.*')" ] || fail "no libtrellis-glfw installed"
-cmake -S "$SOURCE/examples/sdl2" -B "$WORK/sdl2" -DCMAKE_PREFIX_PATH="$PREFIX" \
-    -DCMAKE_CXX_COMPILER="$EXAMPLE_CXX" -DCMAKE_CXX_FLAGS="$EXAMPLE_FLAGS" \
-    -DCMAKE_EXE_LINKER_FLAGS="$EXAMPLE_FLAGS" >"$WORK/configure.txt" 2>&1 ||
-    fail "configuring the SDL example failed: $(cat "$WORK/configure.txt")"
-cmake --build "$WORK/sdl2" >"$WORK/build.txt" 2>&1 ||
-    fail "building the SDL example failed: $(tail -n 20 "$WORK/build.txt")"
+build_example_cmake sdl2
 exercise_sdl "$WORK/sdl2"
 echo "the SDL example built with find_package(trellis) ran without GLFW and exited with code 0"
