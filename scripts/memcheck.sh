@@ -40,7 +40,7 @@ skin_y=$(($(px "$(attribute mainWindow y)") + $(px "$(attribute skinButton y)") 
     exit 1
 }
 
-cp "$build"/run/* "$work/"
+cp -r "$build"/run/* "$work/"
 xdotool mousemove 0 0
 (cd "$work" && exec valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --track-origins=yes --num-callers=30 --log-file="$log" "$build/trellis-demo" >/dev/null) &

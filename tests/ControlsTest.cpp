@@ -45,6 +45,7 @@ const char* const kDialogue = R"(
   <textfield name="ph" placeholder="Your name" x="20" y="35" width="20" height="3"
              bgColor="ffffffff" fontColor="00ff00ff"/>
   <progress name="pg" min="0" max="200" value="50" x="20" y="45" width="40" height="2"/>
+  <dropdown name="many" x="70" y="48" width="14" height="2.5" onChange="count">@OPTIONS@</dropdown>
 </window>
 )";
 
@@ -62,6 +63,11 @@ protected:
             this);
         std::string text = kDialogue;
         text.replace(text.find("@DATA@"), 6, std::string(TRELLIS_SOURCE_DIR) + "/data");
+        // More options than fit above or below the dropdown.
+        std::string options;
+        for (int i = 0; i < 60; ++i)
+            options += "<option text='Option " + std::to_string(i) + "'/>";
+        text.replace(text.find("@OPTIONS@"), 9, options);
         const std::string path = folder.write("controls.xml", text);
         std::vector<GuiElement*> built;
         ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
@@ -151,6 +157,23 @@ TEST_F(ControlsScene, InputThroughTheRoutingMovesEachControl) {
         {"Up and Down choose while shut",
          [&] { focusElement = drop, tap(kKeyDown), tap(kKeyUp), tap(kKeyUp); },
          [&] { return drop->text; }, "Red", 2},
+        {"a list longer than the room scrolls by the wheel; a click takes the row shown",
+         [&] {
+             click("many");
+             const auto [x, y] = pixelAt("many", 0.5f, 1.5f);  // the first row shown
+             moveTo(x, y);
+             onScrollEvent(0, -2);
+             clickAt(x, y);
+         },
+         [&] { return named<Dropdown>("many")->text; }, "Option 6", 1},
+        {"Down past the rows shown, then Enter",
+         [&] {
+             click("many");
+             for (int i = 0; i < 30; ++i)
+                 tap(kKeyDown);
+             tap(kKeyEnter);
+         },
+         [&] { return named<Dropdown>("many")->text; }, "Option 36", 1},
         {"the icon of an icon button takes no press from it", [&] { click("ib"); },
          [&] { return lastSender; }, "ib", 1},
         {"a disabled button hears nothing", [&] { click("off"); }, [&] { return lastSender; }, "ib",
@@ -199,6 +222,14 @@ TEST_F(ControlsScene, LooksOfPasswordPlaceholderDisabledAndProgress) {
     EXPECT_NEAR(fill.right - fill.left, bar->width / pixelSize / 4, 1);
     click("ph");
     EXPECT_EQ(boxOf(drawn(), dim).count, 0) << "focused: no placeholder";
+    // A spinbox scrolls its text clear of its arrows: the caret after a long number shows.
+    auto* spin = named<Spinbox>("sp");
+    spin->caretColor = Color{{255, 0, 255, 255}};
+    click("sp", 0.2f);
+    type("12345678901234567890");
+    const PixelBox caret = boxOf(drawn(), spin->caretColor);
+    EXPECT_GT(caret.count, 0) << "the caret hidden under the arrows";
+    EXPECT_LE(caret.right, pixelAt("sp", 1, 0).first - int(spin->arrowWidth() / pixelSize));
 }
 
 // Tooltips show after the delay, stay inside the screen and go when the pointer leaves; a modal

@@ -134,7 +134,8 @@ TEST(LintTool, ValidFilesPassAndTyposGetTheNameMeant) {
                                  "  <label fontColour='ffffffff'/>\n"
                                  "  <okWindw bgColor='102030ff'/>\n"
                                  "  <button:hovr/>\n  <window:pressed/>\n"
-                                 "  <style class='headng'/>\n  <style bgColor='102030ff'/>\n"
+                                 "  <style class='headng'/>\n  <style bgColor='102030ff'/>"
+                                 "<button:disabled image='gone.png' slice='1 1'/>\n"
                                  "</skin>\n"
                                  "<skn name='other'/>\n");
     const LintRun typos = lint(folder, {"--skin", "typoskin.xml", "--callback", "changeSkin",
@@ -154,6 +155,9 @@ TEST(LintTool, ValidFilesPassAndTyposGetTheNameMeant) {
           "`.heading`?)",
           "typoskin.xml:7:3: warning: <style> in skin \"default\" has no "
           "\"class\": it styles only an element named \"style\"",
+          "typoskin.xml:7:30: warning: attribute \"slice\" on <button:disabled> in skin "
+          "\"default\": \"1 1\" is not four numbers",
+          "gone.png\" cannot be shown (cannot read the file: no such file); drawn in its colours",
           "typos.xml:4:3: warning: element name \"style\" is the tag of a skin's "
           "style class sections",
           "typoskin.xml:9:1: warning: top-level <skn name=\"other\"> is not a "

@@ -308,8 +308,8 @@ TEST_F(LoaderDiagnostics, ReportsWhereTheXmlReaderGaveUpSilently) {
                      "the rest of the file is ignored");
 }
 
-// The demo's files, the element gallery and the embedding example's files, loaded as their
-// programs load them, are clean.
+// The demo's files, the galleries, the frost skin (and its pictures) and the embedding
+// example's files, loaded as their programs load them, are clean.
 TEST_F(LoaderDiagnostics, ShippedFilesAreClean) {
     static int receiver;
     for (const char* name : {"changeSkin", "spin", "colour", "reload"})
@@ -318,6 +318,7 @@ TEST_F(LoaderDiagnostics, ShippedFilesAreClean) {
     DiagnosticCollector collector;
     for (const auto& [skinFile, skins] :
          {std::pair{source + "/data/defaultSkin.xml", std::vector<std::string>{"default", "test"}},
+          std::pair{source + "/data/frostSkin.xml", std::vector<std::string>{"frost"}},
           std::pair{source + "/examples/embed/data/embedSkin.xml",
                     std::vector<std::string>{"embed"}}}) {
         EXPECT_EQ(outlineSkinFile(skinFile.c_str()).size(), skins.size()) << skinFile;

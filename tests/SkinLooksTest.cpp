@@ -159,4 +159,40 @@ TEST_F(SkinLookPixels, StatesChangeTheLookOnlyWhereTheSkinSaysSo) {
     skinStore.clear();
 }
 
+// The batched renderer reusing its frames still shows a state look as the state changes, and
+// a state section set between two frames: drawing reads them as it draws.
+TEST_F(SkinLookPixels, ReusedFramesFollowStateLooks) {
+    skinStore.clear();
+    setSkinAttribute("button", "bgColor", "000064ff");
+    Button& button = *new Button("", &root, "", 10, 10, 10, 5);
+    Window& window = *new Window("", &root, nullptr);
+    TextField& field = *new TextField("", &window, 0, 0, 10, 5);
+    window.setRect(30, 10, 10, 5);
+    const auto seen = [&](const GuiElement& element) {
+        beginFrame();
+        renderTree(&root, false);
+        endFrame();
+        float x = 0, y = 0;
+        elementScreenPosition(&element, x, y);
+        return pixel(int((x + element.width / 2) / pixelSize),
+                     int((y + element.height / 2) / pixelSize));
+    };
+    setRenderer(Renderer::Batched);
+    for (int frame = 0; frame < 3; ++frame)
+        EXPECT_EQ(seen(button), (Color{{0, 0, 100, 255}}));
+    setSkinAttribute("button:hover", "bgColor", "00c800ff");
+    setSkinAttribute("window:focus", "bgColor", "c8c800ff");
+    EXPECT_EQ(seen(button), (Color{{0, 0, 100, 255}}));
+    hoveredElement = &button;
+    EXPECT_EQ(seen(button), (Color{{0, 200, 0, 255}})) << "hovered";
+    focusElement = &field;
+    field.visible = false;
+    EXPECT_EQ(seen(window), (Color{{200, 200, 0, 255}})) << "the focus inside the window";
+    setSkinAttribute("button:hover", "bgColor", "c80000ff");
+    EXPECT_EQ(seen(button), (Color{{200, 0, 0, 255}})) << "the state section changed";
+    hoveredElement = focusElement = nullptr;
+    setRenderer(Renderer::Automatic);
+    skinStore.clear();
+}
+
 }  // namespace

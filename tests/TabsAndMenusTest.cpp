@@ -247,3 +247,19 @@ TEST_F(TabsAndMenus, BadIndicesAndEmptyHoldersAreSafe) {
     clickAt(5, 5);
     drawn();
 }
+
+// A context menu whose holder is deleted while it is open closes, and stays safe to use.
+TEST_F(TabsAndMenus, ContextMenuClosesWithItsHolder) {
+    auto* ctx = static_cast<Menu*>(elementRegistry.at("ctx"));
+    moveTo(550, 350);
+    onMouseButton(1, 1);
+    onMouseButton(1, 0);
+    ASSERT_TRUE(ctx->isOpen());
+    delete elementRegistry.at("area");
+    EXPECT_FALSE(ctx->isOpen());
+    EXPECT_FALSE(ctx->visible);
+    tap(kKeyEscape);
+    clickAt(552, 352);
+    drawn();
+    EXPECT_EQ(chosen, "");
+}

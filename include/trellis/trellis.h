@@ -57,6 +57,7 @@
 #include "trellis/gui/ScrollBarShape.h"
 #include "trellis/gui/Separator.h"
 #include "trellis/gui/SkinClasses.h"
+#include "trellis/gui/SkinImage.h"
 #include "trellis/gui/Slider.h"
 #include "trellis/gui/SliderRange.h"
 #include "trellis/gui/Spinbox.h"

@@ -118,7 +118,11 @@ void DialogueChecks::checkUnread(const TiXmlElement& xml, const XmlAttributes& a
         if (attributes.wasRead(name))
             continue;
         const StyleKind* kind = styleAttributeKind(name);
-        if (skinLookups && skinLookups->wasAsked(name)) {
+        if (kind && isSkinOnlyKind(*kind)) {
+            reportAtNode(fileName, xml, Severity::Warning,
+                         "attribute " + quoted(name) + " on " + element +
+                             " is a skin's: only a skin file's sections give it; ignored");
+        } else if (skinLookups && skinLookups->wasAsked(name)) {
             // Read only through the element's style section: its value is the skin's to parse.
             const std::string problem = kind ? styleValueProblem(*kind, a->Value()) : "";
             if (!problem.empty())

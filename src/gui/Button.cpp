@@ -86,18 +86,31 @@ void bevelOf(const Button& b, RecordedVertex (&out)[kBevelVertices]) {
 
 }  // namespace
 
-void Button::lookStates(const char* (&states)[2]) const {
+void Button::lookStates(const char* (&states)[3]) const {
     states[0] = hoveredElement == this ? "hover" : nullptr;
     states[1] = pressed ? "pressed" : nullptr;
+    states[2] = isEnabledInTree(this) ? nullptr : "disabled";
 }
 
+namespace {
+
+std::array<const char*, 3> currentStates(const Button& button) {
+    const char* states[3];
+    button.lookStates(states);
+    return {states[0], states[1], states[2]};
+}
+
+}  // namespace
+
+Button::StateLooks::StateLooks(Button& button)
+    : states(currentStates(button)), hover(button, states[0], {{"fontColor", &button.fontColor}}),
+      press(button, states[1], {{"fontColor", &button.fontColor}}),
+      disabled(button, states[2], {{"fontColor", &button.fontColor}}) {}
+
 void Button::draw() {
-    const char* states[2];
-    lookStates(states);
-    StateLook hover(*this, states[0], {{"fontColor", &fontColor}});
-    StateLook press(*this, states[1], {{"fontColor", &fontColor}});
+    const StateLooks looks(*this);
     TextElement::draw();
-    if (texture)
+    if (texture || skinImage.shown())
         return;
     RecordedVertex bevel[kBevelVertices];
     bevelOf(*this, bevel);
@@ -113,10 +126,7 @@ void Button::draw() {
 bool Button::record(DrawRecorder& out) {
     if (typeid(*this) != typeid(Button))
         return false;
-    const char* states[2];
-    lookStates(states);
-    StateLook hover(*this, states[0], {{"fontColor", &fontColor}});
-    StateLook press(*this, states[1], {{"fontColor", &fontColor}});
+    const StateLooks looks(*this);
     recordQuad(out);
     recordText(out);
     recordBevel(out);
@@ -124,7 +134,7 @@ bool Button::record(DrawRecorder& out) {
 }
 
 void Button::recordBevel(DrawRecorder& out) {
-    if (texture)
+    if (texture || skinImage.shown())
         return;
     RecordedVertex bevel[kBevelVertices];
     bevelOf(*this, bevel);

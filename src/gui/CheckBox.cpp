@@ -72,22 +72,31 @@ void CheckBox::describe(DrawRecorder& out) {
                           {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
     StateLook hoverLook(*this, hoveredElement == this ? "hover" : nullptr,
                         {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
+    StateLook disabledLook(*this, isEnabledInTree(this) ? nullptr : "disabled",
+                           {{"fontColor", &fontColor}, {"checkColor", &checkColor}});
     const float p = pixelSize, s = boxSize();
     const float top = snapToPixel((height - s) * 0.5f), bottom = top + s;
     RecordedVertex quads[12];
-    rectVertices(0, top, s, bottom, bgColor, quads);
-    const int count = 4 + (checked ? markVertices(top, s, quads + 4) : 0);
-    out.quads(quads, count, false);
-    // Bevelled in: dark along the top and left, light along the bottom and right, on the pixel
-    // centres inside the box.
-    const Color dark = scaleColor(bgColor, 0.6f), light = scaleColor(bgColor, 1.4f);
-    const float half = p * 0.5f;
-    RecordedVertex bevel[8];
-    lineVertices(0, top + half, s, top + half, dark, bevel);
-    lineVertices(half, top, half, bottom, dark, bevel + 2);
-    lineVertices(p, bottom - half, s, bottom - half, light, bevel + 4);
-    lineVertices(s - half, top + p, s - half, bottom, light, bevel + 6);
-    out.lines(bevel, 8);
+    if (skinImage.shown()) {
+        // The skin's picture is the box; a checked picture of its own shows the mark itself.
+        recordSkinImage(out, skinImage, 0, top, s, bottom);
+        if (checked && !checkedLook.changedImage())
+            out.quads(quads, markVertices(top, s, quads), false);
+    } else {
+        rectVertices(0, top, s, bottom, bgColor, quads);
+        const int count = 4 + (checked ? markVertices(top, s, quads + 4) : 0);
+        out.quads(quads, count, false);
+        // Bevelled in: dark along the top and left, light along the bottom and right, on the
+        // pixel centres inside the box.
+        const Color dark = scaleColor(bgColor, 0.6f), light = scaleColor(bgColor, 1.4f);
+        const float half = p * 0.5f;
+        RecordedVertex bevel[8];
+        lineVertices(0, top + half, s, top + half, dark, bevel);
+        lineVertices(half, top, half, bottom, dark, bevel + 2);
+        lineVertices(p, bottom - half, s, bottom - half, light, bevel + 4);
+        lineVertices(s - half, top + p, s - half, bottom, light, bevel + 6);
+        out.lines(bevel, 8);
+    }
     const std::string& shown = shownText();
     if (!shown.empty()) {
         reportUndrawable();

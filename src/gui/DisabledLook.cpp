@@ -1,7 +1,22 @@
 // The faded look of disabled elements.
 #include "trellis/gui/DisabledLook.h"
 
+#include "trellis/gui/ElementSkin.h"
+#include "trellis/gui/GuiElement.h"
+#include "trellis/gui/InputRouting.h"
+#include "trellis/gui/SkinClasses.h"
+
+#include <algorithm>
+
 namespace trellis {
+
+bool drawsFaded(const GuiElement& element) {
+    if (isEnabledInTree(&element))
+        return false;
+    const std::vector<std::string> states = lookStatesOf(element.skinClass);
+    const bool drawsDisabled = std::find(states.begin(), states.end(), "disabled") != states.end();
+    return !drawsDisabled || !hasStateLook(element, "disabled");
+}
 
 Color DisabledLook::faded(const Color& color, const Color& background) {
     Color mixed = color;

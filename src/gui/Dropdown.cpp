@@ -99,9 +99,10 @@ bool Dropdown::onKeyDown(int key) {
     case kKeyUp:
     case kKeyDown: {
         const int step = key == kKeyUp ? -1 : 1;
-        if (isOpen())
+        if (isOpen()) {
             highlighted = std::clamp(highlighted + step, 0, std::max(count - 1, 0));
-        else
+            list->keepInView(highlighted);
+        } else
             choose(chosen + step, true);
         return true;
     }
@@ -140,6 +141,7 @@ bool Dropdown::record(DrawRecorder& out) {
 }
 
 void Dropdown::describe(DrawRecorder& out) {
+    const StateLooks looks(*this);
     recordQuad(out);
     recordText(out);
     recordBevel(out);

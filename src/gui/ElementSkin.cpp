@@ -23,6 +23,10 @@ const char* findStateSkinAttribute(const GuiElement& element, const char* state,
     return skinSectionsOf(skinStore, element, state).findInState(attribute);
 }
 
+bool hasStateLook(const GuiElement& element, const char* state) {
+    return state && skinSectionsOf(skinStore, element, state).hasStateSection();
+}
+
 StateLook::StateLook(GuiElement& element, const char* state,
                      std::initializer_list<std::pair<const char*, Color*>> colors) {
     if (!state)
@@ -38,9 +42,17 @@ StateLook::StateLook(GuiElement& element, const char* state,
     take("bgColor", &element.bgColor);
     for (const auto& [attribute, field] : colors)
         take(attribute, field);
+    SkinImage image = element.skinImage;
+    if (stateSkinImage(sections, image)) {
+        restingImage = element.skinImage;
+        imageOwner = &element;
+        element.skinImage = image;
+    }
 }
 
 StateLook::~StateLook() {
+    if (imageOwner)
+        imageOwner->skinImage = restingImage;
     while (count > 0) {
         --count;
         *saved[count].first = saved[count].second;

@@ -12,6 +12,7 @@
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
+#include "trellis/gui/Menu.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
@@ -69,6 +70,7 @@ GuiElement::GuiElement(const char* name, GuiElement* parent, float x, float y, f
 
 GuiElement::~GuiElement() {
     forgetRoutedElement(this);
+    forgetMenusHeldBy(this);
     if (parent)
         parent->removeChild(this);
     unregisterElement(this);
@@ -143,7 +145,7 @@ void GuiElement::hitOrigin(float& hitX, float& hitY) const {
 // ============================================================================================
 
 void GuiElement::draw() {
-    if (blendsBackground()) {
+    if (blendsBackground() || skinImage.shown()) {
         ImmediateRecorder now;
         recordQuad(now);
         return;
@@ -187,7 +189,7 @@ void GuiElement::drawTreeAtDepth(int depth) {
 }
 
 void GuiElement::drawLook() {
-    if (isEnabledInTree(this)) {
+    if (!drawsFaded(*this)) {
         draw();
         return;
     }
@@ -240,6 +242,10 @@ void GuiElement::quadVertices(RecordedVertex (&quad)[4]) const {
 }
 
 void GuiElement::recordQuad(DrawRecorder& out) {
+    if (skinImage.shown()) {
+        recordSkinImage(out, skinImage, 0, 0, width, height);
+        return;
+    }
     RecordedVertex quad[4];
     quadVertices(quad);
     if (blendsBackground())
@@ -277,6 +283,7 @@ void GuiElement::applySkin(SkinStore& store) {
     unsigned int blendFlag = blend ? 1 : 0;
     applySkinUnsigned(sections, "blend", blendFlag);
     blend = blendFlag != 0;
+    skinImage = skinImageIn(sections);
 }
 
 void GuiElement::loadAttributes(const AttributeSource& element) {

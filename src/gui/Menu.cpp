@@ -28,7 +28,28 @@ void openAtPointer(void* menu, CallbackSender*) {
     static_cast<Menu*>(menu)->open(pointerX, pointerY);
 }
 
+// The menus open now, which hold their holders' addresses.
+std::vector<Menu*>& openMenus() {
+    static auto* menus = new std::vector<Menu*>();  // elements may go while the program exits
+    return *menus;
+}
+
+void forgetOpenMenu(const Menu* menu) {
+    std::vector<Menu*>& menus = openMenus();
+    menus.erase(std::remove(menus.begin(), menus.end(), menu), menus.end());
+}
+
 }  // namespace
+
+void forgetMenusHeldBy(const GuiElement* holder) {
+    std::vector<Menu*>& menus = openMenus();
+    for (size_t i = 0; i < menus.size();) {
+        if (menus[i]->home == holder)
+            menus[i]->holderGone();  // leaves the list
+        else
+            ++i;
+    }
+}
 
 Menu::Menu(const char* name, GuiElement* parent, const char* text)
     : GuiElement(name, parent, 0, 0, 1, 1), text(text ? text : "") {
@@ -38,6 +59,7 @@ Menu::Menu(const char* name, GuiElement* parent, const char* text)
 }
 
 Menu::~Menu() {
+    forgetOpenMenu(this);
     // Deleted while open: out of the root first, then out of its holder's count (a menu bar
     // still counts it as its own).
     if (opened && parent)
@@ -129,9 +151,20 @@ void Menu::open(float screenX, float screenY) {
     setPosition(std::max(0.0f, std::min(screenX, right - width)),
                 std::max(0.0f, std::min(screenY, bottom - height)));
     visible = true;
+    openMenus().push_back(this);
     keyLine = nextCommand(kNone, 1);
     focusElement = this;
     refreshHover();
+}
+
+void Menu::holderGone() {
+    // The holder is half destroyed: nothing of it is asked, and the pointer's hover is found
+    // again at its next move.
+    home = nullptr;
+    opened = false;
+    visible = false;
+    forgetOpenMenu(this);
+    forgetRoutedElement(this);
 }
 
 void Menu::close() {
@@ -139,6 +172,7 @@ void Menu::close() {
         return;
     opened = false;
     visible = false;
+    forgetOpenMenu(this);
     if (!home) {
         if (focusElement == this)
             focusElement = nullptr;

@@ -25,11 +25,6 @@ MenuBar::MenuBar(const char* name, GuiElement* parent, float x, float y, float w
     MenuBar::applySkin(skinStore);
 }
 
-MenuBar::~MenuBar() {
-    if (opened)
-        opened->forgetHolder();
-}
-
 void MenuBar::menuClosed(const Menu* menu) {
     if (menu == opened)
         opened = nullptr;

@@ -6,16 +6,12 @@
 
 namespace trellis {
 
-namespace {
-
 bool allOpaque(const std::vector<uint8_t>& rgba) {
     for (size_t i = 3; i < rgba.size(); i += 4)
         if (rgba[i] != 255)
             return false;
     return true;
 }
-
-}  // namespace
 
 Picture::Picture(int width, int height, std::vector<uint8_t> rgba)
     : width(width), height(height), opaque(allOpaque(rgba)), pixels(std::move(rgba)) {}

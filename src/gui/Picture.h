@@ -34,6 +34,9 @@ private:
     std::vector<std::pair<GlContextId, unsigned int>> textures;  // by the context holding each
 };
 
+// Whether every pixel of rgba (four bytes each) has alpha 255.
+bool allOpaque(const std::vector<uint8_t>& rgba);
+
 // One opaque white pixel, for the vertex colours alone to show through a blended picture quad
 // (a translucent background); lives as long as the program.
 Picture& whitePicture();

@@ -8,6 +8,7 @@
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 namespace trellis {
@@ -55,13 +56,19 @@ bool ProgressBar::record(DrawRecorder& out) {
 
 void ProgressBar::describe(DrawRecorder& out) {
     recordQuad(out);
-    const float fill = fillWidth();
-    if (fill > 0) {
+    // Over a skin's picture the fill keeps inside its slices, which frame it.
+    const bool framed = !skinImage.shown();
+    const float p = pixelSize, *slice = skinImage.slice;
+    const float left = framed ? 0 : slice[0] * p, top = framed ? 0 : slice[1] * p;
+    const float right = std::min(fillWidth(), framed ? width : width - slice[2] * p);
+    const float bottom = framed ? height : height - slice[3] * p;
+    if (right > left && bottom > top) {
         RecordedVertex done[4];
-        rectVertices(0, 0, fill, height, fillColor, done);
+        rectVertices(left, top, right, bottom, fillColor, done);
         out.quads(done, 4, false);
     }
-    recordInnerFrame(out, width, height, frameColor);
+    if (framed)
+        recordInnerFrame(out, width, height, frameColor);
 }
 
 }  // namespace trellis

@@ -19,11 +19,11 @@ float scrollThumbTop(float view, float thumbLength, float offset, float range) {
 }
 
 void recordScrollBar(DrawRecorder& out, float left, float right, float height, float thumbTop,
-                     float thumbLength, const Color& barColor, const Color& thumbColor) {
+                     float thumbLength, const Color& barColor, const Color& thumbColor, float top) {
     RecordedVertex bar[8];
-    rectVertices(left, 0, right, height, barColor, bar);
-    rectVertices(left + pixelSize, thumbTop + pixelSize, right - pixelSize,
-                 thumbTop + thumbLength - pixelSize, thumbColor, bar + 4);
+    rectVertices(left, top, right, top + height, barColor, bar);
+    rectVertices(left + pixelSize, top + thumbTop + pixelSize, right - pixelSize,
+                 top + thumbTop + thumbLength - pixelSize, thumbColor, bar + 4);
     out.quads(bar, 8, false);
 }
 

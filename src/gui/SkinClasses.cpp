@@ -20,9 +20,12 @@ namespace {
 // Each class with state looks, and its states: what the class's drawing asks for.
 const std::vector<std::pair<std::string, std::vector<std::string>>>& statesByClass() {
     static const std::vector<std::pair<std::string, std::vector<std::string>>> table = {
-        {"button", {"hover", "pressed"}},
-        {"checkbox", {"hover", "checked"}},
-        {"textfield", {"focus"}},
+        {"button", {"hover", "pressed", "disabled"}},
+        {"dropdown", {"hover", "pressed", "disabled"}},
+        {"checkbox", {"checked", "hover", "disabled"}},
+        {"radio", {"checked", "hover", "disabled"}},
+        {"textfield", {"focus", "disabled"}},
+        {"spinbox", {"focus", "disabled"}},
         {"window", {"focus"}},
     };
     return table;

@@ -47,6 +47,11 @@ float Spinbox::arrowWidth() const {
     return std::min(width, snapToPixel(height * 0.8f));
 }
 
+float Spinbox::reservedRight() const {
+    // The text stops where the arrows' face begins.
+    return std::max(arrowWidth() - pixelSize, 0.0f);
+}
+
 bool Spinbox::setValue(double v) {
     const double next = v == v ? range.constrain(v) : range.value;
     const bool changed = next != range.value;

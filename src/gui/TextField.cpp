@@ -211,14 +211,19 @@ size_t TextField::positionAt(float localX) {
                                                                                         : before;
 }
 
+float TextField::reservedRight() const {
+    return 0;
+}
+
 float TextField::alignShift() {
-    const float room = std::max(0.0f, width - 2 * inset()), total = caretOffsets().total();
+    const float room = std::max(0.0f, width - 2 * inset() - reservedRight()),
+                total = caretOffsets().total();
     return total < room ? snapToPixel(alignedTextOffset(hAlign, room - total, 0)) : 0;
 }
 
 void TextField::keepCaretVisible() {
     const PrefixWidths& offsets = caretOffsets();
-    const float room = std::max(0.0f, width - 2 * inset());
+    const float room = std::max(0.0f, width - 2 * inset() - reservedRight());
     const float caretX = offsets.offset(edit.caret());
     // Whole pixels keep the glyphs on the pixel grid while they scroll.
     if (caretX - scrollX > room)
@@ -252,10 +257,14 @@ void TextField::describe(DrawRecorder& out) {
     reportUndrawable();
     StateLook focusLook(*this, focusElement == this ? "focus" : nullptr,
                         {{"fontColor", &fontColor}, {"frameColor", &frameColor}});
+    StateLook disabledLook(*this, isEnabledInTree(this) ? nullptr : "disabled",
+                           {{"fontColor", &fontColor}, {"frameColor", &frameColor}});
     recordQuad(out);
     const float p = pixelSize, w = width, h = height;
-    recordInnerFrame(out, w, h, frameColor);
-    out.pushClip(p, p, w - 2 * p, h - 2 * p);
+    // A skin's picture draws its own frame.
+    if (!skinImage.shown())
+        recordInnerFrame(out, w, h, frameColor);
+    out.pushClip(p, p, w - 2 * p - reservedRight(), h - 2 * p);
     const PrefixWidths& offsets = caretOffsets();
     const float textY = snapToPixel(alignedTextOffset(TextAlign::Center, h - fontSize, 0));
     const float left = inset() + alignShift() - scrollX;

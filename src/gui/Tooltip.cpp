@@ -75,7 +75,8 @@ bool Tooltip::record(DrawRecorder& out) {
 void Tooltip::describe(DrawRecorder& out) {
     recordQuad(out);
     recordText(out);
-    recordInnerFrame(out, width, height, borderColor);
+    if (!skinImage.shown())
+        recordInnerFrame(out, width, height, borderColor);
 }
 
 void updateTooltip(double now) {

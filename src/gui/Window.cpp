@@ -6,6 +6,7 @@
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiRoot.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/gui/TitleBar.h"
@@ -56,6 +57,11 @@ void Window::applySkin(SkinStore& store) {
 
 void Window::draw() {
     StateLook look(*this, windowState(*this), {{"borderColor", &borderColor}});
+    if (skinImage.shown()) {
+        ImmediateRecorder now;
+        recordFramePicture(now);
+        return;
+    }
     GuiElement::draw();
     if (border)
         drawBorder(borderColor, borderWidth);
@@ -65,10 +71,20 @@ bool Window::record(DrawRecorder& out) {
     if (typeid(*this) != typeid(Window))
         return false;
     StateLook look(*this, windowState(*this), {{"borderColor", &borderColor}});
+    if (skinImage.shown()) {
+        recordFramePicture(out);
+        return true;
+    }
     recordQuad(out);
     if (border)
         recordBorder(out, borderColor, borderWidth);
     return true;
+}
+
+void Window::recordFramePicture(DrawRecorder& out) {
+    // The picture takes the frame's place around the window as well as its face.
+    const float frame = border ? snapToPixel(borderWidth) : 0;
+    recordSkinImage(out, skinImage, -frame, -frame, width + frame, height + frame);
 }
 
 void Window::setRect(float newX, float newY, float newWidth, float newHeight) {

@@ -48,7 +48,10 @@ enum Flags {
     kDisabled = 128,
     kAlignShift = 8,      // hAlign << 8, vAlign << 12
     kOverflowShift = 16,  // overflow << 16
-    kWrap = 1 << 18
+    kWrap = 1 << 18,
+    // The states whose skin looks an element draws besides those above.
+    kHovered = 1 << 19,
+    kFocusWithin = 1 << 20
 };
 
 // The classes whose fields the walk reads, the text classes first, in the order of their types
@@ -144,8 +147,9 @@ void FrameSnapshot::compareEntry(const Entry& n, const std::string& text,
                       o.fontSize == n.fontSize && o.placeX == n.placeX && o.placeY == n.placeY &&
                       o.texture == n.texture && o.bg == n.bg && o.font == n.font &&
                       o.border == n.border && o.flags == n.flags && o.picture == n.picture &&
-                      sameArrays(o.more, n.more) && sameArrays(o.moreColors, n.moreColors) &&
-                      o.text == text && o.fontName == fontName;
+                      o.skinImage == n.skinImage && sameArrays(o.more, n.more) &&
+                      sameArrays(o.moreColors, n.moreColors) && o.text == text &&
+                      o.fontName == fontName;
     if (!same || changes.structure) {
         // The strings go into the buffers the entry had: texts that change every frame then
         // allocate nothing.
@@ -183,6 +187,9 @@ void FrameSnapshot::classFields(GuiElement* e, const std::type_info& type, Entry
     } else if (known == kWindowClass) {
         auto* w = static_cast<Window*>(e);
         n.flags |= w->border ? kBorder : 0;
+        for (const GuiElement* inside = focusElement; inside; inside = inside->parent)
+            if (inside == w)
+                n.flags |= kFocusWithin;
         n.border = w->borderColor;
     } else if (known == kCheckBoxClass || known == kRadioButtonClass) {
         auto* c = static_cast<CheckBox*>(e);
@@ -295,6 +302,13 @@ void FrameSnapshot::walk(GuiElement* e, float placeX, float placeY) {
     n.placeY = placeY + e->y;
     n.texture = e->texture;
     n.bg = e->bgColor;
+    n.skinImage = e->skinImage;
+    // The classes with a hover look: the pointer's coming and going may change them.
+    if (hoveredElement == e) {
+        const KnownClass known = knownClass(type);
+        if (known == kButtonClass || known == kCheckBoxClass || known == kRadioButtonClass)
+            n.flags |= kHovered;
+    }
     const std::string *text = &noText(), *fontName = &noText();
     classFields(e, type, n, text, fontName);
     n.flags |= isEnabledInTree(e) ? 0 : kDisabled;
@@ -327,19 +341,14 @@ const FrameChanges& FrameSnapshot::compare(GuiElement* root, bool debugLines,
     }
     // Globals that drawing reads: pixel grid, frame width, font, and the starting GL state.
     newGlobals.assign(start.projection, start.projection + 16);
-    const float more[] = {float(start.viewport[0]),
-                          float(start.viewport[1]),
-                          float(start.viewport[2]),
-                          float(start.viewport[3]),
-                          start.depthStep,
-                          pixelSize,
-                          borderWidth,
-                          currentTextSize,
-                          float(fontLoaded),
-                          float(textureName),
-                          float(glyphTable.size()),
-                          float(textFontChanges()),
-                          float(debugLines)};
+    const float more[] = {
+        float(start.viewport[0]), float(start.viewport[1]), float(start.viewport[2]),
+        float(start.viewport[3]), start.depthStep, pixelSize, borderWidth, currentTextSize,
+        float(fontLoaded), float(textureName), float(glyphTable.size()), float(textFontChanges()),
+        float(debugLines),
+        // State looks and skin pictures read the store and the atlas as
+        // they draw.
+        float(skinStoreRevision() & 0xffffffu), float(skinImageGeneration() & 0xffffffu)};
     newGlobals.insert(newGlobals.end(), more, more + sizeof more / sizeof more[0]);
     if (newGlobals != globals || glyphs != glyphTable.data()) {
         globals.swap(newGlobals);

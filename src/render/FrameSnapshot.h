@@ -6,6 +6,7 @@
 
 #include "TreeRecorder.h"
 
+#include "trellis/gui/SkinImage.h"
 #include "trellis/style/Color.h"
 
 #include <cstdint>
@@ -42,12 +43,13 @@ private:
         float placeX, placeY;  // where its origin lands: its ancestors' places and scrolls
         unsigned int texture;
         Color bg, font, border;
-        int flags;  // pressed, border, alignments, overflow, wrap, focus, checked, scroll
+        int flags;  // pressed, border, alignments, overflow, wrap, focus, checked, scroll, hovered
         // What a class draws from beyond those: values (a slider's thumb, a text field's caret
         // and selection, a panel's scroll), colours, the picture shown.
         float more[kMoreValues];
         Color moreColors[kMoreColors];
         const void* picture;
+        SkinImage skinImage;
         std::string text;
         std::string fontName;  // the named font its text is drawn with
     };

@@ -9,6 +9,7 @@
 #include "TreeRecorder.h"
 
 #include "font/GlContext.h"
+#include "gui/SkinImageAtlas.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"
@@ -167,6 +168,8 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     const FrameChanges& changes = b.snapshot.compare(root, debugLines, start);
     const bool rerecord = changes.any || !b.recorded || b.list.handOvers;
     if (rerecord) {
+        // The frame drawn last, which may have drawn from a skin atlas since replaced, is done.
+        skinImageAtlas().releaseFormerTextures();
         std::swap(b.list, b.previous);
         b.recorder.recordFrame(root, debugLines, start, b.list);
         b.recorded = true;

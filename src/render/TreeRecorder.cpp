@@ -120,9 +120,10 @@ void TreeRecorder::recordTree(GuiElement* e, int depth) {
     list->marks.back().parentX = savedX;
     list->marks.back().parentY = savedY;
     const size_t at = list->marks.size() - 1;
-    // A disabled element records its look through the fading recorder.
+    // A disabled element records its look through the fading recorder, unless its skin gives
+    // it a disabled look.
     DisabledLook faded(*this, e->bgColor);
-    if (!(isEnabledInTree(e) ? e->record(*this) : e->record(faded))) {
+    if (!(drawsFaded(*e) ? e->record(faded) : e->record(*this))) {
         ElementMark& m = list->marks[at];
         m.handOver = true;
         ++list->handOvers;

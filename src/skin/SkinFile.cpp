@@ -3,9 +3,12 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/XmlFile.h"
+#include "gui/SkinImageAtlas.h"
 #include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFileChecks.h"
 #include "skin/SkinFonts.h"
+#include "skin/SkinImageChecks.h"
+#include "skin/SkinPaths.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/style/SkinStore.h"
 
@@ -28,7 +31,7 @@ const TiXmlElement* findSkin(const TiXmlDocument& document, const char* skinName
     return nullptr;
 }
 
-void mergeSections(const TiXmlElement& skin) {
+void mergeSections(const char* fileName, const TiXmlElement& skin) {
     for (const TiXmlElement* section = skin.FirstChildElement(); section;
          section = section->NextSiblingElement()) {
         if (section->ValueStr() == kFontSectionTag)
@@ -38,9 +41,22 @@ void mergeSections(const TiXmlElement& skin) {
         skinStore[name];
         const bool styleClass = isStyleClassSection(*section);
         for (const TiXmlAttribute* attribute = section->FirstAttribute(); attribute;
-             attribute = attribute->Next())
-            if (!styleClass || attribute->NameTStr() != "class")
+             attribute = attribute->Next()) {
+            if (styleClass && attribute->NameTStr() == "class")
+                continue;
+            if (attribute->NameTStr() != kSkinImageAttribute || attribute->ValueStr().empty()) {
                 setSkinFileAttribute(name, attribute->NameTStr(), attribute->ValueStr());
+                continue;
+            }
+            // The store keeps the picture's path as the skin file's folder gives it. A picture
+            // changed on disk since it was read is read again, and every picture is read now
+            // rather than while a frame is drawn (a state's, at the first hover).
+            const std::string path = skinRelativePath(fileName, attribute->ValueStr());
+            skinImageAtlas().refresh(path);
+            std::string unused;
+            skinImageAtlas().add(path, unused);
+            setSkinFileAttribute(name, attribute->NameTStr(), path);
+        }
     }
 }
 
@@ -85,7 +101,7 @@ bool loadSkin(const char* skinName, const char* fileName) {
         declareSkinFonts(fileName, *skin);
         if (diagnosticsWanted())
             checkSkinContent(fileName, *skin);
-        mergeSections(*skin);
+        mergeSections(fileName, *skin);
         return true;
     }
     // A skin with a base starts afresh from it: what earlier skins set is not carried over.
@@ -94,7 +110,7 @@ bool loadSkin(const char* skinName, const char* fileName) {
         declareSkinFonts(fileName, *each);
         if (diagnosticsWanted())
             checkSkinContent(fileName, *each);
-        mergeSections(*each);
+        mergeSections(fileName, *each);
     }
     return true;
 }
@@ -109,7 +125,7 @@ std::vector<SkinOutline> loadEverySkin(const char* fileName) {
         declareSkinFonts(fileName, *skin);
         if (diagnosticsWanted())
             checkSkinContent(fileName, *skin);
-        mergeSections(*skin);
+        mergeSections(fileName, *skin);
     }
     return skins;
 }

@@ -6,6 +6,7 @@
 #include "files/XmlReport.h"
 #include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFonts.h"
+#include "skin/SkinImageChecks.h"
 #include "style/StyleValueChecks.h"
 #include "trellis/gui/SkinClasses.h"
 
@@ -105,6 +106,7 @@ void checkSkinContent(const char* file, const TiXmlElement& skin) {
                              " has no \"class\": it styles only an element named \"style\"");
         checkSectionState(file, *section, where);
         checkSectionAttributes(file, *section, where);
+        checkSectionImage(file, *section, where);
         checkSectionContent(file, *section, where);
     }
     for (const TiXmlNode* node = skin.FirstChild(); node; node = node->NextSibling())

@@ -3,9 +3,9 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/XmlReport.h"
+#include "skin/SkinPaths.h"
 #include "trellis/font/NamedFonts.h"
 
-#include <filesystem>
 #include <tinyxml.h>
 
 namespace trellis {
@@ -20,14 +20,12 @@ void declareSkinFonts(const char* skinFile, const TiXmlElement& skin) {
                          "<font> needs a name and a file; ignored");
             continue;
         }
-        std::filesystem::path path(file);
-        if (path.is_relative())
-            path = std::filesystem::path(skinFile).parent_path() / path;
+        const std::string path = skinRelativePath(skinFile, file);
         std::string problem;
-        if (!declareNamedFont(name, path.string(), &problem))
+        if (!declareNamedFont(name, path, &problem))
             reportAtNode(skinFile, *section, Severity::Error,
-                         "font " + quoted(name) + ": " + quoted(path.string()) +
-                             " is no usable font (" + problem + "); text keeps its font");
+                         "font " + quoted(name) + ": " + quoted(path) + " is no usable font (" +
+                             problem + "); text keeps its font");
     }
 }
 

@@ -24,10 +24,17 @@ std::set<std::pair<std::string, std::string>>& skinFileValues() {
     return values;
 }
 
+unsigned long revision = 0;
+
 }  // namespace
+
+unsigned long skinStoreRevision() {
+    return revision;
+}
 
 void setSkinAttribute(const char* section, const char* attribute, const char* value) {
     skinStore[section][attribute] = value;
+    ++revision;
     if (!skinFileValues().empty())
         skinFileValues().erase({section, attribute});
 }
@@ -35,6 +42,7 @@ void setSkinAttribute(const char* section, const char* attribute, const char* va
 void setSkinFileAttribute(const std::string& section, const std::string& attribute,
                           const std::string& value) {
     skinStore[section][attribute] = value;
+    ++revision;
     skinFileValues().emplace(section, attribute);
 }
 
@@ -48,6 +56,7 @@ void forgetSkinFileValues() {
             skinStore.erase(found);
     }
     skinFileValues().clear();
+    ++revision;
 }
 
 std::string styleClassSection(const std::string& styleClass) {
@@ -67,21 +76,21 @@ SkinSections::SkinSections(const SkinStore& store, const std::string& name, cons
             return;
         auto inState = store.find(stateSection(sectionName, state));
         if (inState != store.end())
-            sections.push_back({&inState->second, true});
+            sections.push_back({&inState->second, true, false});
     };
     auto consult = [&](const std::string& sectionName) {
         consultState(sectionName);
         auto found = store.find(sectionName);
         if (found != store.end())
-            sections.push_back({&found->second, false});
+            sections.push_back({&found->second, false, false});
     };
     // The element's own styles rank with its name's section, below the name's state looks.
     consultState(name);
     if (own)
-        sections.push_back({own, false});
+        sections.push_back({own, false, true});
     auto named = store.find(name);
     if (named != store.end())
-        sections.push_back({&named->second, false});
+        sections.push_back({&named->second, false, false});
     if (!styleClasses.empty()) {
         // A later class in the list outranks an earlier one, as later CSS rules do.
         std::istringstream words(styleClasses);
@@ -96,17 +105,19 @@ SkinSections::SkinSections(const SkinStore& store, const std::string& name, cons
         consult(skinClass);
     auto found = store.find(globalSection());
     if (found != store.end())
-        sections.push_back({&found->second, false});
+        sections.push_back({&found->second, false, false});
 }
 
-const SkinSections::Consulted* SkinSections::holder(const char* attribute,
-                                                    bool (*accept)(const char*)) const {
-    if (log)
+const SkinSections::Consulted*
+SkinSections::holder(const char* attribute, bool (*accept)(const char*), bool skinsOnly) const {
+    if (log && !skinsOnly)
         log->note(attribute);
     if (sections.empty())
         return nullptr;
     const std::string key = attribute;
     for (const Consulted& consulted : sections) {
+        if (skinsOnly && consulted.own)
+            continue;
         auto found = consulted.section->find(key);
         if (found != consulted.section->end() && (!accept || accept(found->second.c_str())))
             return &consulted;
@@ -119,9 +130,21 @@ const char* SkinSections::find(const char* attribute, bool (*accept)(const char*
     return found ? found->section->at(attribute).c_str() : nullptr;
 }
 
-const char* SkinSections::findInState(const char* attribute) const {
-    const Consulted* found = holder(attribute, nullptr);
+const char* SkinSections::findInState(const char* attribute, bool skinsOnly) const {
+    const Consulted* found = holder(attribute, nullptr, skinsOnly);
     return found && found->inState ? found->section->at(attribute).c_str() : nullptr;
+}
+
+const char* SkinSections::findInSkins(const char* attribute) const {
+    const Consulted* found = holder(attribute, nullptr, true);
+    return found ? found->section->at(attribute).c_str() : nullptr;
+}
+
+bool SkinSections::hasStateSection() const {
+    for (const Consulted& consulted : sections)
+        if (consulted.inState)
+            return true;
+    return false;
 }
 
 }  // namespace trellis

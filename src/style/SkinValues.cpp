@@ -1,6 +1,7 @@
 // Value-text parsing with 32-bit results, whatever the width of unsigned long.
 #include "trellis/style/SkinValues.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -68,6 +69,41 @@ float parseRealText(const char* text) {
     const double value = text ? std::atof(text) : 0.0;
     // "nan" or "inf" would spread through every sum.
     return std::isfinite(value) ? static_cast<float>(value) : 0.0f;
+}
+
+bool parseSliceText(const char* text, float (&slice)[4]) {
+    if (!text)
+        return false;
+    // Plain decimals only (digits with at most one point): no signs, exponents or hexadecimal,
+    // so that what reads as a number is what it looks like.
+    float read[4];
+    int count = 0;
+    for (const char* at = text; *at;) {
+        if (std::isspace(static_cast<unsigned char>(*at))) {
+            ++at;
+            continue;
+        }
+        const char* start = at;
+        int digits = 0, points = 0;
+        for (; *at && !std::isspace(static_cast<unsigned char>(*at)); ++at) {
+            if (std::isdigit(static_cast<unsigned char>(*at)))
+                ++digits;
+            else if (*at == '.')
+                ++points;
+            else
+                return false;
+        }
+        if (digits == 0 || points > 1 || count == 4)
+            return false;
+        const float value = static_cast<float>(std::atof(start));
+        if (!std::isfinite(value))
+            return false;
+        read[count++] = value;
+    }
+    if (count != 4)
+        return false;
+    std::copy(read, read + 4, slice);
+    return true;
 }
 
 bool isUsableFontSize(float size) {

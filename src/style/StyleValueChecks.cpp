@@ -27,6 +27,8 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"font", StyleKind::FontName},
         {"borderColor", StyleKind::Color},
         {"blend", StyleKind::Unsigned},
+        {"image", StyleKind::Picture},
+        {"slice", StyleKind::Slice},
         // Text fields and scrolling panels.
         {"caretColor", StyleKind::Color},
         {"selectionColor", StyleKind::Color},
@@ -45,6 +47,9 @@ const std::unordered_map<std::string, StyleKind>& styleAttributes() {
         {"activeTabColor", StyleKind::Color},
         {"highlightColor", StyleKind::Color},
         {"separatorColor", StyleKind::Color},
+        // Spinboxes, dropdowns and separators.
+        {"arrowColor", StyleKind::Color},
+        {"lineColor", StyleKind::Color},
         // Containers, and the room around a text sized to its content.
         {"padding", StyleKind::Real},
         {"spacing", StyleKind::Real},
@@ -159,8 +164,21 @@ std::string fontSizeProblem(const char* text) {
     return quoted(text) + " is not a size above zero; ignored";
 }
 
+std::string sliceProblem(const char* text) {
+    float slice[4];
+    if (parseSliceText(text, slice))
+        return std::string();
+    return quoted(text) +
+           " is not four numbers of zero or more (left top right bottom, in the picture's "
+           "pixels); the picture is stretched whole";
+}
+
 std::string styleValueProblem(StyleKind kind, const char* text) {
     switch (kind) {
+    case StyleKind::Picture:
+        return std::string();
+    case StyleKind::Slice:
+        return sliceProblem(text);
     case StyleKind::Color:
         return colorProblem(text);
     case StyleKind::Real:

@@ -14,7 +14,14 @@ enum class StyleKind {
     Unsigned,  // a decimal whole number, read as strtoul base 10
     FontSize,  // a real above zero; any other value is passed over
     FontName,  // a face a skin declares with <font name="..." file="..."/>
+    Picture,   // a PNG file, relative to the skin file; skins only
+    Slice,     // four non-negative numbers, "left top right bottom"; skins only
 };
+
+// Whether values of kind come only from skin files, never from an element's own attributes.
+inline bool isSkinOnlyKind(StyleKind kind) {
+    return kind == StyleKind::Picture || kind == StyleKind::Slice;
+}
 
 // Every attribute that an element's applySkin looks up, with the kind it parses.
 const std::unordered_map<std::string, StyleKind>& styleAttributes();
@@ -39,7 +46,12 @@ std::string colorProblem(const char* text);
 // is passed over ("\"0\" is not a size above zero; ignored").
 std::string fontSizeProblem(const char* text);
 
-// What is wrong with text as a style attribute of kind, as a skin lookup reads it, or empty.
+// What is wrong with text as the four slices of a picture, or empty when it is four
+// non-negative numbers ("\"1 2\" is not four numbers ...; the picture is stretched whole").
+std::string sliceProblem(const char* text);
+
+// What is wrong with text as a style attribute of kind, as a skin lookup reads it, or empty. A
+// picture's file is checked where the skin file's folder is known (SkinImageChecks).
 std::string styleValueProblem(StyleKind kind, const char* text);
 
 }  // namespace trellis

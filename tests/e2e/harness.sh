@@ -29,7 +29,7 @@ fail() {
 # name. Sets DEMO_PID, DEMO_WINDOW and DEMO_OUT (its standard output).
 start_demo() {
     mkdir -p "$WORK/run"
-    cp "$BUILD"/run/* "$WORK/run/"
+    cp -r "$BUILD"/run/* "$WORK/run/"
     if [ -d "$WORK/data" ]; then cp "$WORK/data"/* "$WORK/run/"; fi
     DEMO_OUT="$WORK/stdout.txt"
     (cd "$WORK/run" && exec "$BUILD/trellis-demo" >"$DEMO_OUT" 2>"$WORK/stderr.txt") &

@@ -24,7 +24,7 @@ while [ -e "/tmp/.X11-unix/X$free_display" ] || [ -e "/tmp/.X$free_display-lock"
 done
 
 mkdir -p "$WORK/run" "$WORK/empty"
-cp "$BUILD"/run/* "$WORK/run/"
+cp -r "$BUILD"/run/* "$WORK/run/"
 
 # FOLDER DISPLAY REASON: runs the demo in FOLDER with DISPLAY set (unset when "-") and checks
 # its refusal, whose reason must contain REASON.

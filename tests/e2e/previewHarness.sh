@@ -4,7 +4,7 @@
 
 FILES="$WORK/files"
 mkdir -p "$FILES"
-cp "$BUILD"/run/* "$FILES/"
+cp -r "$BUILD"/run/* "$FILES/"
 ERRORS="$WORK/preview-stderr.txt"
 
 # Waits until standard error holds COUNT lines matching PATTERN (for up to 10 s).

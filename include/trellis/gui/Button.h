@@ -1,7 +1,10 @@
 // Button: a bevelled text element that shows a pressed look while the left button holds it.
 #pragma once
 
+#include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/TextElement.h"
+
+#include <array>
 
 namespace trellis {
 
@@ -24,10 +27,9 @@ public:
     // Where it rests: the pressed look's one-pixel shift does not move it from under the pointer.
     void hitOrigin(float& hitX, float& hitY) const override;
 
-    // The states whose skin sections change its look now, weakest first ("hover", then
-    // "pressed"); unused entries are null. An element that cannot be used would put "disabled"
-    // last, above the others.
-    void lookStates(const char* (&states)[2]) const;
+    // The states whose skin sections change its look now, weakest first ("hover", "pressed",
+    // then "disabled" while it cannot be used); unused entries are null.
+    void lookStates(const char* (&states)[3]) const;
 
     // Adds image: a picture (a PNG file, relative to the file) shown at the left end, or
     // centred when there is no text; the press anywhere on the button is the button's.
@@ -39,6 +41,17 @@ public:
 
 protected:
     void recordBevel(DrawRecorder& out);  // the bevel lines, as draw() draws them
+
+    // While it lives, the button shows the looks of the states it is in (lookStates): its
+    // background, picture and font colour.
+    class StateLooks {
+    public:
+        explicit StateLooks(Button& button);
+
+    private:
+        std::array<const char*, 3> states;  // lookStates', taken first
+        StateLook hover, press, disabled;
+    };
 };
 
 }  // namespace trellis

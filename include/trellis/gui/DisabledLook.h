@@ -7,6 +7,12 @@
 
 namespace trellis {
 
+class GuiElement;
+
+// Whether element is drawn faded: it or an element it lies in is disabled, and its skin gives no
+// "disabled" look of its own for a class that draws one (a button, a check box, a text field).
+bool drawsFaded(const GuiElement& element);
+
 // A recorder that passes everything on to another with every colour mixed halfway toward a
 // background colour (alpha kept), so that any element that records itself shows faded.
 class DisabledLook final : public DrawRecorder {

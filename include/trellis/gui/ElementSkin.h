@@ -3,6 +3,7 @@
 // ("hover", "pressed", ...).
 #pragma once
 
+#include "trellis/gui/SkinImage.h"
 #include "trellis/style/Color.h"
 #include "trellis/style/SkinStore.h"
 
@@ -30,9 +31,13 @@ const char* findSkinAttribute(SkinStore& store, const GuiElement& element, const
 const char* findStateSkinAttribute(const GuiElement& element, const char* state,
                                    const char* attribute);
 
-// While it lives, element's bgColor and the colour fields given (attribute name and field) hold
-// the look of state, as findStateSkinAttribute finds it; put back when it ends. No state
-// (null) changes nothing. Drawing code makes one around what it draws.
+// Whether element's skin has a look for state: a state section among those its lookups consult
+// in that state ("button:disabled", "okButton:disabled", ".primary:disabled").
+bool hasStateLook(const GuiElement& element, const char* state);
+
+// While it lives, element's bgColor, its skin picture and the colour fields given (attribute
+// name and field) hold the look of state, as findStateSkinAttribute finds it; put back when it
+// ends. No state (null) changes nothing. Drawing code makes one around what it draws.
 class StateLook {
 public:
     StateLook(GuiElement& element, const char* state,
@@ -41,10 +46,15 @@ public:
     StateLook(const StateLook&) = delete;
     StateLook& operator=(const StateLook&) = delete;
 
+    // Whether the state gave the element a picture or slices of its own.
+    bool changedImage() const { return imageOwner != nullptr; }
+
 private:
     static constexpr int kMostColors = 6;
     std::pair<Color*, Color> saved[kMostColors];  // field and its resting value
     int count = 0;
+    GuiElement* imageOwner = nullptr;  // the element whose resting picture restingImage holds
+    SkinImage restingImage;
 };
 
 }  // namespace trellis

@@ -6,6 +6,7 @@
 #include "trellis/gui/CallbackSender.h"
 #include "trellis/gui/ChildList.h"
 #include "trellis/gui/Length.h"
+#include "trellis/gui/SkinImage.h"
 #include "trellis/style/Color.h"
 #include "trellis/style/SkinStore.h"
 
@@ -35,7 +36,7 @@ public:
     virtual void loadAttributes(const AttributeSource& element);  // geometry, colours, callbacks
     virtual bool containsPoint(float px, float py);  // strictly inside, at its hit origin
     virtual void drawBorder(const Color& color, float borderWidth);  // bevelled outer frame
-    virtual void applySkin(SkinStore& store);  // bgColor, texture, u0, v0, u1, v1
+    virtual void applySkin(SkinStore& store);  // bgColor, texture, u0, v0, u1, v1, image, blend
     virtual void onMouseDown(int button);      // fires mouseDownCallback
     virtual void onMouseUp(int button);        // nothing
     virtual void onClick(int button);          // fires clickCallbacks[button]
@@ -95,12 +96,15 @@ public:
     // The style classes from the "class" attribute, separated by spaces; their skin sections
     // rank between the name's and the skin class's (ElementSkin.h).
     std::string styleClasses;
+    // The skin's picture drawn as the background instead of bgColor's quad; none by default.
+    SkinImage skinImage;
     std::string tooltip;         // shown near the pointer after a hover; empty: none
     Callback mouseDownCallback;  // fired on every mouse-button press
     Callback clickCallbacks[kClickCallbackCount];  // fired by onClick, per button number
 
 protected:
-    void recordQuad(DrawRecorder& out);  // the quad, as draw() draws it
+    // The quad, as draw() draws it: the skin's picture over the rectangle when it names one.
+    void recordQuad(DrawRecorder& out);
     // Whether the quad is drawn blended: blend asked, untextured and not opaque.
     bool blendsBackground() const;
     // The quad's corners with their texture coordinates, in the order draw() gives them.

@@ -56,8 +56,6 @@ public:
     bool isOpen() const { return opened; }  // whether it is open
     bool isMoving() const { return moving; }  // between its holder and the root just now
     GuiElement* holder() const { return isOpen() ? home : parent; }  // where it belongs
-    // Its holder is going: open, it stays at the root, and closed, hidden there.
-    void forgetHolder() { home = nullptr; }
     // Chooses line index: closes, then fires its command. False for a gap or no line.
     bool choose(size_t index);
     size_t highlighted() const;            // the line under the pointer, else the keys' line
@@ -74,6 +72,9 @@ public:
     void (*neighbour)(Menu* menu, int direction) = nullptr;
 
 private:
+    friend void forgetMenusHeldBy(const GuiElement* holder);
+    // Its holder is being destroyed: closed where it lies, hidden at the root, never returned.
+    void holderGone();
     void describe(DrawRecorder& out);
     void fitSize();                   // as wide as the widest line, as tall as all of them
     size_t lineAt(float localY) const;
@@ -85,5 +86,9 @@ private:
     bool opened = false;
     bool moving = false;
 };
+
+// Closes each open menu that holder holds, as holder is destroyed: the menu stays, hidden, a
+// child of the root (which deletes it). GuiElement's destructor calls it.
+void forgetMenusHeldBy(const GuiElement* holder);
 
 }  // namespace trellis

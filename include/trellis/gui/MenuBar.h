@@ -23,7 +23,6 @@ public:
     bool record(DrawRecorder& out) override;  // what draw draws, for a plain MenuBar
     void loadAttributes(const AttributeSource& element) override;  // adds fontSize, fontColor
     void applySkin(SkinStore& store) override;  // the colours and sizes above
-    ~MenuBar() override;  // its open menu stays, holderless, at the root
     void addChild(GuiElement* child) override;  // a Menu learns its neighbours
     void removeChild(GuiElement* child) override;  // forgets a menu unless it is only opening
     void onMouseDown(int button) override;  // left on a title: opens its menu

@@ -38,6 +38,9 @@ public:
     Color arrowColor;        // the arrow marks; the font colour unless the skin gives one
     Callback valueCallback;  // fired at every change of value
 
+protected:
+    float reservedRight() const override;  // the arrows' column, left of the frame
+
 private:
     void describeArrows(DrawRecorder& out);
     void stepBy(double steps);  // takes the typed text, then moves that many steps

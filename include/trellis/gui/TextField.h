@@ -48,6 +48,9 @@ public:
 
 protected:
     void describe(DrawRecorder& out);  // the look, for draw and record alike
+    // How much of the field's right end the text keeps clear of, besides the frame (a
+    // spinbox's arrows): none.
+    virtual float reservedRight() const;
 
 private:
     // How far right of the inset the text starts: by hAlign while it fits the room, else 0.

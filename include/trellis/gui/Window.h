@@ -13,7 +13,8 @@ public:
     // Skins as "window"; a non-null title builds the title bar.
     Window(const char* name, GuiElement* parent, const char* title);
 
-    void draw() override;                     // the quad, then the frame when border is set
+    // The quad, then the frame when border is set; or the skin's picture over both.
+    void draw() override;
     bool record(DrawRecorder& out) override;  // a plain Window: the quad and the frame
     void setRect(float x, float y, float width, float height) override;  // title bar follows width
     // Adds border, borderColor, title, movable, closable and onClose.
@@ -38,6 +39,10 @@ public:
     bool closable = false;                    // the title bar's close button closes the window
     bool modal = false;      // while shown, input outside it (and the popups above it) is blocked
     Callback closeCallback;  // fired when the window closes
+
+private:
+    // The skin's picture over the window and its frame, in place of both.
+    void recordFramePicture(DrawRecorder& out);
 };
 
 // Brings each movable window that element is or lies in to the front of its siblings: drawn

@@ -30,6 +30,10 @@ void setSkinFileAttribute(const std::string& section, const std::string& attribu
 // out of it: a skin that names its base starts from there.
 void forgetSkinFileValues();
 
+// A count that the functions above move on at every change they make: drawing that reads the
+// store as it draws (state looks) knows from it that a frame drawn before may be out of date.
+unsigned long skinStoreRevision();
+
 // The section that the skin's <style class="styleClass" .../> fills: "." then the class (an
 // XML tag cannot begin with a dot, so no element or class section shares it).
 std::string styleClassSection(const std::string& styleClass);
@@ -58,17 +62,28 @@ public:
     const char* find(const char* attribute, bool (*accept)(const char* value) = nullptr) const;
 
     // The value of attribute when the first section holding it is a state section, else null:
-    // what the state changes from the element's resting look.
-    const char* findInState(const char* attribute) const;
+    // what the state changes from the element's resting look. With skinsOnly, as findInSkins.
+    const char* findInState(const char* attribute, bool skinsOnly = false) const;
+
+    // As find, passing the element's own styles by, and not noted by a lookup log: for values
+    // that only a skin gives (a picture, named relative to its skin file).
+    const char* findInSkins(const char* attribute) const;
+
+    // Whether any state section is consulted: the state has a look of its own.
+    bool hasStateSection() const;
 
 private:
-    // A consulted section that exists, and whether it is a state section.
+    // A consulted section that exists, whether it is a state section, and whether it holds the
+    // element's own styles.
     struct Consulted {
         const SkinSection* section;
         bool inState;
+        bool own;
     };
-    // The first consulted section holding attribute (and accepted), or null.
-    const Consulted* holder(const char* attribute, bool (*accept)(const char*)) const;
+    // The first consulted section holding attribute (and accepted), or null; with skinsOnly,
+    // passing own styles by, unnoted.
+    const Consulted* holder(const char* attribute, bool (*accept)(const char*),
+                            bool skinsOnly = false) const;
 
     std::vector<Consulted> sections;
     SkinLookupLog* log = nullptr;  // notes each attribute asked for, while a loader listens

@@ -21,6 +21,10 @@ uint32_t parseUnsignedText(const char* text);
 // Decimal real as atof reads it, as a 32-bit float; no number, "nan" or "inf" gives 0.
 float parseRealText(const char* text);
 
+// Reads "left top right bottom": exactly four finite, non-negative decimal numbers apart by white
+// space, into slice; false, leaving slice as it was, for any other text.
+bool parseSliceText(const char* text, float (&slice)[4]);
+
 // Whether size can be drawn as a font size: a finite number above zero. Text drawn at size 0
 // takes the size of whatever text was drawn before it, and a negative size draws mirrored.
 bool isUsableFontSize(float size);
