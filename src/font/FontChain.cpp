@@ -4,6 +4,7 @@
 #include "FontChanges.h"
 #include "GlyphAtlas.h"
 #include "LineShaper.h"
+#include "state/PerInterface.h"
 #include "trellis/font/Utf8Decode.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ namespace trellis {
 namespace {
 float pixelsPerUnit = 1.0f;
 unsigned long chainChanges = 0;
+FontChain textChain;  // the chain text is drawn with
+const bool perInterface = keepPerInterface(pixelsPerUnit, chainChanges, textChain);
 constexpr size_t kLaidOutTexts = 4096;  // texts whose layout a chain keeps
 }  // namespace
 
@@ -122,8 +125,7 @@ std::vector<TextLine> FontChain::layout(const char* text, float linePixels, floa
 }
 
 FontChain& textFontChain() {
-    static FontChain chain;
-    return chain;
+    return textChain;
 }
 
 unsigned long textFontChanges() {
