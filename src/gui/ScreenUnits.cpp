@@ -19,8 +19,8 @@ namespace {
 
 float areaWidth = 0, areaHeight = 0;  // the layout area chosen, or 0 for the viewport's
 
-const bool perInterface = keepPerInterface(viewport, pixelSize, titleBarHeight, borderWidth,
-                                           areaWidth, areaHeight);
+const bool perInterface =
+    keepPerInterface(viewport, pixelSize, titleBarHeight, borderWidth, areaWidth, areaHeight);
 
 }  // namespace
 

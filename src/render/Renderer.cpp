@@ -78,8 +78,8 @@ struct Batched {
 std::unique_ptr<Batched> batchedState;  // made at the first frame
 bool shaderFailureReported = false;
 
-const bool perInterface = keepPerInterface(chosenRenderer, frameReuse, stats, batchedState,
-                                           shaderFailureReported);
+const bool perInterface =
+    keepPerInterface(chosenRenderer, frameReuse, stats, batchedState, shaderFailureReported);
 
 Batched& batched() {
     if (!batchedState)

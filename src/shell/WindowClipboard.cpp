@@ -34,8 +34,8 @@ void useWindowClipboard() {
 }  // namespace trellis
 
 // Hands the connection to initHostGui as the program starts (connectWindowClipboard is
-// constant-initialised, so it is there before any initialiser runs). Its name is in trellis-glfw's link flags (-u),
-// so that a static link takes this file even into a GLFW host that calls nothing else of
-// trellis-glfw.
+// constant-initialised, so it is there before any initialiser runs). Its name is in trellis-glfw's
+// link flags (-u), so that a static link takes this file even into a GLFW host that calls nothing
+// else of trellis-glfw.
 extern "C" const bool trellis_glfw_clipboard =
     (trellis::connectWindowClipboard = trellis::useWindowClipboard, true);

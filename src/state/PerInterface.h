@@ -17,8 +17,8 @@ namespace trellis {
 class InterfaceVariable {
 public:
     virtual ~InterfaceVariable() = default;
-    virtual void* makeValue() const = 0;             // the value the variable started with
-    virtual void exchange(void* parked) const = 0;   // the variable and parked swap values
+    virtual void* makeValue() const = 0;            // the value the variable started with
+    virtual void exchange(void* parked) const = 0;  // the variable and parked swap values
     virtual void destroyValue(void* parked) const = 0;
 };
 
