@@ -53,7 +53,8 @@ Interface& currentInterface();
 // state for when it is current again.
 void setCurrentInterface(Interface* interface);
 
-// Makes an interface current for as long as it lives, then the one current before again.
+// Makes an interface current for as long as it lives, then the one current before again (which
+// must still exist then).
 class ScopedInterface {
 public:
     explicit ScopedInterface(Interface& interface);
