@@ -48,9 +48,8 @@ build_trellis_sanitized() {
 # Runs a command with the sanitizers set to fail on any report. (The GL driver's memory needs no
 # suppression: sanitized programs keep the driver loaded, see tests/sanitizer.) Mesa's software
 # rasteriser draws on the calling thread: LeakSanitizer's exit-time check crashed now and then
-# ("Tracer caught signal 11") while it stopped the rasteriser's worker threads, and still does
-# now and then while it stops the thread that writes Mesa's shader cache, which is turned off.
+# ("Tracer caught signal 11") while it stopped the rasteriser's worker threads.
 sanitizer_environment() {
-    LP_NUM_THREADS=0 MESA_SHADER_CACHE_DISABLE=true ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
+    LP_NUM_THREADS=0 ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 "$@"
 }

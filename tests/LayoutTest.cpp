@@ -212,6 +212,47 @@ TEST_F(LayoutTest, RectanglesFollowTheScreenAndTheirContainers) {
     }
 }
 
+// The author's screens in data/ at 4:3 and 16:9: the HUD's pieces keep their corners and the
+// inventory and quick slots their centre; the options window stays in the middle of a backdrop
+// that covers the whole screen (no strip left bare at the side).
+TEST_F(LayoutTest, TheShippedScreensKeepTheirPlacesAtAnyShape) {
+    constexpr float kFree = -1, kCentred = -2;  // a gap not checked, one equal to its opposite
+    const struct {
+        const char* name;
+        float left, top, right, bottom;  // the gaps to the screen's edges
+    } places[] = {
+        {"vitals", 2, 2, kFree, kFree},
+        {"objective", kCentred, 2, kCentred, kFree},
+        {"minimap", kFree, 2, 2, kFree},
+        {"inventory", kCentred, kCentred, kCentred, kCentred},
+        {"quickSlots", kCentred, kFree, kCentred, 2},
+        {"ammoCounter", kFree, kFree, 2, 2},
+        {"backdrop", 0, 0, 0, 0},
+        {"optionsWindow", kCentred, kCentred, kCentred, kCentred},
+    };
+    for (const auto& [pixelsWide, pixelsHigh] : {std::pair{1024, 768}, std::pair{1280, 720}}) {
+        useScreenUnits(pixelsWide, pixelsHigh);
+        rootElement = new GuiRoot();
+        for (const char* file : {"/data/hud.xml", "/data/optionsScreen.xml"})
+            ASSERT_TRUE(loadDialogue((TRELLIS_SOURCE_DIR + std::string(file)).c_str())) << file;
+        for (const auto& place : places) {
+            const GuiElement* element = elementRegistry.at(place.name);
+            const float gaps[] = {element->x, element->y,
+                                  layoutAreaWidth() - element->x - element->width,
+                                  100 - element->y - element->height};
+            const float wanted[] = {place.left, place.top, place.right, place.bottom};
+            for (int i = 0; i < 4; ++i) {
+                if (wanted[i] != kFree) {
+                    EXPECT_NEAR(gaps[i], wanted[i] == kCentred ? gaps[(i + 2) % 4] : wanted[i],
+                                1.5f * pixelSize)
+                        << place.name << " gap " << i << " at " << pixelsWide << "x" << pixelsHigh;
+                }
+            }
+        }
+        delete rootElement;
+    }
+}
+
 namespace {
 
 struct HostLayoutTest : GlTest {

@@ -208,8 +208,8 @@ TEST(LintTool, KnowsTheLayoutTagsAndReportsBadLengths) {
 }
 
 // With a texture font (the one given, or verdana.glf in the working directory), text is checked
-// where it stands: characters without a glyph, text wider than its element, a wrapped label
-// taller than it. Clipped text and text fields, which scroll, are left alone.
+// where it stands, once laid out: characters without a glyph, text wider than its element, a
+// wrapped label taller than it. Clipped text and text fields, which scroll, are left alone.
 TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
     TempFolder folder;
     // 20 px text in 60 x 40 px labels: each glyph of the test font is 10 px wide.
@@ -224,6 +224,12 @@ TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
           "e'",
           "textfield name='field' text='ABCDEFGHIJKL'"})
         dialogue += "  <" + std::string(element) + box + "/>\n";
+    // Laid out first: two labels sharing 120 px, and one as wide as 120 px.
+    const std::string wide = " width=" + px(120) + ">\n", size = " fontSize=" + px(20) + "/>\n";
+    dialogue += "  <row" + wide + "    <label name='shared' text='ABCDEFGH' width='fill'" + size +
+                "    <label name='rest' text='A' width='fill'" + size + "  </row>\n  <column" +
+                wide + "    <label name='spread' text='ABCDEFGHIJ' width='100%'" + size +
+                "  </column>\n";
     folder.write("text.xml", dialogue + "</window>\n");
     const std::vector<unsigned char> font = encodeFontFile(makeTestFont());
     folder.write("test.glf", std::string(font.begin(), font.end()));
@@ -236,7 +242,9 @@ TEST(LintTool, ReportsTextTheFontCannotDrawOrTheElementCannotHold) {
         "text.xml:6:3: warning: attribute \"text\" on <button name=\"accents\">: the font has no "
         "glyph for U+00F6 \"\xc3\xb6\", U+00DF \"\xc3\x9f\" in \"Gr\xc3\xb6\xc3\x9f"
         "e\"\n"
-        "3 warnings, 0 errors\n";
+        "text.xml:9:5: warning: attribute \"text\" on <label name=\"shared\">: \"ABCDEFGH\" is "
+        "20 px wider than the 60 px the element gives it at the start-up size\n"
+        "4 warnings, 0 errors\n";
     EXPECT_EQ(lint(folder, {"text.xml"}).out, "0 warnings, 0 errors\n") << "no font, no checks";
     EXPECT_EQ(lint(folder, {"--font", "test.glf", "text.xml"}).out, reports);
     const LintRun broken = lint(folder, {"--font", "broken.glf", "text.xml"});
@@ -299,7 +307,7 @@ TEST(LintTool, ReportsSkinFontsThatCannotDraw) {
         EXPECT_NE(run.out.find(report), std::string::npos) << report << "\nin\n" << run.out;
 }
 
-TEST(LintTool, TheDemoAndExampleFilesAreClean) {
+TEST(LintTool, TheShippedFilesAreClean) {
     TempFolder folder;
     const LintRun demo =
         lint(folder, {"--skin", kSource + "/data/defaultSkin.xml", "--callback", "changeSkin",
@@ -312,6 +320,13 @@ TEST(LintTool, TheDemoAndExampleFilesAreClean) {
                       kSource + "/examples/embed/data/embedDialogue.xml"});
     EXPECT_EQ(example.status, 0);
     EXPECT_EQ(example.out, "0 warnings, 0 errors\n");
+    // The author's screens and the layout gallery, their texts measured with the demo's font
+    // in the rooms their layouts give them.
+    const LintRun screens =
+        lint(folder, {"--skin", kSource + "/data/defaultSkin.xml", "--font",
+                      TRELLIS_RUN_DIR "/verdana.glf", "--werror", kSource + "/data/hud.xml",
+                      kSource + "/data/optionsScreen.xml", kSource + "/data/galleryLayout.xml"});
+    EXPECT_EQ(screens.out, "0 warnings, 0 errors\n");
 }
 
 TEST(LintTool, HelpAndVersion) {

@@ -327,7 +327,8 @@ TEST_F(LoaderDiagnostics, ShippedFilesAreClean) {
     for (const std::string& dialogue :
          {source + "/data/testDialogue.xml", source + "/data/gallery.xml",
           source + "/data/galleryLists.xml", source + "/data/galleryControls.xml",
-          source + "/examples/embed/data/embedDialogue.xml"})
+          source + "/data/galleryLayout.xml", source + "/data/hud.xml",
+          source + "/data/optionsScreen.xml", source + "/examples/embed/data/embedDialogue.xml"})
         load(Loader::Dialogue, dialogue);
     for (const Diagnostic& d : collector.diagnostics())
         ADD_FAILURE() << formatDiagnostic(d);

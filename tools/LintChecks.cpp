@@ -48,18 +48,29 @@ void collectNames(const GuiElement& element, TreeNames& found) {
         collectNames(*child, found);
 }
 
-// Loads each dialogue under a root of its own, checking the text of each element as it is built
-// and gathering the elements' names and classes; true when all of them loaded.
+// An element a dialogue built, and where its tag stands.
+struct BuiltAt {
+    const GuiElement* element;
+    std::string tag;
+    int line, column;
+};
+
+// Loads each dialogue under a root of its own, checking the text of each element once the file
+// is laid out (a width in percent, auto, fill or from a container is known only then), and
+// gathering the elements' names and classes; true when all of them loaded.
 bool loadDialogues(const std::vector<std::string>& files, TreeNames& found) {
     bool all = true;
     for (const std::string& file : files) {
         rootElement = new GuiRoot();
+        std::vector<BuiltAt> built;
         observeBuiltElements(
-            [&file](const GuiElement& element, const char* tag, int line, int column) {
-                checkElementText(element, tag, file, line, column);
+            [&built](const GuiElement& element, const char* tag, int line, int column) {
+                built.push_back({&element, tag, line, column});
             });
         all = loadDialogue(file.c_str()) && all;
         observeBuiltElements({});
+        for (const BuiltAt& at : built)
+            checkElementText(*at.element, at.tag.c_str(), file, at.line, at.column);
         collectNames(*rootElement, found);
         delete rootElement;
     }

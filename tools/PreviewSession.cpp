@@ -42,6 +42,7 @@ PreviewSession::~PreviewSession() {
 }
 
 bool PreviewSession::reload() {
+    carried.takeFrom(shown);
     tearDown(shown);
     DiagnosticCollector collector;
     BuiltInterface built = buildInterface(files);
@@ -55,6 +56,7 @@ bool PreviewSession::reload() {
         keepGoodFiles();
     else
         rebuildFromKept();
+    carried.carryInto(shown);
     return good;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "InterfaceFiles.h"
+#include "PreviewCarryOver.h"
 #include "trellis/diagnostics/Diagnostic.h"
 
 #include <string>
@@ -23,7 +24,9 @@ public:
 
     // Rebuilds the interface from the files. When a file does not load, or a loader reports an
     // error, the interface built from the last files that loaded cleanly is shown again (if
-    // there were any) and false is returned. Either way diagnostics() tells what was found.
+    // there were any) and false is returned. Either way diagnostics() tells what was found, and
+    // the windows the user moved and the texts typed into fields stay where the new interface
+    // has the same elements.
     bool reload();
 
     // Moves on to the next skin of the skin file, merged over the file's first skin as the
@@ -52,6 +55,7 @@ private:
     InterfaceFiles kept;         // the same files under keptGeneration, pictures beside them
     std::vector<std::string> pictureSources;  // the dialogue's image sources, as written
     LoadedDialogue shown;                     // the elements built by the last build
+    PreviewCarryOver carried;                 // what the user changed in them
     std::vector<Diagnostic> found;
 };
 

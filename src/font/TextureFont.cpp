@@ -99,10 +99,7 @@ std::vector<TextLine> chainLines(const char* text, float size) {
 
 // The widest of lines, in screen units.
 float widestLine(const std::vector<TextLine>& lines) {
-    float widest = 0;
-    for (const TextLine& line : lines)
-        widest = std::max(widest, line.width);
-    return widest / textPixelsPerUnit();
+    return widestLinePixels(lines) / textPixelsPerUnit();
 }
 
 // Lays text out with the chain as layoutText does, each quad naming its atlas page's texture.

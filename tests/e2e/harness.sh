@@ -15,6 +15,12 @@ trap 'kill "${DEMO_PID:-}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    # What the program said on its way out (a sanitizer's report, an assertion) is the first
+    # thing to read when a run fails where no one watched it.
+    if [ -s "$WORK/stderr.txt" ]; then
+        echo "its standard error ended with:" >&2
+        tail -n 30 "$WORK/stderr.txt" >&2
+    fi
     exit 1
 }
 
@@ -35,6 +41,17 @@ start_demo() {
 
 # Gives the demo a few frames to catch up with the input sent so far.
 settle() { sleep "${1:-0.4}"; }
+
+# Runs COMMAND... until it succeeds, for up to 10 s: for what a slow (sanitized, loaded) program
+# shows only once it has caught up. Returns the last run's status.
+eventually() {
+    local tries
+    for tries in $(seq 50); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    "$@"
+}
 
 # Saves a screenshot of the window's area (WIDTHxHEIGHT at the screen's top-left corner, where
 # the window sits; 1024x768 when not given) to $WORK/NAME.png and prints the path.

@@ -93,10 +93,13 @@ click_expecting() {
 exercise_embed() {
     start_embed "$1"
     local shot
-    shot=$(screenshot start 800x600)
-    # The interface is drawn over the scene: the panel's first button, in the skin's colour.
-    [ "$(pixel "$shot" 30 40)" = "63 74 92" ] ||
-        fail "no button of the interface at (30, 40): $(pixel "$shot" 30 40)"
+    # The interface is drawn over the scene: the panel's first button, in the skin's colour,
+    # once the first frame is shown.
+    button_shown() {
+        shot=$(screenshot start 800x600)
+        [ "$(pixel "$shot" 30 40)" = "63 74 92" ]
+    }
+    eventually button_shown || fail "no button of the interface at (30, 40): $(pixel "$shot" 30 40)"
 
     click_expecting 102 48 '^callback: spin clockwise$'
     click_expecting 102 84 '^callback: colour green$'
@@ -162,9 +165,12 @@ exercise_sdl() {
     check_no_glfw "$1/trellis-sdl2"
     start_sdl "$1"
     local shot
-    shot=$(screenshot start 800x600)
     # The interface is drawn in the core context, over the light background.
-    [ "$(pixel "$shot" 230 290)" = "43 49 60" ] ||
+    window_shown() {
+        shot=$(screenshot start 800x600)
+        [ "$(pixel "$shot" 230 290)" = "43 49 60" ]
+    }
+    eventually window_shown ||
         fail "no window of the interface at (230, 290): $(pixel "$shot" 230 290)"
     read -r r g b <<<"$(pixel "$shot" 600 400)"
     [ "$b" -gt 120 ] || fail "the background is not light at first: $r $g $b"

@@ -23,4 +23,7 @@ struct TextLine {
     std::vector<PlacedGlyph> glyphs;  // left to right as drawn; clusters may go either way
 };
 
+// The width of the widest of lines, pixels (0 for none).
+float widestLinePixels(const std::vector<TextLine>& lines);
+
 }  // namespace trellis

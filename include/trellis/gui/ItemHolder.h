@@ -9,7 +9,7 @@ class AttributeSource;
 // Takes the child entries a dialogue file gives an element.
 class ItemHolder {
 public:
-    virtual ~ItemHolder() = default;
+    virtual ~ItemHolder();
     // Takes one child of tag with its attributes; false for a tag it does not hold (the loader
     // reports it and goes on).
     virtual bool loadItem(const char* tag, const AttributeSource& item) = 0;
