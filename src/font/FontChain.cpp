@@ -4,7 +4,7 @@
 #include "FontChanges.h"
 #include "GlyphAtlas.h"
 #include "LineShaper.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/font/Utf8Decode.h"
 
 #include <algorithm>

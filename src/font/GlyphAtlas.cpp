@@ -4,7 +4,7 @@
 
 #include "DefaultUnpack.h"
 #include "GlContext.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "trellis/font/NamedFonts.h"
 
 #include "FontChanges.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 
 #include <map>
 #include <memory>

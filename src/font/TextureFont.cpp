@@ -6,7 +6,7 @@
 #include "GlContext.h"
 #include "GlyphAtlas.h"
 #include "files/RegularFile.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/FontChain.h"
 #include "trellis/font/Utf8Decode.h"

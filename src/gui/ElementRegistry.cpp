@@ -4,7 +4,7 @@
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 
 #include <list>
 

@@ -1,7 +1,7 @@
 // The root element, and the pointer to the one root.
 #include "trellis/gui/GuiRoot.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 
 #include <typeinfo>
 

@@ -1,7 +1,7 @@
 // Input routing: hover, drag, press, release, click, focus, keys, characters and the wheel.
 #include "trellis/gui/InputRouting.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/KeyCodes.h"

@@ -1,7 +1,7 @@
 // Each element's own styles, and the styles waiting for the next element of a name.
 #include "gui/OwnStyles.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/gui/GuiElement.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 // Pictures: one texture per GL context, made from the shared pixels.
 #include "gui/Picture.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 
 #include <GL/gl.h>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Radio buttons: groups, selection and moving the choice with the arrow keys.
 #include "trellis/gui/RadioButton.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/InputRouting.h"

@@ -3,7 +3,7 @@
 
 #include "font/GlContext.h"
 #include "font/GlContextId.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>

@@ -1,7 +1,7 @@
 // The pixel grid, snapping and the screen-unit projection.
 #include "trellis/gui/ScreenUnits.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/font/FontChain.h"
 
 #include <GL/gl.h>

@@ -1,7 +1,7 @@
 // Tooltips: when to show one, where, and its look.
 #include "trellis/gui/Tooltip.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiRoot.h"

@@ -10,7 +10,7 @@
 #include "TreeRecorder.h"
 
 #include "font/GlContext.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"

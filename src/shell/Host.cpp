@@ -4,7 +4,7 @@
 
 #include "HostState.h"
 #include "font/GlContext.h"
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/layout/LayoutPass.h"

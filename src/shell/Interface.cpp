@@ -6,7 +6,7 @@
 #include "font/GlyphAtlas.h"
 #include "gui/Picture.h"
 #include "render/RendererObjects.h"
-#include "state/PerInterface.h"
+#include "state/ParkedValues.h"
 #include "trellis/gui/GuiRoot.h"
 
 #include <GL/gl.h>

@@ -1,7 +1,7 @@
 // Setting store values, and the lookup through an element's sections.
 #include "trellis/style/SkinStore.h"
 
-#include "state/PerInterface.h"
+#include "state/KeptVariable.h"
 #include "style/SkinLookupLog.h"
 
 #include <cstring>

@@ -1,32 +1,16 @@
-// Variables of which every interface has its own value. The variable itself holds the current
-// interface's value; each other interface keeps its own parked until it becomes current, when
-// the two trade places.
+// KeptVariable: the variables of a file kept per interface, each interface starting from the
+// value the variable had when it was kept; keepPerInterface keeps them where they are defined.
 #pragma once
+
+#include "state/InterfaceVariable.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
 #include <utility>
-#include <vector>
 
 namespace trellis {
-
-// One variable kept per interface: how to make a value for a new interface, and how to trade
-// the variable's value for a parked one.
-class InterfaceVariable {
-public:
-    virtual ~InterfaceVariable() = default;
-    virtual void* makeValue() const = 0;            // the value the variable started with
-    virtual void exchange(void* parked) const = 0;  // the variable and parked swap values
-    virtual void destroyValue(void* parked) const = 0;
-};
-
-// Every variable kept per interface, in the order they were kept; never destroyed.
-const std::vector<const InterfaceVariable*>& interfaceVariables();
-
-// Adds variable to them (it lives as long as the program).
-void addInterfaceVariable(const InterfaceVariable* variable);
 
 // A variable kept per interface; a new interface's value is a copy of the variable's value when
 // it was kept.
@@ -87,22 +71,5 @@ template <typename... T> bool keepPerInterface(T&... variables) {
     (addInterfaceVariable(new KeptVariable<T>(variables)), ...);
     return true;
 }
-
-// The values of every kept variable that belong to one interface while another is current (and
-// values nobody uses while it is current itself).
-class ParkedValues {
-public:
-    ParkedValues() = default;
-    ~ParkedValues();
-    ParkedValues(const ParkedValues&) = delete;
-    ParkedValues& operator=(const ParkedValues&) = delete;
-
-    // Every kept variable trades its value for the one parked here (made first for a variable
-    // kept since the last exchange).
-    void exchange();
-
-private:
-    std::vector<void*> values;  // by the variables' order in interfaceVariables()
-};
 
 }  // namespace trellis
