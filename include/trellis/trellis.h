@@ -92,4 +92,5 @@
 
 #include "trellis/shell/GuiShell.h"
 #include "trellis/shell/Host.h"
+#include "trellis/shell/Interface.h"
 #include "trellis/shell/WindowShell.h"

@@ -4,6 +4,7 @@
 #include "FontChanges.h"
 #include "GlyphAtlas.h"
 #include "LineShaper.h"
+#include "state/KeptVariable.h"
 #include "trellis/font/Utf8Decode.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@ namespace trellis {
 namespace {
 float pixelsPerUnit = 1.0f;
 unsigned long chainChanges = 0;
+FontChain textChain;  // the chain text is drawn with
+const bool perInterface = keepPerInterface(pixelsPerUnit, chainChanges, textChain);
 constexpr size_t kLaidOutTexts = 4096;  // texts whose layout a chain keeps
 }  // namespace
 
@@ -137,8 +140,7 @@ const std::vector<TextLine>& FontChain::lines(const char* text, float linePixels
 }
 
 FontChain& textFontChain() {
-    static FontChain chain;
-    return chain;
+    return textChain;
 }
 
 unsigned long textFontChanges() {

@@ -32,4 +32,8 @@ unsigned int makeFontTexture(const GlContextInfo& context);
 // a font. Leaves the texture binding as it was.
 unsigned int fontTextureHere();
 
+// Deletes the font's textures in the current context (the one it was loaded in, or one made for
+// it), for an interface going away; those of other contexts are left to them.
+void deleteFontTextures();
+
 }  // namespace trellis

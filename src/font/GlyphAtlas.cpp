@@ -4,6 +4,7 @@
 
 #include "DefaultUnpack.h"
 #include "GlContext.h"
+#include "state/KeptVariable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -203,8 +204,12 @@ void GlyphAtlas::clear() {
     glyphs.clear();
 }
 
+namespace {
+GlyphAtlas atlas;
+const bool perInterface = keepPerInterface(atlas);
+}  // namespace
+
 GlyphAtlas& glyphAtlas() {
-    static GlyphAtlas atlas;
     return atlas;
 }
 

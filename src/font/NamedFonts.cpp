@@ -3,6 +3,7 @@
 #include "trellis/font/NamedFonts.h"
 
 #include "FontChanges.h"
+#include "state/KeptVariable.h"
 
 #include <map>
 #include <memory>
@@ -18,13 +19,14 @@ struct NamedFont {
     unsigned long builtAt = ~0ul;
 };
 
-std::map<std::string, NamedFont>& namedFonts() {
-    static std::map<std::string, NamedFont> fonts;
-    return fonts;
-}
-
+std::map<std::string, NamedFont> fonts;
 const FontChain* activeChain = nullptr;  // an element's own chain while it draws
 unsigned int defaultSerial = 0;          // the skin's default face in textFontChain(), if any
+const bool perInterface = keepPerInterface(fonts, activeChain, defaultSerial);
+
+std::map<std::string, NamedFont>& namedFonts() {
+    return fonts;
+}
 
 }  // namespace
 

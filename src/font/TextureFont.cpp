@@ -6,6 +6,7 @@
 #include "GlContext.h"
 #include "GlyphAtlas.h"
 #include "files/RegularFile.h"
+#include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/FontChain.h"
 #include "trellis/font/Utf8Decode.h"
@@ -42,6 +43,10 @@ struct ContextTexture {
     uint32_t load = 0;
 };
 std::unordered_map<const void*, ContextTexture> otherContexts;
+
+const bool perInterface =
+    keepPerInterface(fontLoaded, textureName, textureWidth, textureHeight, firstChar, lastChar,
+                     glyphTable, currentTextSize, loadedTexels, loads, loadContext, otherContexts);
 
 constexpr unsigned char kLineFeed = 10;
 constexpr unsigned char kTab = 9;
@@ -343,6 +348,20 @@ unsigned int fontTextureHere() {
     made = {makeFontTexture(currentGlContext()), loads};
     glBindTexture(GL_TEXTURE_2D, GLuint(bound));
     return made.name;
+}
+
+void deleteFontTextures() {
+    if (!glGetString(GL_VERSION))
+        return;
+    const void* key = currentContextKey();
+    if (key == loadContext && textureName && glIsTexture(textureName))
+        glDeleteTextures(1, &textureName);
+    const auto made = otherContexts.find(key);
+    if (made != otherContexts.end()) {
+        if (made->second.name && glIsTexture(made->second.name))
+            glDeleteTextures(1, &made->second.name);
+        otherContexts.erase(made);
+    }
 }
 
 void releaseGlyphTable() {

@@ -4,6 +4,8 @@
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 
+#include "state/KeptVariable.h"
+
 #include <list>
 
 namespace trellis {
@@ -20,16 +22,18 @@ struct Place {
 };
 
 // The elements that asked for a name already held, oldest first per name, and where each
-// stands, so that any of them leaves in constant time. Never destroyed: elements may still
-// leave while the program exits.
+// stands, so that any of them leaves in constant time.
 struct WaitingNames {
     std::unordered_map<std::string, Line> byName;
     std::unordered_map<const GuiElement*, Place> place;
 };
 
+// Never destroyed: elements may still leave while the program exits.
+WaitingNames& waitingNames = *new WaitingNames();
+const bool perInterface = keepPerInterface(waitingNames);
+
 WaitingNames& waiting() {
-    static WaitingNames* names = new WaitingNames();
-    return *names;
+    return waitingNames;
 }
 
 }  // namespace

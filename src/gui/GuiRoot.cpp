@@ -1,6 +1,8 @@
 // The root element, and the pointer to the one root.
 #include "trellis/gui/GuiRoot.h"
 
+#include "state/KeptVariable.h"
+
 #include <typeinfo>
 
 namespace trellis {
@@ -17,5 +19,9 @@ GuiRoot::~GuiRoot() {
 }
 
 GuiElement* rootElement = nullptr;
+
+namespace {
+const bool perInterface = keepPerInterface(rootElement);
+}  // namespace
 
 }  // namespace trellis

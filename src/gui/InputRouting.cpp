@@ -1,6 +1,7 @@
 // Input routing: hover, drag, press, release, click, focus, keys, characters and the wheel.
 #include "trellis/gui/InputRouting.h"
 
+#include "state/KeptVariable.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/KeyCodes.h"
@@ -29,6 +30,11 @@ namespace {
 // (reported at least once and not gone out of the window since).
 int pointerPixelX = 0, pointerPixelY = 0;
 bool pointerReported = false;
+
+const bool perInterface = keepPerInterface(
+    pointerX, pointerY, hoveredElement, focusElement, pressedElements, userMousePosHandler,
+    userMouseButtonHandler, userKeyHandler, userCharHandler, userScrollHandler, heldModifiers,
+    pointerPixelX, pointerPixelY, pointerReported);
 
 bool isWithin(const GuiElement* element, const GuiElement* ancestor) {
     for (; element; element = element->parent)

@@ -1,6 +1,7 @@
 // Each element's own styles, and the styles waiting for the next element of a name.
 #include "gui/OwnStyles.h"
 
+#include "state/KeptVariable.h"
 #include "trellis/gui/GuiElement.h"
 
 #include <optional>
@@ -16,9 +17,11 @@ struct Waiting {
 };
 
 // Never destroyed: elements may still be destroyed while the program exits.
+auto& stylesByElement = *new std::unordered_map<const GuiElement*, SkinSection>();
+const bool perInterface = keepPerInterface(stylesByElement);
+
 std::unordered_map<const GuiElement*, SkinSection>& ownStyles() {
-    static auto* styles = new std::unordered_map<const GuiElement*, SkinSection>();
-    return *styles;
+    return stylesByElement;
 }
 
 std::optional<Waiting> waiting;  // the styles for the next element of a name, while asked

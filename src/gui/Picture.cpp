@@ -1,6 +1,8 @@
 // Pictures: one texture per GL context, made from the shared pixels.
 #include "gui/Picture.h"
 
+#include "state/KeptVariable.h"
+
 #include <GL/gl.h>
 #include <algorithm>
 
@@ -56,10 +58,24 @@ unsigned int Picture::texture() {
     return name;
 }
 
+namespace {
+
+// The interface's white pixel, made when first asked for. Never destroyed at exit, when no
+// context may be current to delete its textures in; releaseWhitePicture deletes it.
+Picture* white = nullptr;
+const bool perInterface = keepPerInterface(white);
+
+}  // namespace
+
 Picture& whitePicture() {
-    // Never destroyed: at exit no context may be current to delete its textures in.
-    static Picture* white = new Picture(1, 1, std::vector<uint8_t>(4, 255));
+    if (!white)
+        white = new Picture(1, 1, std::vector<uint8_t>(4, 255));
     return *white;
+}
+
+void releaseWhitePicture() {
+    delete white;
+    white = nullptr;
 }
 
 }  // namespace trellis

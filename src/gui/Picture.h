@@ -38,7 +38,11 @@ private:
 bool allOpaque(const std::vector<uint8_t>& rgba);
 
 // One opaque white pixel, for the vertex colours alone to show through a blended picture quad
-// (a translucent background); lives as long as the program.
+// (a translucent background); the interface's own, made at the first call.
 Picture& whitePicture();
+
+// Deletes the interface's white pixel and its texture in the current context, for an interface
+// going away.
+void releaseWhitePicture();
 
 }  // namespace trellis

@@ -1,6 +1,7 @@
 // Radio buttons: groups, selection and moving the choice with the arrow keys.
 #include "trellis/gui/RadioButton.h"
 
+#include "state/KeptVariable.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DrawRecorder.h"
 #include "trellis/gui/InputRouting.h"
@@ -14,9 +15,11 @@ namespace trellis {
 
 namespace {
 
+std::vector<RadioButton*> liveRadios;
+const bool perInterface = keepPerInterface(liveRadios);
+
 std::vector<RadioButton*>& allRadios() {
-    static std::vector<RadioButton*> radios;
-    return radios;
+    return liveRadios;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "font/GlContext.h"
 #include "font/GlContextId.h"
+#include "state/KeptVariable.h"
 
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
@@ -22,12 +23,16 @@ namespace {
 #define GL_UPPER_LEFT 0x8CA2
 #endif
 
+// The context hasClipControl last asked about, and its answer: each interface draws in a
+// context of its own, so it keeps its own.
+GlContextId known;
+bool answer = false;
+const bool perInterface = keepPerInterface(known, answer);
+
 // Whether the current context can have its window origin at the upper left (glClipControl, in
 // OpenGL 4.5, ARB_clip_control or EXT_clip_control): asking a context without it would leave a
 // GL error behind. Found once per context.
 bool hasClipControl() {
-    static GlContextId known;
-    static bool answer = false;
     const GlContextId here = GlContextId::current();
     if (here == known)
         return answer;

@@ -1,6 +1,7 @@
 // The pixel grid, snapping and the screen-unit projection.
 #include "trellis/gui/ScreenUnits.h"
 
+#include "state/KeptVariable.h"
 #include "trellis/font/FontChain.h"
 
 #include <GL/gl.h>
@@ -17,6 +18,9 @@ float borderWidth = kBorderWidthUnits;
 namespace {
 
 float areaWidth = 0, areaHeight = 0;  // the layout area chosen, or 0 for the viewport's
+
+const bool perInterface =
+    keepPerInterface(viewport, pixelSize, titleBarHeight, borderWidth, areaWidth, areaHeight);
 
 }  // namespace
 

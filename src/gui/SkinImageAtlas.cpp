@@ -1,6 +1,8 @@
 // The skin image atlas: reading pictures once, packing them in shelves, and its texture.
 #include "gui/SkinImageAtlas.h"
 
+#include "state/KeptVariable.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -124,9 +126,24 @@ unsigned int SkinImageAtlas::texture() {
     return atlas ? atlas->texture() : 0;
 }
 
+namespace {
+
+// The interface's atlas, made when first asked for; like the white picture, never destroyed
+// at exit, and deleted by releaseSkinImageAtlas.
+SkinImageAtlas* interfaceAtlas = nullptr;
+const bool perInterface = keepPerInterface(interfaceAtlas);
+
+}  // namespace
+
 SkinImageAtlas& skinImageAtlas() {
-    static SkinImageAtlas* one = new SkinImageAtlas();
-    return *one;
+    if (!interfaceAtlas)
+        interfaceAtlas = new SkinImageAtlas();
+    return *interfaceAtlas;
+}
+
+void releaseSkinImageAtlas() {
+    delete interfaceAtlas;
+    interfaceAtlas = nullptr;
 }
 
 }  // namespace trellis

@@ -67,8 +67,10 @@ private:
     unsigned long changes = 0;
 };
 
-// The one atlas; lives as long as the program (no context may be current at exit to delete
-// its textures in).
+// The current interface's atlas; lives as long as the interface (no context may be current at
+// exit to delete its textures in).
 SkinImageAtlas& skinImageAtlas();
+// Deletes the current interface's atlas and its texture in the current context.
+void releaseSkinImageAtlas();
 
 }  // namespace trellis

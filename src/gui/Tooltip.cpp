@@ -1,6 +1,7 @@
 // Tooltips: when to show one, where, and its look.
 #include "trellis/gui/Tooltip.h"
 
+#include "state/KeptVariable.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiRoot.h"
@@ -20,6 +21,7 @@ namespace {
 Tooltip* shown = nullptr;
 const GuiElement* watched = nullptr;  // compared only: may be gone
 double watchedSince = 0;
+const bool perInterface = keepPerInterface(shown, watched, watchedSince);
 
 // The element whose tooltip the hovered element shows: itself or its nearest ancestor with one.
 const GuiElement* tooltipSource() {

@@ -80,6 +80,15 @@ void FrameCopy::save(const int (&viewport)[4]) {
     blit(true, {area[0], area[1], area[0] + area[2], area[1] + area[3]});
 }
 
+void FrameCopy::release() {
+    if (framebuffer && ours()) {
+        glDeleteFramebuffers(1, &framebuffer);
+        glDeleteTextures(1, &texture);
+    }
+    framebuffer = texture = 0;
+    valid = false;
+}
+
 void FrameCopy::saveRegion(const PixelBox& box) {
     blit(true, box);
 }

@@ -23,6 +23,8 @@ public:
     void saveRegion(const PixelBox& box);  // a part of it again, after a repair
     void restore();                        // the copy into the framebuffer
     void forget() { valid = false; }       // the copy no longer matches anything
+    // Deletes the names, when they are this copy's in the current context, and forgets them.
+    void release();
 
 private:
     void blit(bool toCopy, const PixelBox& box);

@@ -6,10 +6,12 @@
 #include "FrameCopy.h"
 #include "FrameSnapshot.h"
 #include "GlStateProbe.h"
+#include "RendererObjects.h"
 #include "TreeRecorder.h"
 
 #include "font/GlContext.h"
 #include "gui/SkinImageAtlas.h"
+#include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiElement.h"
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -75,18 +78,24 @@ struct Batched {
     bool recorded = false;          // list holds the last frame
     int changingFrames = 0;         // frames drawn in full in a row
 };
+std::unique_ptr<Batched> batchedState;  // made at the first frame
+bool shaderFailureReported = false;
+
+const bool perInterface =
+    keepPerInterface(chosenRenderer, frameReuse, stats, batchedState, shaderFailureReported);
+
 Batched& batched() {
-    static Batched state;
-    return state;
+    if (!batchedState)
+        batchedState = std::make_unique<Batched>();
+    return *batchedState;
 }
 
 // Says once why the shader renderer cannot draw; its frames are then left out.
 void reportShaderFailure(const std::string& why) {
-    static bool reported = false;
-    if (!reported)
+    if (!shaderFailureReported)
         reportDiagnostic(
             Diagnostic{"", 0, 0, Severity::Error, why + "; the interface is not drawn"});
-    reported = true;
+    shaderFailureReported = true;
 }
 
 void drawImmediately(GuiElement* root, bool debugLines) {
@@ -264,6 +273,17 @@ void renderTree(GuiElement* root, bool debugLines) {
         return;
     }
     renderBatched(root, debugLines, context, renderer == Renderer::Shader);
+}
+
+void releaseRendererObjects() {
+    if (!batchedState || !glGetString(GL_VERSION))
+        return;
+    Batched& b = *batchedState;
+    b.shaders.release();
+    // The copy's names are those of the context the last frame was drawn in.
+    if (b.context == currentContextKey())
+        b.copy.release();
+    forgetRenderedFrame();
 }
 
 void forgetRenderedFrame() {

@@ -139,6 +139,25 @@ GLuint ShaderPipeline::link(const std::string& header, GLuint vertex, int mode,
     return program;
 }
 
+void ShaderPipeline::release() {
+    const auto here = byContext.find(currentContextKey());
+    if (here == byContext.end())
+        return;
+    const Objects& objects = here->second;
+    // Only while they are still this context's: a context made where a destroyed one was may
+    // carry its key.
+    if (objects.programs[0] && glIsProgram(objects.programs[0])) {
+        for (GLuint program : objects.programs)
+            glDeleteProgram(program);
+        glDeleteVertexArrays(1, &objects.vertexArray);
+        const GLuint buffers[] = {objects.vertexBuffer, objects.clipBuffer, objects.indexBuffer};
+        glDeleteBuffers(3, buffers);
+    }
+    if (current == &here->second)
+        current = nullptr;
+    byContext.erase(here);
+}
+
 bool ShaderPipeline::build(const GlContextInfo& context, Objects& objects, std::string& error) {
     const std::string header = context.es
                                    ? "#version 300 es\nprecision highp float;\n#define COLOUR\n"

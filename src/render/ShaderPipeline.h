@@ -32,6 +32,9 @@ public:
     void setState(DrawState state, unsigned int texture, bool clipped);
     void draw(DrawState state, uint32_t first, uint32_t count);  // vertices first..first+count
     void end();  // unbinds its program, arrays and buffer; binds the texture begin found
+    // Deletes the current context's programs, vertex array and buffers (the font's texture is
+    // the font's) and forgets them.
+    void release();
 
 private:
     static constexpr int kModeCount = 3, kProgramCount = 2 * kModeCount;

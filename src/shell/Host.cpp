@@ -4,6 +4,7 @@
 
 #include "HostState.h"
 #include "font/GlContext.h"
+#include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/layout/LayoutPass.h"
@@ -15,8 +16,11 @@
 namespace trellis {
 
 HostState hostState;
+void (*connectWindowClipboard)() = nullptr;
 
 namespace {
+
+const bool perInterface = keepPerInterface(hostState);
 
 // Re-snaps every rectangle to the current grid, parents first, so that a window's title bar
 // and a title bar's close button are placed by their holders before they snap themselves.
@@ -60,8 +64,8 @@ bool initHostGui(int framebufferWidth, int framebufferHeight) {
         rootElement = new GuiRoot();
     // A host on GLFW gets its clipboard when trellis-glfw is linked; any other keeps the
     // interface's own, or connects its window system's with setClipboardHooks.
-    if (hostState.connectWindowClipboard)
-        hostState.connectWindowClipboard();
+    if (connectWindowClipboard)
+        connectWindowClipboard();
     return true;
 }
 

@@ -15,12 +15,14 @@ struct HostState {
     bool tookPress[kMouseButtonCount] = {};           // per button: a press the interface took
     const void* fontContext = nullptr;  // context current when loadFont last loaded a font
     unsigned int fontTexture = 0;       // the texture that load created
-    // Connects the window library's clipboard when initHostGui starts the interface in one of
-    // its windows; set by the window library's part of trellis (trellis-glfw) when linked.
-    void (*connectWindowClipboard)() = nullptr;
 };
 
-extern HostState hostState;  // the one host state
+extern HostState hostState;  // the current interface's host state
+
+// Connects the window library's clipboard when initHostGui starts an interface in one of its
+// windows; set by the window library's part of trellis (trellis-glfw) when linked. One for the
+// program, as the clipboard is.
+extern void (*connectWindowClipboard)();
 
 // The pointer moved to (x, y) in window coordinates, for a window of the given size in screen
 // coordinates (0: unknown, scale by 1) and framebuffer in pixels.

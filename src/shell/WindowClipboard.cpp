@@ -33,9 +33,9 @@ void useWindowClipboard() {
 
 }  // namespace trellis
 
-// Hands the connection to initHostGui as the program starts (hostState is constant-initialised,
-// so it is there before any initialiser runs). Its name is in trellis-glfw's link flags (-u),
-// so that a static link takes this file even into a GLFW host that calls nothing else of
-// trellis-glfw.
+// Hands the connection to initHostGui as the program starts (connectWindowClipboard is
+// constant-initialised, so it is there before any initialiser runs). Its name is in trellis-glfw's
+// link flags (-u), so that a static link takes this file even into a GLFW host that calls nothing
+// else of trellis-glfw.
 extern "C" const bool trellis_glfw_clipboard =
-    (trellis::hostState.connectWindowClipboard = trellis::useWindowClipboard, true);
+    (trellis::connectWindowClipboard = trellis::useWindowClipboard, true);

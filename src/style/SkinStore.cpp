@@ -1,6 +1,7 @@
 // Setting store values, and the lookup through an element's sections.
 #include "trellis/style/SkinStore.h"
 
+#include "state/KeptVariable.h"
 #include "style/SkinLookupLog.h"
 
 #include <cstring>
@@ -19,9 +20,11 @@ const std::string& globalSection() {
 }
 
 // The (section, attribute) pairs whose values came from a skin file.
+std::set<std::pair<std::string, std::string>> fromSkinFiles;
+const bool perInterface = keepPerInterface(fromSkinFiles);
+
 std::set<std::pair<std::string, std::string>>& skinFileValues() {
-    static std::set<std::pair<std::string, std::string>> values;
-    return values;
+    return fromSkinFiles;
 }
 
 unsigned long revision = 0;

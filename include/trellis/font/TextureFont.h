@@ -1,4 +1,5 @@
-// The texture font: one global font in one GL texture, and the measuring and drawing of text.
+// The texture font: the current interface's font in one GL texture, and the measuring and
+// drawing of text.
 #pragma once
 
 #include "trellis/font/FontFile.h"

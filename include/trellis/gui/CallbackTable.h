@@ -11,7 +11,7 @@ namespace trellis {
 // Name to Callback, compared as exact byte strings.
 using CallbackTable = std::unordered_map<std::string, Callback>;
 
-extern CallbackTable callbackTable;  // the one table; constructed before main
+extern CallbackTable callbackTable;  // the current interface's table (Interface.h)
 
 // Stores (function, receiver) under name, replacing an earlier entry of that name.
 void registerCallback(const char* name, CallbackFunction function, void* receiver);

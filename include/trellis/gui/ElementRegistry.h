@@ -11,7 +11,7 @@ class GuiElement;
 // Name to element; the registry owns no element.
 using ElementRegistry = std::unordered_map<std::string, GuiElement*>;
 
-extern ElementRegistry elementRegistry;  // the one registry; constructed before main
+extern ElementRegistry elementRegistry;  // the current interface's registry (Interface.h)
 
 // Enters element under its name if the name is free (otherwise it waits for the name), and
 // attaches a parentless element to the root either way. Returns whether it was entered.

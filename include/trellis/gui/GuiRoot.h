@@ -14,6 +14,6 @@ public:
     bool record(DrawRecorder& out) override;  // nothing to describe, whatever the subclass
 };
 
-extern GuiElement* rootElement;  // the one GuiRoot, null until start-up creates it
+extern GuiElement* rootElement;  // the current interface's root, null until start-up makes it
 
 }  // namespace trellis

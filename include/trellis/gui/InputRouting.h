@@ -1,5 +1,6 @@
 // Input routing: pointer, mouse-button, key, character and wheel events from the window into
-// the element tree, and keyboard focus moved with Tab.
+// the element tree, and keyboard focus moved with Tab. The variables below, like the tree, are
+// the current interface's (Interface.h).
 #pragma once
 
 namespace trellis {

@@ -1,4 +1,5 @@
-// Screen units and the pixel grid: the viewport is 100 units high, origin top-left, y down.
+// Screen units and the pixel grid: the viewport is 100 units high, origin top-left, y down. The
+// variables below are the current interface's (Interface.h).
 #pragma once
 
 namespace trellis {

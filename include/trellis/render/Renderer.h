@@ -40,8 +40,9 @@ enum class Renderer {
                 // profile, OpenGL ES 3), else Batched
 };
 
-// Chooses the renderer for the frames that follow. The environment variable TRELLIS_RENDERER
-// set to "immediate", "batched" or "shader" chooses it before the first call. A context without
+// Chooses the renderer for the frames of the current interface that follow (each interface has
+// its own choice; Interface.h). The environment variable TRELLIS_RENDERER set to "immediate",
+// "batched" or "shader" chooses it before the first call. A context without
 // the fixed-function pipeline is always drawn by the shader renderer; one whose GL is too old
 // for it (before 3.3) by the batched renderer.
 void setRenderer(Renderer renderer);

@@ -16,7 +16,7 @@ using SkinSection = std::unordered_map<std::string, std::string>;
 // All sections by name; names and attributes compare as exact, case-sensitive texts.
 using SkinStore = std::unordered_map<std::string, SkinSection>;
 
-extern SkinStore skinStore;  // the one store; constructed before main
+extern SkinStore skinStore;  // the current interface's store (Interface.h)
 
 // Stores value under attribute in section, creating either when absent.
 void setSkinAttribute(const char* section, const char* attribute, const char* value);
