@@ -83,7 +83,7 @@ std::string unusableContextReason(const GlContextInfo& context) {
 
 const void* currentContextKey() {
     const GlContextId id = GlContextId::current();
-    return id.egl ? id.egl : id.glx;
+    return id.egl ? id.egl : id.webgl ? id.webgl : id.glx;
 }
 
 }  // namespace trellis
