@@ -92,7 +92,8 @@
     MetaLeft: 343, ShiftRight: 344, ControlRight: 345, AltRight: 346, MetaRight: 347,
   };
   // Keys whose browser action (leaving the page's focus, editing the text area) is not wanted.
-  const keptFromBrowser = new Set([256, 257, 258, 259, 261, 262, 263, 264, 265, 266, 267, 268, 269]);
+  const keptFromBrowser =
+      new Set([256, 257, 258, 259, 261, 262, 263, 264, 265, 266, 267, 268, 269]);
   const held = new Set();  // keys pressed and not yet released, as the interface was told
 
   // A key by where it sits on a US keyboard, numbered as the interface numbers keys.
