@@ -180,12 +180,17 @@
       if (text)
         showStatus(text);
     },
-    onAbort: (what) => showStatus('Stopped: ' + what, true),
+    onAbort: (what) => {
+      document.body.dataset.trellis = 'stopped';
+      showStatus('Stopped: ' + what, true);
+    },
     trellisCopied: (text) => {
       pendingCopy = text;
     },
+    // Scripts on the page (the tests) wait for data-trellis="running" on the body.
     postRun: [() => {
       running = true;
+      document.body.dataset.trellis = 'running';
       fitCanvas();
       call('trellisResize');
       keys.focus({preventScroll: true});

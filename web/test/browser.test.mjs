@@ -113,10 +113,7 @@ class PageDriver {
     page.on('response', (r) => r.status() >= 400 && problem(`${r.status()} ${r.url()}`));
     await page.setViewport({width, height: height + kBar, deviceScaleFactor: scale});
     await page.goto(`${this.address}?page=${name}`);
-    await page.waitForFunction(() => {
-      const status = document.getElementById('status');
-      return status.textContent.startsWith('Tab') || status.classList.contains('failed');
-    });
+    await page.waitForFunction(() => document.body.dataset.trellis);
     await this.frames();
     this.scale = scale;
   }
