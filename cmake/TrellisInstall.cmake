@@ -44,6 +44,11 @@ if(TARGET trellis-glfw)
     install(EXPORT trellisGlfwTargets NAMESPACE trellis:: DESTINATION ${TRELLIS_PACKAGE_DIR})
 endif()
 
+# The pkg-config modules a static library's programs link, for the package to find.
+set(TRELLIS_CONFIG_MODULES "TINYXML:tinyxml FREETYPE:freetype2 HARFBUZZ:harfbuzz FRIBIDI:fribidi")
+if(TRELLIS_USE_UNIBREAK)
+    string(APPEND TRELLIS_CONFIG_MODULES " UNIBREAK:libunibreak")
+endif()
 configure_package_config_file(cmake/trellisConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/trellisConfig.cmake
     INSTALL_DESTINATION ${TRELLIS_PACKAGE_DIR}
@@ -64,7 +69,10 @@ if(BUILD_SHARED_LIBS)
     set(TRELLIS_PC_REQUIRES "gl glu")
     set(TRELLIS_PC_REQUIRES_PRIVATE "Requires.private: tinyxml")
 else()
-    set(TRELLIS_PC_LIBS_EXTRA " -lpng16 -lfreetype -lharfbuzz -lfribidi -lunibreak")
+    set(TRELLIS_PC_LIBS_EXTRA " -lpng16 -lfreetype -lharfbuzz -lfribidi")
+    if(TRELLIS_USE_UNIBREAK)
+        string(APPEND TRELLIS_PC_LIBS_EXTRA " -lunibreak")
+    endif()
     set(TRELLIS_PC_REQUIRES "gl glu tinyxml")
     set(TRELLIS_PC_REQUIRES_PRIVATE "")
 endif()

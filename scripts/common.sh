@@ -13,6 +13,15 @@ TRELLIS_PACKAGES=(
     tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-spa tesseract-ocr-jpn
 )
 
+# Runs a command as root: through sudo when not root already.
+as_root() {
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo "$@"
+    else
+        "$@"
+    fi
+}
+
 # Installs the packages in TRELLIS_PACKAGES (and any given as arguments) that are missing.
 install_missing_packages() {
     local missing=()
@@ -23,10 +32,8 @@ install_missing_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq &&
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    as_root apt-get update -qq &&
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
             "${missing[@]}" >/dev/null
 }
 

@@ -22,9 +22,9 @@ std::vector<FontLevel> fontMipmaps();
 
 // Makes the loaded font's texture in the current context (described by context), with its
 // filters and wrapping, and leaves it bound: in a context with the fixed-function pipeline as
-// luminance-alpha mipmaps built by GLU, else as red-green levels read as luminance-alpha
-// through a swizzle. 0 without a font. Uploads with the default unpack state, whatever the
-// context's is, and puts it back.
+// luminance-alpha mipmaps built by GLU, in OpenGL ES (and WebGL) as luminance-alpha levels, else
+// as red-green levels read as luminance-alpha through a swizzle. 0 without a font. Uploads with
+// the default unpack state, whatever the context's is, and puts it back.
 unsigned int makeFontTexture(const GlContextInfo& context);
 
 // The loaded font's texture in the current context: textureName in the context that loaded it,

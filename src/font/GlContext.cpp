@@ -90,7 +90,7 @@ const void* currentContextKey() {
     if (keyHeld)
         return heldKey;
     const GlContextId id = GlContextId::current();
-    return id.egl ? id.egl : id.glx;
+    return id.egl ? id.egl : id.webgl ? id.webgl : id.glx;
 }
 
 HeldContextKey::HeldContextKey() : outermost(!keyHeld) {

@@ -4,16 +4,19 @@
 
 namespace trellis {
 
-// The identity of a GL context, made through GLX (windows) or EGL (off screen); two ids are
-// equal exactly when they name the same context while it lives.
+// The identity of a GL context, made through GLX (windows), EGL (off screen) or a browser's
+// WebGL; two ids are equal exactly when they name the same context while it lives.
 struct GlContextId {
-    const void* glx = nullptr;  // GLX's current context, or null
-    const void* egl = nullptr;  // EGL's current context, or null
+    const void* glx = nullptr;    // GLX's current context, or null
+    const void* egl = nullptr;    // EGL's current context, or null
+    const void* webgl = nullptr;  // the page's current WebGL context (in a browser), or null
 
-    // The context current on this thread; both parts null without one.
+    // The context current on this thread; all parts null without one.
     static GlContextId current();
 
-    bool operator==(const GlContextId& other) const { return glx == other.glx && egl == other.egl; }
+    bool operator==(const GlContextId& other) const {
+        return glx == other.glx && egl == other.egl && webgl == other.webgl;
+    }
 };
 
 }  // namespace trellis

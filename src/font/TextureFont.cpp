@@ -317,11 +317,16 @@ unsigned int makeFontTexture(const GlContextInfo& context) {
         return texture;
     }
     const std::vector<FontLevel> levels = fontMipmaps();
+    // Core profiles have no luminance-alpha textures: red-green ones are read as luminance-alpha
+    // through a swizzle. OpenGL ES keeps luminance-alpha, and WebGL 2 has no swizzles.
+    const GLenum format = context.es ? GL_LUMINANCE_ALPHA : GL_RG;
+    const GLint internalFormat = context.es ? GL_LUMINANCE_ALPHA : GL_RG8;
     for (size_t level = 0; level < levels.size(); ++level)
-        glTexImage2D(GL_TEXTURE_2D, GLint(level), GL_RG8, levels[level].width, levels[level].height,
-                     0, GL_RG, GL_UNSIGNED_BYTE, levels[level].texels.data());
+        glTexImage2D(GL_TEXTURE_2D, GLint(level), internalFormat, levels[level].width,
+                     levels[level].height, 0, format, GL_UNSIGNED_BYTE,
+                     levels[level].texels.data());
     const GLint swizzle[4] = {GL_RED, GL_RED, GL_RED, GL_GREEN};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4 && !context.es; ++i)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_R + i, swizzle[i]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels.size()) - 1);
     // GL_CLAMP is gone from core profiles: it filters with the (transparent black) border

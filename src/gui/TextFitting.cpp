@@ -1,12 +1,12 @@
-// Word wrap with libunibreak's line-break opportunities, and ellipses, measured line by line.
+// Word wrap at the line-break opportunities of the Unicode rules, and ellipses, measured line by
+// line.
 #include "TextFitting.h"
 
 #include "GraphemeBreaks.h"
+#include "LineBreaks.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/TextField.h"
 
-#include <linebreak.h>
-#include <mutex>
 #include <vector>
 
 namespace trellis {
@@ -85,12 +85,8 @@ std::string ellipsizeText(const std::string& text, float width, float size) {
 std::string wrapText(const std::string& text, float width, float size) {
     if (text.empty())
         return text;
-    static std::once_flag initialised;
-    std::call_once(initialised, init_linebreak);
     // breaks[i]: whether a line may, must or may not end after byte i.
-    std::vector<char> breaks(text.size());
-    set_linebreaks_utf8(reinterpret_cast<const utf8_t*>(text.data()), text.size(), nullptr,
-                        breaks.data());
+    const LineBreaks breaks = lineBreaksOf(text);
     std::string out;
     size_t lineStart = 0, lastFit = 0;  // lastFit: the last allowed end that fitted, or 0
     const auto endLine = [&](size_t end, size_t next) {
@@ -100,10 +96,9 @@ std::string wrapText(const std::string& text, float width, float size) {
         lastFit = 0;
     };
     for (size_t i = 0; i < text.size(); ++i) {
-        const char kind = breaks[i];
-        if (kind != LINEBREAK_ALLOWBREAK && kind != LINEBREAK_MUSTBREAK)
+        if (breaks[i] == LineBreak::None)
             continue;
-        const bool mandatory = kind == LINEBREAK_MUSTBREAK;
+        const bool mandatory = breaks[i] == LineBreak::Mandatory;
         // A line ends before its line feed; the text's own end is an end too.
         const size_t end = mandatory && text[i] == '\n' ? i : i + 1;
         while (textWidthAt(trimmedPiece(text, lineStart, end), size) > width) {
