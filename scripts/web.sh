@@ -84,13 +84,12 @@ build_libraries() {
 
 # The library and the page (trellis-web), optimised for size, without libunibreak (Debian's
 # mirrors may not carry its source; word wrap then breaks lines by simpler rules) and without
-# GLFW, the tools and the tests. A unity build: each emcc call costs most of a second before it
-# compiles anything, and the library's files are many and small.
+# GLFW, the tools and the tests. Each file compiled on its own, as in the native build: the
+# library's files keep their own helpers and per-interface variables under the same names.
 build_page() {
     local prefix="$WEB/prefix"
     PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" emcmake cmake -S "$TRELLIS_ROOT" -B "$WEB/trellis" \
         -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
-        -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 \
         -DTRELLIS_BUILD_GLFW=OFF -DTRELLIS_BUILD_DEMO=OFF -DTRELLIS_BUILD_TOOLS=OFF \
         -DTRELLIS_BUILD_TESTS=OFF -DTRELLIS_USE_UNIBREAK=OFF -DCMAKE_FIND_ROOT_PATH="$prefix" \
         -DPNG_PNG_INCLUDE_DIR="$prefix/include" -DPNG_LIBRARY="$prefix/lib/libpng16.a" \
