@@ -197,16 +197,25 @@ struct MovingFrame {
     }
 };
 
-// Draws frames 0 to kCheckedFrame without the host's scene and reads the last back.
-std::vector<unsigned char> checkedFrame(MovingFrame& f) {
+// Draws frames 0 to kCheckedFrame, over the host's scene or not, and reads the last back.
+std::vector<unsigned char> checkedFrame(MovingFrame& f, bool triangle) {
     f.frame = 0;
     while (f.frame <= kCheckedFrame)
-        f.trellis(false);
+        f.trellis(triangle);
+    return readFrame();
+}
+
+// The same frame drawn from nothing: whatever the renderer kept must not show.
+std::vector<unsigned char> freshFrame(MovingFrame& f, bool triangle) {
+    forgetRenderedFrame();
+    f.frame = kCheckedFrame;
+    f.trellis(triangle);
     return readFrame();
 }
 
 // The immediate path's frame in the compatibility context, kept as the reference; an error
-// when the frame the renderer draws there after others differs from it.
+// when the frame the renderer draws there after others differs from it, or from the same
+// frame drawn anew, without the host's scene and over it.
 std::string checkScene(MovingScene& scene, bool hud, int buttons, bool core, size_t& differing) {
     MovingFrame f{scene, hud, core, buttons};
     if (scene.reference.empty()) {
@@ -220,19 +229,20 @@ std::string checkScene(MovingScene& scene, bool hud, int buttons, bool core, siz
     }
     if (!useContext(core))
         return core ? "no OpenGL 3.3 core context" : "no compatibility context";
-    forgetRenderedFrame();
-    const auto moved = checkedFrame(f);
-    // The same frame drawn from nothing: whatever the renderer kept must not show.
-    forgetRenderedFrame();
-    f.frame = kCheckedFrame;
-    f.trellis(false);
-    const auto fresh = readFrame();
-    differing = differingPixels(moved, scene.reference);
-    if (moved != fresh)
-        return std::to_string(differingPixels(moved, fresh)) +
-               " px of a frame drawn after others differ from the frame drawn anew";
-    if (!core && differing)
-        return std::to_string(differing) + " px differ from the immediate path's";
+    for (const bool triangle : {false, true}) {
+        forgetRenderedFrame();
+        const auto moved = checkedFrame(f, triangle);
+        const auto fresh = freshFrame(f, triangle);
+        if (moved != fresh)
+            return std::to_string(differingPixels(moved, fresh)) +
+                   " px of a frame drawn after others differ from the frame drawn anew" +
+                   (triangle ? " over the host's scene" : "");
+        if (!triangle) {
+            differing = differingPixels(moved, scene.reference);
+            if (!core && differing)
+                return std::to_string(differing) + " px differ from the immediate path's";
+        }
+    }
     return "";
 }
 

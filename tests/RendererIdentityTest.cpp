@@ -760,3 +760,48 @@ TEST_F(RendererIdentity, FontLevelsAreGlus) {
         EXPECT_EQ(differ, 0u) << "level " << level;
     }
 }
+
+// A window over part of a host's scene that changes every frame: while the window is unchanged,
+// its saved pixels are put back where nothing beneath shows through, and what its labels draw
+// beyond it (over the scene) is drawn again, each frame equal to the immediate path's.
+TEST_F(RendererIdentity, AWindowOverAChangingSceneIsPutBackOverIt) {
+    auto* w = new Window("", rootElement, "Over a scene");
+    w->setRect(20, 10, 36, 30);
+    for (int i = 0; i < 100; ++i)
+        new Button("", w, i % 10 == 9 ? "Overflowing text" : "Button",
+                   i % 10 == 0 ? -2.0f : 0.5f + 3.5f * float(i % 10), 2.5f + 1.3f * float(i / 10),
+                   3, 1);
+    new Label("", w, "Far beyond the window's bottom", 2, 29, 10, 3);
+    // Host frame i: its own clear colour, and a triangle across the window's edge.
+    const auto hostFrame = [](int i) {
+        glClearColor(0.1f * float(i % 7), 0.3f, 1 - 0.1f * float(i % 5), 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        beginScreenProjection();
+        glBegin(GL_TRIANGLES);
+        glColor4ub(static_cast<unsigned char>(40 * i), 200, 90, 255);
+        glVertex2f(0, 0);
+        glVertex2f(60 + 5.0f * float(i), 20);
+        glVertex2f(10, 60);
+        glEnd();
+    };
+    for (const Renderer renderer : {Renderer::Batched, Renderer::Shader}) {
+        setRenderer(renderer);
+        std::vector<Path> paths;
+        for (int i = 0; i < 4; ++i) {
+            hostFrame(i);
+            renderTree(rootElement, false);
+            endFrame();
+            paths.push_back(lastRenderStats().path);
+            const auto batched = frame();
+            hostFrame(i);
+            rootElement->drawTree();
+            endFrame();
+            EXPECT_EQ(differingPixels(batched, frame()), 0u) << "frame " << i;
+        }
+        // The first frames are drawn (and the second may be, as the start state settles).
+        EXPECT_EQ(paths.front(), Path::Drawn);
+        EXPECT_EQ(std::vector<Path>(paths.end() - 2, paths.end()),
+                  (std::vector<Path>{Path::Overlaid, Path::Overlaid}));
+    }
+    glClearColor(0, 0, 0, 0);
+}

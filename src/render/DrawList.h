@@ -92,6 +92,11 @@ struct DrawList {
     // Whether the frame's pixels in the viewport do not depend on what lies beneath: no
     // hand-overs, and an unblended quad covering the whole viewport.
     bool coversViewport() const;
+    // The window pixels whose centres the largest such quad covers, with a quarter pixel to
+    // spare, within the viewport (x, y, width, height): pixels that do not depend on what lies
+    // beneath even where the frame does not cover the viewport. Empty with hand-overs.
+    PixelBox opaqueBox(const int (&viewport)[4]) const;
+    PixelBox bounds() const;  // the union of the primitives' boxes
 };
 
 }  // namespace trellis

@@ -97,6 +97,10 @@ void FrameCopy::restore() {
     blit(false, {area[0], area[1], area[0] + area[2], area[1] + area[3]});
 }
 
+void FrameCopy::restoreRegion(const PixelBox& box) {
+    blit(false, box);
+}
+
 void FrameCopy::blit(bool toCopy, const PixelBox& box) {
     // The copy holds the viewport at its origin.
     GLint read = 0, draw = 0;

@@ -1,5 +1,5 @@
 // FrameCopy: a copy of the drawn frame's colours in an off-screen framebuffer, put back with
-// one blit for a frame whose content is unchanged and independent of what lies beneath.
+// one blit for a frame whose content is unchanged, where it is independent of what lies beneath.
 #pragma once
 
 #include "DrawList.h"
@@ -19,10 +19,11 @@ public:
     static bool possible();
     // Whether the copy holds the viewport of the framebuffer now bound for drawing.
     bool holds(const int (&viewport)[4]);
-    void save(const int (&viewport)[4]);   // the framebuffer's viewport into the copy
-    void saveRegion(const PixelBox& box);  // a part of it again, after a repair
-    void restore();                        // the copy into the framebuffer
-    void forget() { valid = false; }       // the copy no longer matches anything
+    void save(const int (&viewport)[4]);      // the framebuffer's viewport into the copy
+    void saveRegion(const PixelBox& box);     // a part of it again, after a repair
+    void restore();                           // the copy into the framebuffer
+    void restoreRegion(const PixelBox& box);  // a part of the copy into the framebuffer
+    void forget() { valid = false; }          // the copy no longer matches anything
     // Deletes the names, when they are this copy's in the current context, and forgets them.
     void release();
 

@@ -32,7 +32,8 @@ namespace {
 // Below this many primitives, and this many vertices, drawing a frame costs less than saving and
 // putting back its pixels (two blits of the viewport on llvmpipe). The vertices count for text
 // from the glyph atlas, whose every glyph is a quad of the text's one primitive: 7,200 is what
-// 600 primitives of buttons hold.
+// 600 primitives of buttons hold. A frame that puts back only a part of the viewport needs that
+// part's share of them.
 constexpr size_t kCopyWorthPrimitives = 600, kCopyWorthVertices = 7200;
 // A repair redraws at most this share of the viewport; more is drawn in full.
 constexpr long kRepairShareDivisor = 4;
@@ -148,6 +149,22 @@ PixelBox changedBox(const FrameChanges& changes, const DrawList& before, const D
     return box;
 }
 
+// The parts of area outside box, as up to four boxes: below and above it across area, then
+// left and right of it between those; the empty ones left out.
+std::vector<PixelBox> stripsAround(const PixelBox& box, const PixelBox& area) {
+    const PixelBox candidates[] = {
+        {area.x0, area.y0, area.x1, std::min(area.y1, box.y0)},
+        {area.x0, std::max(area.y0, box.y1), area.x1, area.y1},
+        {area.x0, std::max(area.y0, box.y0), std::min(area.x1, box.x0), std::min(area.y1, box.y1)},
+        {std::max(area.x0, box.x1), std::max(area.y0, box.y0), area.x1, std::min(area.y1, box.y1)},
+    };
+    std::vector<PixelBox> strips;
+    for (const PixelBox& strip : candidates)
+        if (!strip.empty())
+            strips.push_back(strip);
+    return strips;
+}
+
 void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& context, bool shaders) {
     Batched& b = batched();
     RecordStart start;
@@ -186,21 +203,38 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     DrawList& list = b.list;
     stats.primitives = list.primitives.size();
     stats.culled = b.recorder.culled;
-    const bool copyable = frameReuse && FrameCopy::possible() && list.coversViewport();
-    const bool held = copyable && b.copy.holds(start.viewport);
     const PixelBox viewportBox{start.viewport[0], start.viewport[1],
                                start.viewport[0] + start.viewport[2],
                                start.viewport[1] + start.viewport[3]};
+    // The pixels a copy can give back: those that do not depend on what lies beneath, all of
+    // the viewport when the frame covers it, else its largest opaque rectangle.
+    const bool covers = list.coversViewport();
+    const PixelBox cover = covers ? viewportBox : list.opaqueBox(start.viewport);
+    const bool copyable = frameReuse && FrameCopy::possible() && !cover.empty();
+    const bool held = copyable && b.copy.holds(start.viewport);
     if (!changes.any && held) {
-        b.copy.restore();
-        b.batcher.leaveEndState(list.end, false);
+        if (covers) {
+            b.copy.restore();
+            b.batcher.leaveEndState(list.end, false);
+            stats.path = RenderStats::Path::Copied;
+            stats.drawCalls = 0;
+        } else {
+            // The copy puts back the cover; what the frame draws beyond it is drawn again over
+            // the host's pixels, strip by strip, under scissors that keep the cover out.
+            b.copy.restoreRegion(cover);
+            size_t drawCalls = 0;
+            for (const PixelBox& strip : stripsAround(cover, list.bounds().meet(viewportBox))) {
+                b.batcher.draw(list, &strip);
+                drawCalls += b.batcher.drawCalls;
+            }
+            stats.drawCalls = drawCalls;
+            stats.path = RenderStats::Path::Overlaid;
+        }
         currentTextSize = list.endTextSize;
-        stats.path = RenderStats::Path::Copied;
-        stats.drawCalls = 0;
         b.changingFrames = 0;
         return;
     }
-    if (changes.any && !changes.structure && held && b.previous.coversViewport()) {
+    if (changes.any && !changes.structure && held && covers && b.previous.coversViewport()) {
         const PixelBox box = changedBox(changes, b.previous, list, viewportBox).meet(viewportBox);
         if (box.area() * kRepairShareDivisor <= viewportBox.area()) {
             b.copy.restore();
@@ -229,8 +263,9 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     }
     // Keep the pixels for the frames to come, if they are worth keeping.
     b.changingFrames = changes.any ? b.changingFrames + 1 : 0;
-    const bool worth = list.primitives.size() >= kCopyWorthPrimitives ||
-                       list.vertices.size() >= kCopyWorthVertices;
+    const double share = double(cover.area()) / double(std::max(1L, viewportBox.area()));
+    const bool worth = double(list.primitives.size()) >= kCopyWorthPrimitives * share ||
+                       double(list.vertices.size()) >= kCopyWorthVertices * share;
     if (copyable && worth && b.changingFrames < kChangingFrames)
         b.copy.save(start.viewport);
     else

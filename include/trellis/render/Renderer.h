@@ -61,6 +61,8 @@ struct RenderStats {
         Drawn,      // recorded (or reused unchanged) and drawn in batches
         Copied,     // unchanged: its saved pixels put back
         Repaired,   // saved pixels put back, the changed places drawn again
+        Overlaid,   // unchanged but not covering the viewport: its saved pixels put back where
+                    // nothing beneath shows through, what reaches beyond them drawn again
     };
     Path path = Path::Immediate;
     size_t drawCalls = 0;   // draw calls and hand-overs
