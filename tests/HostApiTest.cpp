@@ -569,20 +569,33 @@ TEST_F(HostApi, DestroyAndReloadByName) {
 // ---- Resizing --------------------------------------------------------------------------------
 
 // A framebuffer grown from 800 x 600 to the window's 1024 x 768: kept at its pixel size at the
-// top-left, or rescaled to 100 units high; clicks land where the pixels are. The host's
-// viewport is never touched, and a minimised size is ignored.
+// top-left, rescaled to 100 units high, or laid out again at its pixel size, where a window
+// placed from the bottom-right corner follows it, 2 units (12 pixels) in from both edges; clicks
+// land where the pixels are. The host's viewport is never touched, and a minimised size is
+// ignored.
 TEST_F(HostApi, ResizeKeepsThePixelSizeOrTheHeight) {
     const std::string probe =
         files.write("probe.xml", "<window name='probe' border='0' x='10' y='20' width='30' "
-                                 "height='10' bgColor='ff0000ff'/>");
-    const Color red{{255, 0, 0, 255}};
+                                 "height='10' bgColor='ff0000ff'/>"
+                                 "<window name='corner' x='100% - 12' y='100% - 5' width='10' "
+                                 "height='3' border='0' bgColor='00ff00ff'/>");
+    const Color red{{255, 0, 0, 255}}, green{{0, 255, 0, 255}};
     ASSERT_TRUE(loadFont(fontPath.c_str()));
     // 6 pixels a unit, then 7.68: the 60, 120, 180 and 60 pixels re-snap to 77, 154, 230 and 77
     // (drawn unsnapped, the bottom edge at 230.4 would lose a row).
     const PixelBox kept = solidBox(60, 120, 60 + 180, 120 + 60);
     const PixelBox rescaled = solidBox(77, 154, 77 + 230, 154 + 77);
-    for (HostResize mode : {HostResize::KeepPixelSize, HostResize::KeepHeight}) {
-        setHostResize(mode);
+    const struct {
+        HostResize mode;
+        PixelBox probe, corner;
+    } cases[] = {
+        {HostResize::KeepPixelSize, kept, solidBox(800 - 72, 600 - 30, 800 - 12, 600 - 12)},
+        {HostResize::KeepHeight, rescaled, solidBox(932, 730, 932 + 77, 730 + 23)},
+        {HostResize::Relayout, kept, solidBox(1024 - 72, 768 - 30, 1024 - 12, 768 - 12)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.mode));
+        setHostResize(c.mode);
         ASSERT_TRUE(initHostGui(800, 600));
         ASSERT_TRUE(loadDialogueFile(probe.c_str()).loaded);
         glViewport(5, 6, 7, 8);
@@ -591,12 +604,16 @@ TEST_F(HostApi, ResizeKeepsThePixelSizeOrTheHeight) {
         GLint hostViewport[4];
         glGetIntegerv(GL_VIEWPORT, hostViewport);
         EXPECT_EQ(std::vector(hostViewport, hostViewport + 4), (std::vector{5, 6, 7, 8}));
-        const PixelBox expected = mode == HostResize::KeepHeight ? rescaled : kept;
-        EXPECT_EQ(boxOf(hostFrame(false), red), expected) << int(mode);
-        const double middleX = (expected.left + expected.right) / 2.0;
-        const double middleY = (expected.top + expected.bottom) / 2.0;
-        EXPECT_EQ(clickAt({middleX, middleY}), std::make_pair(true, true)) << int(mode);
-        EXPECT_EQ(clickAt({expected.right + 2.0, middleY}), std::make_pair(false, false));
+        const auto drawn = hostFrame(false);
+        EXPECT_EQ(boxOf(drawn, red), c.probe);
+        EXPECT_EQ(boxOf(drawn, green), c.corner);
+        for (const PixelBox& box : {c.probe, c.corner}) {
+            const double middleX = (box.left + box.right) / 2.0;
+            const double middleY = (box.top + box.bottom) / 2.0;
+            EXPECT_EQ(clickAt({middleX, middleY}), std::make_pair(true, true)) << box;
+        }
+        EXPECT_EQ(clickAt({c.probe.right + 2.0, (c.probe.top + c.probe.bottom) / 2.0}),
+                  std::make_pair(false, false));
         EXPECT_EQ(titleBarHeight, snapToPixel(kTitleBarHeightUnits));
         destroyElement(rootElement);
     }
