@@ -269,47 +269,13 @@ TEST(XmlShapeScan, SeesAtLeastWhatTinyXmlBuilds) {
             << text;
     }
     // Random texts from the pieces TinyXML reads differently by encoding and context.
-    const std::string pieces[] = {"<w",
-                                  "<a",
-                                  "<_",
-                                  "< b",
-                                  ">",
-                                  "/>",
-                                  "/",
-                                  "</w>",
-                                  "</a>",
-                                  " ",
-                                  "\n",
-                                  "x='",
-                                  "y=\"",
-                                  "'",
-                                  "\"",
-                                  "=",
-                                  "z=v",
-                                  "<!--",
-                                  "-->",
-                                  "<![CDATA[",
-                                  "]]>",
-                                  "<?xml",
-                                  "?>",
-                                  " encoding='UTF-8'",
-                                  " encoding='latin1'",
-                                  "\xef\xbb\xbf",
-                                  "\xef\xbf\xbe",
-                                  "\xc3",
-                                  "\xe2\x82",
-                                  "\xf0",
-                                  "\xff",
-                                  "&#x41;",
-                                  "&#65;",
-                                  "&#x",
-                                  "&#",
-                                  ";",
-                                  "x;",
-                                  std::string(1, '\0'),
-                                  "text",
-                                  "<!DOCTYPE",
-                                  "<1"};
+    // clang-format off
+    const std::string pieces[] = {
+        "<w", "<a", "<_", "< b", ">", "/>", "/", "</w>", "</a>", " ", "\n", "x='", "y=\"", "'",
+        "\"", "=", "z=v", "<!--", "-->", "<![CDATA[", "]]>", "<?xml", "?>", " encoding='UTF-8'",
+        " encoding='latin1'", "\xef\xbb\xbf", "\xef\xbf\xbe", "\xc3", "\xe2\x82", "\xf0", "\xff",
+        "&#x41;", "&#65;", "&#x", "&#", ";", "x;", std::string(1, '\0'), "text", "<!DOCTYPE", "<1"};
+    // clang-format on
     std::mt19937 random(7);
     for (int round = 0; round < 20000; ++round) {
         std::string text = round % 3 ? "" : "\xef\xbb\xbf";
