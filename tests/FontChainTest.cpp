@@ -230,18 +230,7 @@ TEST_F(TrueTypeText, EveryRendererDrawsTheSame) {
         label->bgColor = Color{{30, 40, 90, 255}};
         label->fontColor = Color{{255, 230, static_cast<unsigned char>(40 * i), 255}};
     }
-    const auto frameBy = [&](Renderer renderer) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        beginScreenProjection();
-        if (renderer == Renderer::Immediate) {
-            rootElement->drawTree();
-        } else {
-            setRenderer(renderer);
-            renderTree(rootElement, false);
-        }
-        endFrame();
-        return frame();
-    };
+    const auto frameBy = [&](Renderer renderer) { return renderedBy(rootElement, renderer); };
     const auto reference = frameBy(Renderer::Immediate);
     EXPECT_GT(boxWhere(reference, [](Color c) { return c.red() > 200; }).count, 2000);
     EXPECT_TRUE(frameBy(Renderer::Batched) == reference);

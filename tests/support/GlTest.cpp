@@ -106,6 +106,14 @@ std::vector<unsigned char> GlTest::frame() const {
     return topDown;
 }
 
+std::vector<unsigned char> GlTest::renderedBy(GuiElement* root, Renderer renderer) {
+    setRenderer(renderer);
+    beginFrame();
+    renderTree(root, false);
+    endFrame();
+    return frame();
+}
+
 void PrintTo(const Color& color, std::ostream* out) {
     *out << "(" << int(color.red()) << ", " << int(color.green()) << ", " << int(color.blue())
          << ", " << int(color.alpha()) << ")";
