@@ -353,12 +353,10 @@ TEST_F(TrueTypeText, SkinFontsDrawTheElementsThatPickThem) {
         auto* label = new Label(name, rootElement, "Größe 日本", 5, 5, 120, 10);
         label->fontColor = Color{{255, 255, 255, 255}};
         label->fontSize = 8;
-        beginFrame();
-        rootElement->drawTree();
-        endFrame();
+        const auto drawn = drawnTree(rootElement);
         delete rootElement;
         rootElement = nullptr;
-        return boxWhere(frame(), [](Color c) { return c.red() > 128; }).count;
+        return boxWhere(drawn, [](Color c) { return c.red() > 128; }).count;
     };
     DiagnosticCollector diagnostics;
     const int plain = ink("plainLabel");

@@ -202,9 +202,7 @@ TEST_F(DeepestDialogue, LoadsAndDraws) {
         innermost = innermost->children.front();
     EXPECT_EQ(levels, kMaxXmlNesting);
     EXPECT_EQ(innermost->name, "innermost");
-    beginFrame();
-    rootElement->drawTree();
-    endFrame();
+    drawnTree(rootElement);
     EXPECT_EQ(pixel(100, 100), (Color{{0xff, 0x80, 0, 0xff}}));
     EXPECT_EQ(findElementAt(rootElement, px(100), px(100)), innermost);
 }

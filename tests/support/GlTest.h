@@ -44,6 +44,8 @@ protected:
     Color pixel(int x, int y) const;
     // The whole back buffer as RGBA rows from the top.
     std::vector<unsigned char> frame() const;
+    // The frame the tree under root draws by itself (drawTree), read back.
+    std::vector<unsigned char> drawnTree(GuiElement* root);
     // The frame the tree under root draws, without the debug lines, by renderer (which stays
     // chosen), read back.
     std::vector<unsigned char> renderedBy(GuiElement* root, Renderer renderer);

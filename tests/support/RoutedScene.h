@@ -60,12 +60,7 @@ public:
             onCharEvent(c);
     }
     // The tree drawn on black, read back.
-    std::vector<unsigned char> drawn() {
-        beginFrame();
-        root->drawTree();
-        endFrame();
-        return frame();
-    }
+    std::vector<unsigned char> drawn() { return drawnTree(root); }
 
     // Loads dialogue text, saved as dialogue.xml in the scratch folder, under the root; the
     // top-level elements built (a failed load fails the test).
