@@ -1,11 +1,13 @@
 // Tests for the routing of Tab focus, typed characters, the wheel and drags, through the real
-// handlers on small trees (the focus frame's pixels are checked in CheckBoxLabelTest).
+// handlers on small trees, and the focus frame's pixels.
 #include "support/PixelBox.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/shell/Host.h"
+
+#include <GL/gl.h>
 
 #include <cmath>
 #include <tuple>
@@ -155,4 +157,19 @@ TEST_F(FocusRouting, CharactersWheelAndDragsReachTheirElements) {
     onMousePos(120, 130);
     EXPECT_TRUE(hostScroll(0, 1));
     EXPECT_TRUE(interfaceTookLastEvent());
+}
+
+class FocusFrame : public GlTest {};
+
+// The frame is a one-pixel ring with a one-pixel gap around the element, in the given colour.
+TEST_F(FocusFrame, IsAOnePixelRingOnePixelOutside) {
+    const Color amber = kDefaultFocusColor;
+    beginFrame();
+    glTranslatef(px(100), px(50), 0);
+    drawFocusFrame(px(40), px(20), amber);
+    endFrame();
+    const auto image = frame();
+    EXPECT_EQ(boxOf(image, amber), (PixelBox{98, 48, 142, 72, 2 * 44 + 2 * 22}));
+    EXPECT_EQ(pixel(99, 49), kBlack);
+    EXPECT_EQ(pixel(100, 50), kBlack);
 }
