@@ -437,8 +437,9 @@ TEST_F(HostApi, CursorPositionsScaleFromWindowToFramebuffer) {
 
 // ---- Loading and removal ---------------------------------------------------------------------
 
-// Loaders say whether they loaded; nothing is built before start-up or from a bad file, and
-// start-up refuses without a context or a size.
+// Loaders say whether they loaded; nothing is built (no element, no name, no skin section) before
+// start-up or from a missing, folder, malformed or element-less file, and start-up refuses
+// without a context or a size.
 TEST_F(HostApi, LoadersReportFailuresAndBuildNothing) {
     pixelSize = 0;  // a fresh process: nothing has fixed the units
     const std::string malformed = files.write("bad.xml", "<window name='w'><button");
@@ -460,17 +461,21 @@ TEST_F(HostApi, LoadersReportFailuresAndBuildNothing) {
     GuiElement* root = rootElement;
     EXPECT_TRUE(initHostGui(1024, 768));
     EXPECT_EQ(rootElement, root);
-    const std::string folder = files.path("");
-    for (const char* path : {"/no/such/file.xml", malformed.c_str(), folder.c_str()}) {
-        const LoadedDialogue bad = loadDialogueFile(path);
+    for (const std::string& path :
+         {std::string("/no/such/file.xml"), malformed, files.path(""),
+          files.write("unclosed.xml", "<window name='w'><button name='b'></window>"),
+          files.write("empty.xml", ""), files.write("text.xml", "hello <window name='w'/>")}) {
+        const LoadedDialogue bad = loadDialogueFile(path.c_str());
         EXPECT_TRUE(!bad.loaded && bad.elements.empty()) << path;
-        EXPECT_FALSE(loadSkin("default", path)) << path;
-        EXPECT_FALSE(loadFont(path)) << path;
+        EXPECT_FALSE(loadSkin("default", path.c_str())) << path;
+        EXPECT_FALSE(loadFont(path.c_str())) << path;
     }
     EXPECT_FALSE(loadDialogueFile(nullptr).loaded);
     EXPECT_FALSE(loadFont(nullptr));
     EXPECT_FALSE(loadSkin("no such skin", kDemoSkin.c_str()));
     EXPECT_TRUE(rootElement->children.empty());
+    EXPECT_TRUE(skinStore.empty());
+    EXPECT_EQ(elementRegistry.size(), 1u) << "only the root";
 }
 
 // A second font load deletes the first font's texture; failed loads keep the font.
