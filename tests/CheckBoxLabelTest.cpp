@@ -86,12 +86,9 @@ TEST_F(CheckBoxScene, MarkAndFocusFrameOnScreen) {
 // Each line of a label is placed by its own width: flush left, centred or flush right; the
 // block is centred vertically; nothing but the text is drawn.
 TEST_F(RoutedScene, LabelLinesFollowTheAlignment) {
-    TempFolder folder;
-    const std::string path = folder.write(
-        "labels.xml", "<label name='l' x='0' y='0' width='10' height='10' align='right'/>\n"
-                      "<label name='m' align='middle'/>\n");
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+    const auto built =
+        loadText("<label name='l' x='0' y='0' width='10' height='10' align='right'/>\n"
+                 "<label name='m' align='middle'/>\n");
     ASSERT_EQ(built.size(), 2u);
     EXPECT_EQ(static_cast<Label*>(built[0])->hAlign, TextAlign::End);
     EXPECT_EQ(static_cast<Label*>(built[1])->hAlign, TextAlign::Start) << "unknown: unchanged";

@@ -4,7 +4,6 @@
 // and driven through the real routing, with pixels read back where the look is the point.
 #include "support/CollectedMessages.h"
 #include "support/RoutedScene.h"
-#include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
@@ -68,9 +67,7 @@ protected:
         for (int i = 0; i < 60; ++i)
             options += "<option text='Option " + std::to_string(i) + "'/>";
         text.replace(text.find("@OPTIONS@"), 9, options);
-        const std::string path = folder.write("controls.xml", text);
-        std::vector<GuiElement*> built;
-        ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+        loadText(text);
     }
     template <typename T = GuiElement> T* named(const char* name) {
         return dynamic_cast<T*>(elementRegistry.at(name));
@@ -99,7 +96,6 @@ protected:
         return state;
     }
 
-    TempFolder folder;
     int calls = 0;
     std::string lastSender;
 };
@@ -259,13 +255,9 @@ TEST_F(ControlsScene, TooltipsAndModalWindows) {
     EXPECT_LE(tip->y + tip->height, layoutAreaHeight());
     EXPECT_GE(tip->x, 0);
 
-    TempFolder files;
-    const std::string path =
-        files.write("modal.xml", "<window name='m' title='Sure?' modal='1' x='70' y='50' "
-                                 "width='30' height='20'><button name='yes' text='Yes' x='2' "
-                                 "y='5' width='8' height='3' onLeftClick='count'/></window>");
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+    loadText("<window name='m' title='Sure?' modal='1' x='70' y='50' width='30' height='20'>"
+             "<button name='yes' text='Yes' x='2' y='5' width='8' height='3' "
+             "onLeftClick='count'/></window>");
     const int before = calls;
     click("ib");
     EXPECT_EQ(calls, before) << "outside the modal window";
@@ -283,20 +275,15 @@ TEST_F(ControlsScene, TooltipsAndModalWindows) {
 // Values that make no sense are repaired and reported at their element; nothing here is an
 // unknown attribute any more.
 TEST_F(ControlsScene, BadValuesAreSafeAndReported) {
-    TempFolder files;
-    const std::string path = files.write(
-        "bad.xml",
-        "<spinbox name='s1' min='10' max='0' value='30'/>\n"
-        "<progress name='p1' value='-4' max='nan'/>\n"
-        "<radio name='lonely' text='Alone'/>\n"
-        "<radio name='a' group='h' checked='1'/><radio name='b' group='h' checked='1'/>\n"
-        "<dropdown name='d'><option text='x' selected='1'/><option text='y' selected='1'/>"
-        "</dropdown>\n"
-        "<panel><option text='stray'/></panel>\n"
-        "<button name='e' enabled='no' visible='1' tooltip=''/>\n");
     DiagnosticCollector collected;
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+    loadText("<spinbox name='s1' min='10' max='0' value='30'/>\n"
+             "<progress name='p1' value='-4' max='nan'/>\n"
+             "<radio name='lonely' text='Alone'/>\n"
+             "<radio name='a' group='h' checked='1'/><radio name='b' group='h' checked='1'/>\n"
+             "<dropdown name='d'><option text='x' selected='1'/><option text='y' selected='1'/>"
+             "</dropdown>\n"
+             "<panel><option text='stray'/></panel>\n"
+             "<button name='e' enabled='no' visible='1' tooltip=''/>\n");
     EXPECT_TRUE(mentionsAll(collected, {"1: attribute \"max\"", "1: attribute \"value\"",
                                         "2: attribute \"max\"", "2: attribute \"value\"",
                                         "3: attribute \"group\"", "4: attribute \"checked\"",

@@ -1,4 +1,5 @@
-// Tests for the dialogue loader: trees, attributes and skin sections built from files on disk.
+// Tests for the dialogue loader: trees, attributes and skin sections built from files on disk
+// (files that build nothing are in HostApiTest).
 #include "trellis/dialogue/DialogueLoader.h"
 #include "support/PixelBox.h"
 #include "support/TempFolder.h"
@@ -11,7 +12,6 @@
 #include "trellis/shell/GuiShell.h"
 #include "trellis/skin/Reskin.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace trellis;
@@ -144,19 +144,6 @@ TEST_F(DialogueLoaderTest, UnusableFontSizesCountAsAbsent) {
         kept = c.usable ? std::stof(c.size) : kept;
         EXPECT_EQ(plain->fontSize, kept) << c.size;
     }
-}
-
-// Missing, directory, malformed or element-less files build nothing and fill no section.
-TEST_F(DialogueLoaderTest, UnloadableFilesBuildNothing) {
-    std::filesystem::create_directory(files.path("folder"));
-    for (const std::string& file :
-         {files.path("missing.xml"), files.path("folder"),
-          files.write("malformed.xml", "<window name='w'><button name='b'></window>"),
-          files.write("empty.xml", ""), files.write("text.xml", "hello <window name='w'/>")})
-        loadDialogue(file.c_str());
-    EXPECT_TRUE(rootElement->children.empty());
-    EXPECT_TRUE(skinStore.empty());
-    EXPECT_EQ(elementRegistry.size(), 1u) << "only GuiRoot";
 }
 
 }  // namespace

@@ -49,14 +49,7 @@ TEST(ElementClassesTest, WindowPartsSkinsAndGeometry) {
     EXPECT_EQ(close.fontSize, 1.5f);
 }
 
-struct ElementClassesDrawTest : GlTest {
-    std::vector<unsigned char> drawAlone(GuiElement& element) {
-        beginFrame();
-        element.drawTree();
-        endFrame();
-        return frame();
-    }
-};
+struct ElementClassesDrawTest : GlTest {};
 
 // Bevel lit 1.4x top and left, shaded 0.6x; the left button's press: 1 px on, shades swapped.
 // A textured button has no bevel; a window's frame lies 3 px outside it, only with border set.
@@ -71,7 +64,7 @@ TEST_F(ElementClassesDrawTest, BevelsAndFrames) {
         button.onMouseUp(up);
         const int d = button.pressed;
         auto at = [&](int x, int y) { return pixel(x + d, y + d).red(); };
-        EXPECT_EQ(litBox(drawAlone(button)), (PixelBox{99 + d, 100 + d, 140 + d, 121 + d, 857}));
+        EXPECT_EQ(litBox(drawnTree(&button)), (PixelBox{99 + d, 100 + d, 140 + d, 121 + d, 857}));
         EXPECT_EQ(
             (std::vector<int>{at(120, 110), at(120, 101), at(99, 110), at(120, 120), at(139, 110)}),
             (std::vector<int>{bg, light, light, dark, dark}));
@@ -82,12 +75,12 @@ TEST_F(ElementClassesDrawTest, BevelsAndFrames) {
     glBindTexture(GL_TEXTURE_2D, textured.texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, white);
-    EXPECT_EQ(litBox(drawAlone(textured)), solidBox(100, 100, 140, 120));
+    EXPECT_EQ(litBox(drawnTree(&textured)), solidBox(100, 100, 140, 120));
     Window window("w", nullptr, nullptr);
     window.setRect(px(200), px(150), px(100), px(60));
-    EXPECT_EQ(litBox(drawAlone(window)), solidBox(197, 147, 303, 213));
+    EXPECT_EQ(litBox(drawnTree(&window)), solidBox(197, 147, 303, 213));
     window.border = false;
-    EXPECT_EQ(litBox(drawAlone(window)), solidBox(200, 150, 300, 210));
+    EXPECT_EQ(litBox(drawnTree(&window)), solidBox(200, 150, 300, 210));
 }
 
 // "AB" at 16 px is a solid square; a quarter-size inset only with room; overflow snaps to 0.
@@ -99,7 +92,7 @@ TEST_F(ElementClassesDrawTest, TextAlignmentPlacesTheTextBox) {
         element.fontSize = px(16);
         element.hAlign = h;
         element.vAlign = v;
-        return boxOf(drawAlone(element), element.fontColor);
+        return boxOf(drawnTree(&element), element.fontColor);
     };
     auto at = [](int dx, int dy) { return solidBox(300 + dx, 300 + dy, 316 + dx, 316 + dy); };
     const int wide[] = {4, 12, 20}, narrow[] = {0, -2, -5}, tall[] = {4, 7, 10};

@@ -17,19 +17,13 @@ protected:
         element->bgColor = color;
         return *element;
     }
-    std::vector<unsigned char> drawRoot() {
-        beginFrame();
-        root.drawTree();
-        endFrame();
-        return frame();
-    }
     const bool unitsFixed = (useScreenUnits(), true);  // before the root snaps its rectangle
     GuiRoot root;
 };
 
 // Snapped and textured quads in painter's order, invisible subtrees skipped, the root unseen.
 TEST_F(ElementDraw, DrawsSnappedTexturedQuadsInPaintersOrder) {
-    EXPECT_EQ(litBox(drawRoot()), PixelBox{});
+    EXPECT_EQ(litBox(drawnTree(&root)), PixelBox{});
     const Color texels[] = {yellow, cyan, pink, yellow};  // rows from t = 0
     glBindTexture(GL_TEXTURE_2D, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -43,7 +37,7 @@ TEST_F(ElementDraw, DrawsSnappedTexturedQuadsInPaintersOrder) {
     add(&first, 0, 0, 15, 15, cyan);
     add(&root, 220, 220, 40, 40, cyan);
     add(&add(&first, -5, 50, 10, 10, white), 0, 0, 5, 5, white).parent->visible = false;
-    const auto image = drawRoot();
+    const auto image = drawnTree(&root);
     EXPECT_EQ(boxOf(image, red), (PixelBox{200, 200, 240, 240, 40 * 40 - 15 * 15 - 20 * 20}));
     EXPECT_EQ(boxOf(image, white), PixelBox{});
     EXPECT_EQ(boxOf(image, grey), solidBox(560, 20, 580, 40));
@@ -75,7 +69,7 @@ TEST_F(ElementDraw, DeepTreeDrawsEveryLevelInPlace) {
         levels.push_back(&add(levels.back(), 3, 3, 2, 2, colour(level, false)));
     for (int level = 0; level < 200; ++level)
         add(levels[level + 1], 60, 0, 2, 2, colour(level, true));
-    const auto image = drawRoot();
+    const auto image = drawnTree(&root);
     for (int level : {0, 22, 23, 24, 25, 32, 100, 199}) {
         const int at = 3 * (level + 1);
         EXPECT_EQ(boxOf(image, colour(level, false)), solidBox(at, at, at + 2, at + 2)) << level;

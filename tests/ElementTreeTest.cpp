@@ -1,5 +1,7 @@
-// Tests for the element tree without GL: snapping, hit tests, children, shading, clicks, names.
+// Tests for the element tree without GL: snapping, hit tests, children, shading, clicks, names,
+// and the named callbacks files bind.
 #include "support/PixelBox.h"
+#include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/shell/GuiShell.h"
@@ -61,4 +63,19 @@ TEST(ElementTree, RegistryAndDestruction) {
     for (const char* name : {"owner", "middle", "owned"})
         EXPECT_EQ(elementRegistry.count(name), 0u) << name;
     rootElement = nullptr;
+}
+
+// Callback keys are exact, case-sensitive texts, the empty one too; a failed bind leaves a slot
+// alone.
+TEST(CallbackTable, BindsExactNamesOnly) {
+    static int one, two;  // receivers, which tell the entries apart
+    const auto noop = [](void*, CallbackSender*) {};
+    registerCallback("", noop, &one);
+    registerCallback("changeSkin", noop, &two);
+    Callback slot;
+    EXPECT_TRUE(bindCallback("", slot));
+    for (const char* miss : {"changeskin", "changeSkin ", "unregistered"})
+        EXPECT_FALSE(bindCallback(miss, slot)) << miss;
+    EXPECT_FALSE(bindCallback(nullptr, slot));
+    EXPECT_EQ(slot.receiver, &one);
 }

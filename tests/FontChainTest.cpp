@@ -230,18 +230,7 @@ TEST_F(TrueTypeText, EveryRendererDrawsTheSame) {
         label->bgColor = Color{{30, 40, 90, 255}};
         label->fontColor = Color{{255, 230, static_cast<unsigned char>(40 * i), 255}};
     }
-    const auto frameBy = [&](Renderer renderer) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        beginScreenProjection();
-        if (renderer == Renderer::Immediate) {
-            rootElement->drawTree();
-        } else {
-            setRenderer(renderer);
-            renderTree(rootElement, false);
-        }
-        endFrame();
-        return frame();
-    };
+    const auto frameBy = [&](Renderer renderer) { return renderedBy(rootElement, renderer); };
     const auto reference = frameBy(Renderer::Immediate);
     EXPECT_GT(boxWhere(reference, [](Color c) { return c.red() > 200; }).count, 2000);
     EXPECT_TRUE(frameBy(Renderer::Batched) == reference);
@@ -364,12 +353,10 @@ TEST_F(TrueTypeText, SkinFontsDrawTheElementsThatPickThem) {
         auto* label = new Label(name, rootElement, "Größe 日本", 5, 5, 120, 10);
         label->fontColor = Color{{255, 255, 255, 255}};
         label->fontSize = 8;
-        beginFrame();
-        rootElement->drawTree();
-        endFrame();
+        const auto drawn = drawnTree(rootElement);
         delete rootElement;
         rootElement = nullptr;
-        return boxWhere(frame(), [](Color c) { return c.red() > 128; }).count;
+        return boxWhere(drawn, [](Color c) { return c.red() > 128; }).count;
     };
     DiagnosticCollector diagnostics;
     const int plain = ink("plainLabel");

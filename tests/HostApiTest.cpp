@@ -437,8 +437,9 @@ TEST_F(HostApi, CursorPositionsScaleFromWindowToFramebuffer) {
 
 // ---- Loading and removal ---------------------------------------------------------------------
 
-// Loaders say whether they loaded; nothing is built before start-up or from a bad file, and
-// start-up refuses without a context or a size.
+// Loaders say whether they loaded; nothing is built (no element, no name, no skin section) before
+// start-up or from a missing, folder, malformed or element-less file, and start-up refuses
+// without a context or a size.
 TEST_F(HostApi, LoadersReportFailuresAndBuildNothing) {
     pixelSize = 0;  // a fresh process: nothing has fixed the units
     const std::string malformed = files.write("bad.xml", "<window name='w'><button");
@@ -460,17 +461,21 @@ TEST_F(HostApi, LoadersReportFailuresAndBuildNothing) {
     GuiElement* root = rootElement;
     EXPECT_TRUE(initHostGui(1024, 768));
     EXPECT_EQ(rootElement, root);
-    const std::string folder = files.path("");
-    for (const char* path : {"/no/such/file.xml", malformed.c_str(), folder.c_str()}) {
-        const LoadedDialogue bad = loadDialogueFile(path);
+    for (const std::string& path :
+         {std::string("/no/such/file.xml"), malformed, files.path(""),
+          files.write("unclosed.xml", "<window name='w'><button name='b'></window>"),
+          files.write("empty.xml", ""), files.write("text.xml", "hello <window name='w'/>")}) {
+        const LoadedDialogue bad = loadDialogueFile(path.c_str());
         EXPECT_TRUE(!bad.loaded && bad.elements.empty()) << path;
-        EXPECT_FALSE(loadSkin("default", path)) << path;
-        EXPECT_FALSE(loadFont(path)) << path;
+        EXPECT_FALSE(loadSkin("default", path.c_str())) << path;
+        EXPECT_FALSE(loadFont(path.c_str())) << path;
     }
     EXPECT_FALSE(loadDialogueFile(nullptr).loaded);
     EXPECT_FALSE(loadFont(nullptr));
     EXPECT_FALSE(loadSkin("no such skin", kDemoSkin.c_str()));
     EXPECT_TRUE(rootElement->children.empty());
+    EXPECT_TRUE(skinStore.empty());
+    EXPECT_EQ(elementRegistry.size(), 1u) << "only the root";
 }
 
 // A second font load deletes the first font's texture; failed loads keep the font.
@@ -569,20 +574,33 @@ TEST_F(HostApi, DestroyAndReloadByName) {
 // ---- Resizing --------------------------------------------------------------------------------
 
 // A framebuffer grown from 800 x 600 to the window's 1024 x 768: kept at its pixel size at the
-// top-left, or rescaled to 100 units high; clicks land where the pixels are. The host's
-// viewport is never touched, and a minimised size is ignored.
+// top-left, rescaled to 100 units high, or laid out again at its pixel size, where a window
+// placed from the bottom-right corner follows it, 2 units (12 pixels) in from both edges; clicks
+// land where the pixels are. The host's viewport is never touched, and a minimised size is
+// ignored.
 TEST_F(HostApi, ResizeKeepsThePixelSizeOrTheHeight) {
     const std::string probe =
         files.write("probe.xml", "<window name='probe' border='0' x='10' y='20' width='30' "
-                                 "height='10' bgColor='ff0000ff'/>");
-    const Color red{{255, 0, 0, 255}};
+                                 "height='10' bgColor='ff0000ff'/>"
+                                 "<window name='corner' x='100% - 12' y='100% - 5' width='10' "
+                                 "height='3' border='0' bgColor='00ff00ff'/>");
+    const Color red{{255, 0, 0, 255}}, green{{0, 255, 0, 255}};
     ASSERT_TRUE(loadFont(fontPath.c_str()));
     // 6 pixels a unit, then 7.68: the 60, 120, 180 and 60 pixels re-snap to 77, 154, 230 and 77
     // (drawn unsnapped, the bottom edge at 230.4 would lose a row).
     const PixelBox kept = solidBox(60, 120, 60 + 180, 120 + 60);
     const PixelBox rescaled = solidBox(77, 154, 77 + 230, 154 + 77);
-    for (HostResize mode : {HostResize::KeepPixelSize, HostResize::KeepHeight}) {
-        setHostResize(mode);
+    const struct {
+        HostResize mode;
+        PixelBox probe, corner;
+    } cases[] = {
+        {HostResize::KeepPixelSize, kept, solidBox(800 - 72, 600 - 30, 800 - 12, 600 - 12)},
+        {HostResize::KeepHeight, rescaled, solidBox(932, 730, 932 + 77, 730 + 23)},
+        {HostResize::Relayout, kept, solidBox(1024 - 72, 768 - 30, 1024 - 12, 768 - 12)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.mode));
+        setHostResize(c.mode);
         ASSERT_TRUE(initHostGui(800, 600));
         ASSERT_TRUE(loadDialogueFile(probe.c_str()).loaded);
         glViewport(5, 6, 7, 8);
@@ -591,12 +609,16 @@ TEST_F(HostApi, ResizeKeepsThePixelSizeOrTheHeight) {
         GLint hostViewport[4];
         glGetIntegerv(GL_VIEWPORT, hostViewport);
         EXPECT_EQ(std::vector(hostViewport, hostViewport + 4), (std::vector{5, 6, 7, 8}));
-        const PixelBox expected = mode == HostResize::KeepHeight ? rescaled : kept;
-        EXPECT_EQ(boxOf(hostFrame(false), red), expected) << int(mode);
-        const double middleX = (expected.left + expected.right) / 2.0;
-        const double middleY = (expected.top + expected.bottom) / 2.0;
-        EXPECT_EQ(clickAt({middleX, middleY}), std::make_pair(true, true)) << int(mode);
-        EXPECT_EQ(clickAt({expected.right + 2.0, middleY}), std::make_pair(false, false));
+        const auto drawn = hostFrame(false);
+        EXPECT_EQ(boxOf(drawn, red), c.probe);
+        EXPECT_EQ(boxOf(drawn, green), c.corner);
+        for (const PixelBox& box : {c.probe, c.corner}) {
+            const double middleX = (box.left + box.right) / 2.0;
+            const double middleY = (box.top + box.bottom) / 2.0;
+            EXPECT_EQ(clickAt({middleX, middleY}), std::make_pair(true, true)) << box;
+        }
+        EXPECT_EQ(clickAt({c.probe.right + 2.0, (c.probe.top + c.probe.bottom) / 2.0}),
+                  std::make_pair(false, false));
         EXPECT_EQ(titleBarHeight, snapToPixel(kTitleBarHeightUnits));
         destroyElement(rootElement);
     }

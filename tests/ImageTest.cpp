@@ -24,12 +24,11 @@ const Color red{{255, 0, 0, 255}}, green{{0, 255, 0, 255}}, blue{{0, 0, 255, 255
 
 class ImageScene : public RoutedScene {
 protected:
-    // An image loaded from a dialogue in the folder, naming src, placed at (100, 100) 40 x 40 px
-    // in colour; null if none was built.
+    // An image loaded from a dialogue in the scratch folder, naming src, placed at (100, 100)
+    // 40 x 40 px in colour; null if none was built.
     Image* load(const std::string& src, Color colour) {
-        std::vector<GuiElement*> built;
-        const std::string path = folder.write("d.xml", "<image name='i' src='" + src + "'/>");
-        if (!loadDialogue(path.c_str(), root, built) || built.size() != 1)
+        const std::vector<GuiElement*> built = loadText("<image name='i' src='" + src + "'/>");
+        if (built.size() != 1)
             return nullptr;
         Image* image = dynamic_cast<Image*>(built[0]);
         if (image) {
@@ -38,16 +37,15 @@ protected:
         }
         return image;
     }
-    // Writes p.png in the folder: 2 x 2 pixels, red and green over blue and white.
+    // Writes p.png in the scratch folder: 2 x 2 pixels, red and green over blue and white.
     void writeCornersPicture() {
         PngImage png{2, 2, {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}};
-        ASSERT_TRUE(writePngFile(folder.path("p.png").c_str(), png));
+        ASSERT_TRUE(writePngFile(scratch.path("p.png").c_str(), png));
     }
     std::vector<Color> corners() {
         drawn();
         return {pixel(100, 100), pixel(139, 100), pixel(100, 139), pixel(139, 139)};
     }
-    TempFolder folder;
 };
 
 // A 2 x 2 picture (red, green over blue, white), named relative to the dialogue's folder, fills
@@ -73,11 +71,11 @@ TEST_F(ImageScene, ShowsThePictureScaledWithItsTextureCoordinates) {
 // colour.
 TEST_F(ImageScene, BadPicturesAreReportedAndDrawnAsPlainQuads) {
     PngImage png{4, 4, std::vector<uint8_t>(64, 200)};
-    ASSERT_TRUE(writePngFile(folder.path("good.png").c_str(), png));
-    std::ifstream written(folder.path("good.png"), std::ios::binary);
+    ASSERT_TRUE(writePngFile(scratch.path("good.png").c_str(), png));
+    std::ifstream written(scratch.path("good.png"), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(written), {}};
-    folder.write("cut.png", bytes.substr(0, bytes.size() / 2));
-    folder.write("text.png", "this is no picture");
+    scratch.write("cut.png", bytes.substr(0, bytes.size() / 2));
+    scratch.write("text.png", "this is no picture");
     const struct {
         std::string src;
         const char* reason;
@@ -100,8 +98,7 @@ TEST_F(ImageScene, BadPicturesAreReportedAndDrawnAsPlainQuads) {
         delete image;
     }
     DiagnosticCollector collected;
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(folder.write("none.xml", "<image/>").c_str(), root, built));
+    loadText("<image/>");
     ASSERT_EQ(collected.diagnostics().size(), 1u);
     EXPECT_NE(collected.diagnostics()[0].message.find("\"src\" on <image>: is missing"),
               std::string::npos)
@@ -112,13 +109,12 @@ TEST_F(ImageScene, BadPicturesAreReportedAndDrawnAsPlainQuads) {
 // the picture.
 TEST_F(ImageScene, ImagesNamingOneFileShareOneTexture) {
     writeCornersPicture();
-    std::vector<GuiElement*> built;
     const std::string many = "<image src='p.png' bgColor='ffffffff'/>";
     std::string text;
     for (int i = 0; i < 50; ++i)
         text += many;
     const long long before = pictureFilesRead();
-    ASSERT_TRUE(loadDialogue(folder.write("many.xml", text).c_str(), root, built));
+    const std::vector<GuiElement*> built = loadText(text);
     EXPECT_EQ(pictureFilesRead() - before, 1);
     ASSERT_EQ(built.size(), 50u);
     for (size_t i = 0; i < built.size(); ++i)

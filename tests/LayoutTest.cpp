@@ -1,8 +1,6 @@
 // Tests for lengths that adapt and for containers: parsing, and the rectangles a dialogue file
-// lays out at two window sizes.
-#include "shell/HostState.h"
+// lays out at two window sizes (a host's relayout on resize is in HostApiTest).
 #include "support/GlTest.h"
-#include "support/PixelBox.h"
 #include "support/TempFolder.h"
 #include "support/TestFont.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
@@ -18,9 +16,6 @@
 #include "trellis/layout/LayoutPass.h"
 #include "trellis/layout/Row.h"
 #include "trellis/shell/GuiShell.h"
-#include "trellis/shell/Host.h"
-
-#include <GL/gl.h>
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -250,57 +245,6 @@ TEST_F(LayoutTest, TheShippedScreensKeepTheirPlacesAtAnyShape) {
             }
         }
         delete rootElement;
-    }
-}
-
-namespace {
-
-struct HostLayoutTest : GlTest {
-    void SetUp() override {
-        GlTest::SetUp();
-        hostState = HostState();
-    }
-    void TearDown() override {
-        destroyElement(rootElement);
-        GlTest::TearDown();
-    }
-    TempFolder files;
-};
-
-}  // namespace
-
-// A host's framebuffer grows from 800 x 600 to 1024 x 768 (6 pixels a unit): kept at its pixel
-// size, the window stays where it was; laid out again, it follows the bottom-right corner, 2
-// units (12 pixels) in from both edges, and a click there reaches it.
-TEST_F(HostLayoutTest, RelayoutFollowsTheFramebuffer) {
-    const std::string path = files.write(
-        "corner.xml", "<window name='corner' x='100% - 12' y='100% - 5' width='10' height='3' "
-                      "border='0' bgColor='ff0000ff' onLeftClick='hit'/>");
-    int hits = 0;
-    registerCallback(
-        "hit", [](void* count, CallbackSender*) { ++*static_cast<int*>(count); }, &hits);
-    const struct {
-        HostResize mode;
-        PixelBox box;
-    } cases[] = {
-        {HostResize::KeepPixelSize, solidBox(800 - 72, 600 - 30, 800 - 12, 600 - 12)},
-        {HostResize::Relayout, solidBox(1024 - 72, 768 - 30, 1024 - 12, 768 - 12)},
-    };
-    for (const auto& c : cases) {
-        setHostResize(c.mode);
-        ASSERT_TRUE(initHostGui(800, 600));
-        ASSERT_TRUE(loadDialogueFile(path.c_str()).loaded);
-        hostFramebufferSize(1024, 768);
-        glClear(GL_COLOR_BUFFER_BIT);
-        drawInterface(false);
-        glFinish();
-        EXPECT_EQ(boxOf(frame(), Color{{255, 0, 0, 255}}), c.box) << int(c.mode);
-        hits = 0;
-        hostCursorPos((c.box.left + c.box.right) / 2.0, (c.box.top + c.box.bottom) / 2.0);
-        hostMouseButton(0, kActionPress);
-        hostMouseButton(0, kActionRelease);
-        EXPECT_EQ(hits, 1) << int(c.mode);
-        destroyElement(rootElement);
     }
 }
 

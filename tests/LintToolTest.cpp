@@ -36,6 +36,8 @@ LintRun lint(const TempFolder& folder, const std::vector<std::string>& arguments
 
 const std::string kSource = TRELLIS_SOURCE_DIR;
 
+// The exit status follows the worst finding, or says the command line was wrong; --version and
+// --help print the version and the options.
 TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
     TempFolder folder;
     folder.write("clean.xml",
@@ -76,6 +78,12 @@ TEST(LintTool, ExitStatusesFollowTheWorstFinding) {
             shown += argument + " ";
         EXPECT_EQ(lint(folder, c.arguments).status, c.status) << shown;
     }
+    EXPECT_EQ(lint(folder, {"--version"}).out,
+              std::string("trellis-lint ") + TRELLIS_VERSION_STRING + "\n");
+    const std::string help = lint(folder, {"--help"}).out;
+    for (const char* word :
+         {"Usage: trellis-lint", "--skin", "--callback", "--font", "--werror", "FILE"})
+        EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 
 TEST(LintTool, PrintsDiagnosticsInFileOrderAndACount) {
@@ -331,16 +339,6 @@ TEST(LintTool, TheShippedFilesAreClean) {
                       TRELLIS_RUN_DIR "/verdana.glf", "--werror", kSource + "/data/hud.xml",
                       kSource + "/data/optionsScreen.xml", kSource + "/data/galleryLayout.xml"});
     EXPECT_EQ(screens.out, "0 warnings, 0 errors\n");
-}
-
-TEST(LintTool, HelpAndVersion) {
-    TempFolder folder;
-    EXPECT_EQ(lint(folder, {"--version"}).out,
-              std::string("trellis-lint ") + TRELLIS_VERSION_STRING + "\n");
-    const std::string help = lint(folder, {"--help"}).out;
-    for (const char* word :
-         {"Usage: trellis-lint", "--skin", "--callback", "--font", "--werror", "FILE"})
-        EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 
 }  // namespace

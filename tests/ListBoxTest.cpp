@@ -4,7 +4,6 @@
 
 #include "support/CollectedMessages.h"
 #include "support/RoutedScene.h"
-#include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/DrawRecorder.h"
@@ -177,16 +176,13 @@ TEST_F(ListBoxScene, EmptyListsBadIndicesAndBadFilesAreSafe) {
     EXPECT_EQ(list->item(3), "");
     drawn();
 
-    TempFolder folder;
-    const std::string path = folder.write(
-        "d.xml", "<listbox name='a' selected='1'><item text='x'/><item text='y'/>"
-                 "<item text='z' selected='1'/></listbox>\n"
-                 "<listbox name='b' selected='9'><item text='x'/><itme text='q'/></listbox>\n"
-                 "<listbox name='c' selected='-1' multiple='1'><item text='x' selected='1'/>"
-                 "<item selected='1' colour='red'/></listbox>\n");
     DiagnosticCollector collected;
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+    const auto built = loadText(
+        "<listbox name='a' selected='1'><item text='x'/><item text='y'/>"
+        "<item text='z' selected='1'/></listbox>\n"
+        "<listbox name='b' selected='9'><item text='x'/><itme text='q'/></listbox>\n"
+        "<listbox name='c' selected='-1' multiple='1'><item text='x' selected='1'/>"
+        "<item selected='1' colour='red'/></listbox>\n");
     ASSERT_EQ(built.size(), 3u);
     const auto stateOf = [](GuiElement* element) {
         auto* l = static_cast<ListBox*>(element);

@@ -2,7 +2,6 @@
 // and driven through the real routing: title-bar drags with the on-screen clamp, the close
 // button with onClose, and windows without the attributes left as they always were.
 #include "support/RoutedScene.h"
-#include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/CallbackTable.h"
@@ -57,7 +56,7 @@ public:
             "</window>"
             "<window name='fixed' title='Fixed' x=" +
             at(600) + " y=" + at(200) + " width=" + at(200) + " height=" + at(150) + "/>";
-        ASSERT_TRUE(loadDialogue(folder.write("dialogue.xml", dialogue).c_str()));
+        loadText(dialogue);
         mover = dynamic_cast<Window*>(named("mover"));
         fixed = dynamic_cast<Window*>(named("fixed"));
         ASSERT_TRUE(mover && fixed);
@@ -66,22 +65,10 @@ public:
     std::pair<int, int> placeOf(const Window* window) {
         return {int(std::lround(window->x / pixelSize)), int(std::lround(window->y / pixelSize))};
     }
-    TempFolder folder;
     Window *mover = nullptr, *fixed = nullptr;
 };
 
 }  // namespace
-
-TEST_F(WindowScene, BuildsTheNewTagsFromTheFile) {
-    auto* entry = dynamic_cast<TextField*>(named("entry"));
-    auto* list = dynamic_cast<Panel*>(named("list"));
-    ASSERT_TRUE(entry && list);
-    EXPECT_EQ(entry->text, "hel");
-    EXPECT_EQ(entry->edit.maxLength(), 3u);
-    EXPECT_TRUE(list->scroll);
-    EXPECT_TRUE(mover->movable && mover->closable);
-    EXPECT_FALSE(fixed->movable || fixed->closable);
-}
 
 // Drags on the title bar, from and to pixels, and where the window is after each.
 TEST_F(WindowScene, DragsByTheTitleBarAndStaysOnScreen) {
@@ -131,8 +118,15 @@ TEST_F(WindowScene, APressRaisesAMovableWindow) {
     EXPECT_EQ(root->children.size(), 2u);
 }
 
+// The file's tags built as written; the close button hides the window that is closable.
 TEST_F(WindowScene, TheCloseButtonHidesAClosableWindow) {
     auto* entry = dynamic_cast<TextField*>(named("entry"));
+    auto* list = dynamic_cast<Panel*>(named("list"));
+    ASSERT_TRUE(entry && list);
+    EXPECT_EQ(entry->edit.maxLength(), 3u);
+    EXPECT_TRUE(list->scroll);
+    EXPECT_TRUE(mover->movable && mover->closable);
+    EXPECT_FALSE(fixed->movable || fixed->closable);
     clickAt(300, 255);
     ASSERT_EQ(focusElement, entry);
     clickAt(490, 210);  // the close button, one pixel in from the title bar's right end
@@ -157,7 +151,7 @@ TEST_F(WindowScene, ReportsBadValuesOfTheNewAttributes) {
 <panel name='p' scroll='yes'/>
 <window name='w' title='W' movable='true' closable='0' onClose='nobody' maxLength='4'/>
 <window name='bare' closable='1'/>)";
-    ASSERT_TRUE(loadDialogue(folder.write("bad.xml", dialogue).c_str()));
+    loadText(dialogue);
     std::vector<std::string> lines;
     for (const Diagnostic& d : collector.diagnostics())
         lines.push_back(formatDiagnostic(d).substr(formatDiagnostic(d).find(".xml:") + 5));

@@ -128,19 +128,12 @@ TEST_F(PanelScene, BothRenderersDrawTheSame) {
     field->setText("a text wider than its field, scrolled to its end");
     panel->scrollTo(px(90));
     focusElement = field;
-    std::vector<unsigned char> frames[2];
-    const Renderer renderers[2] = {Renderer::Immediate, Renderer::Batched};
     setFrameReuse(false);
-    for (int i = 0; i < 2; ++i) {
-        setRenderer(renderers[i]);
-        beginFrame();
-        renderTree(root, false);
-        endFrame();
-        frames[i] = frame();
-    }
+    const auto immediate = renderedBy(root, Renderer::Immediate);
+    const auto batched = renderedBy(root, Renderer::Batched);
     setRenderer(Renderer::Immediate);
-    EXPECT_TRUE(frames[0] == frames[1]);
-    EXPECT_EQ(boxOf(frames[1], kBlue).bottom, 200);  // clipped by the batched path too
+    EXPECT_TRUE(immediate == batched);
+    EXPECT_EQ(boxOf(batched, kBlue).bottom, 200);  // clipped by the batched path too
 }
 
 // A context whose window origin is at the upper left (as trellis-render's) rasterises upside

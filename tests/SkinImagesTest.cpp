@@ -75,14 +75,6 @@ protected:
         setRenderer(Renderer::Automatic);
         GlTest::TearDown();
     }
-    // The frame drawn by renderer.
-    std::vector<unsigned char> drawnBy(Renderer renderer) {
-        setRenderer(renderer);
-        beginFrame();
-        renderTree(&root, false);
-        endFrame();
-        return frame();
-    }
     static Color at(const std::vector<unsigned char>& frame, int x, int y) {
         const unsigned char* p = &frame[(size_t(y) * kTestWindowWidth + x) * 4];
         return Color{{p[0], p[1], p[2], p[3]}};
@@ -145,9 +137,9 @@ TEST_F(SkinImages, NineSlicesStatesAndFallbacksInEveryRenderer) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         row.state();
-        const std::vector<unsigned char> immediate = drawnBy(Renderer::Immediate);
+        const std::vector<unsigned char> immediate = renderedBy(&root, Renderer::Immediate);
         for (Renderer renderer : {Renderer::Batched, Renderer::Shader})
-            EXPECT_TRUE(drawnBy(renderer) == immediate) << "renderer " << int(renderer);
+            EXPECT_TRUE(renderedBy(&root, renderer) == immediate) << "renderer " << int(renderer);
         const int x = int(row.element->x / pixelSize) + row.x;
         const int y = int(row.element->y / pixelSize) + row.y;
         const Color seen = at(immediate, x, y);
@@ -174,7 +166,7 @@ TEST_F(SkinImages, PicturesShareDrawCalls) {
                 }
             }
             hoveredElement = root.children.front();
-            drawnBy(renderer);
+            renderedBy(&root, renderer);
             calls[count == 60] = lastRenderStats().drawCalls;
             hoveredElement = nullptr;
             while (!root.children.empty())

@@ -101,19 +101,12 @@ class SkinLookPixels : public GlTest {
 protected:
     // The colour at the centre of element, drawn in each renderer (all must agree).
     Color centre(const GuiElement& element) {
-        Color seen{};
-        for (Renderer renderer : {Renderer::Immediate, Renderer::Batched}) {
-            setRenderer(renderer);
-            beginFrame();
-            renderTree(&root, false);
-            endFrame();
-            const Color now = pixel(int((element.x + element.width / 2) / pixelSize),
-                                    int((element.y + element.height / 2) / pixelSize));
-            if (renderer != Renderer::Immediate) {
-                EXPECT_EQ(now, seen) << "the renderers differ";
-            }
-            seen = now;
-        }
+        const int x = int((element.x + element.width / 2) / pixelSize);
+        const int y = int((element.y + element.height / 2) / pixelSize);
+        renderedBy(&root, Renderer::Immediate);
+        const Color seen = pixel(x, y);
+        renderedBy(&root, Renderer::Batched);
+        EXPECT_EQ(pixel(x, y), seen) << "the renderers differ";
         setRenderer(Renderer::Automatic);
         return seen;
     }
@@ -169,15 +162,12 @@ TEST_F(SkinLookPixels, ReusedFramesFollowStateLooks) {
     TextField& field = *new TextField("", &window, 0, 0, 10, 5);
     window.setRect(30, 10, 10, 5);
     const auto seen = [&](const GuiElement& element) {
-        beginFrame();
-        renderTree(&root, false);
-        endFrame();
+        renderedBy(&root, Renderer::Batched);
         float x = 0, y = 0;
         elementScreenPosition(&element, x, y);
         return pixel(int((x + element.width / 2) / pixelSize),
                      int((y + element.height / 2) / pixelSize));
     };
-    setRenderer(Renderer::Batched);
     for (int frame = 0; frame < 3; ++frame)
         EXPECT_EQ(seen(button), (Color{{0, 0, 100, 255}}));
     setSkinAttribute("button:hover", "bgColor", "00c800ff");

@@ -198,14 +198,11 @@ TEST_F(SliderScene, KeysReachEveryStepOfWideAndUnevenRanges) {
 
 // Bad numbers in a file are reported and repaired; the slider still works.
 TEST_F(SliderScene, FileValuesAreRepairedAndReported) {
-    TempFolder folder;
-    const std::string path = folder.write(
-        "d.xml", "<slider name='a' min='nan' max='5' value='9' x='1' y='1' width='20'/>\n"
+    DiagnosticCollector collected;
+    const auto built =
+        loadText("<slider name='a' min='nan' max='5' value='9' x='1' y='1' width='20'/>\n"
                  "<slider name='b' min='10' max='0' value='3' step='-2'/>\n"
                  "<slider name='c' min='0' max='4' value='2' step='1'/>\n");
-    DiagnosticCollector collected;
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
     ASSERT_EQ(built.size(), 3u);
     const auto rangeOf = [](GuiElement* element) {
         const SliderRange& r = static_cast<Slider*>(element)->range;

@@ -2,7 +2,6 @@
 // clicks, right clicks, keys and clicks outside, with what each chose and showed.
 #include "support/CollectedMessages.h"
 #include "support/RoutedScene.h"
-#include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/Button.h"
@@ -53,9 +52,8 @@ protected:
         for (const char* name : {"open", "quit", "copy", "paste", "tab"})
             registerCallback(name, note, const_cast<char*>(name));
         chosen.clear();
-        const std::string path = folder.write("d.xml", kDialogue);
         DiagnosticCollector collected;
-        ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+        loadText(kDialogue);
         EXPECT_EQ(collected.diagnostics().size(), 0u) << collected.diagnostics()[0].message;
         bar = static_cast<MenuBar*>(elementRegistry.at("bar"));
         tabs = static_cast<Tabs*>(elementRegistry.at("pages"));
@@ -86,8 +84,6 @@ protected:
 
     std::function<size_t(float)> barTitle = [this](float x) { return bar->titleAt(x); };
     std::function<size_t(float)> tabTitle = [this](float x) { return tabs->titleAt(x, px(1)); };
-    TempFolder folder;
-    std::vector<GuiElement*> built;
     MenuBar* bar = nullptr;
     Tabs* tabs = nullptr;
 };
@@ -219,15 +215,12 @@ TEST_F(TabsAndMenus, TabsShowOnePageSwitchedByTitlesAndKeys) {
 // A file's page index beyond the pages shows the last; a broken one is reported; empty tabs and
 // a menu without lines take every key and click safely.
 TEST_F(TabsAndMenus, BadIndicesAndEmptyHoldersAreSafe) {
-    const std::string path = folder.write(
-        "bad.xml", "<tabs name='t9' selected='9'><tab title='a'/><tab title='b'/></tabs>\n"
-                   "<tabs name='tn' selected='-2'><tab title='a'/></tabs>\n"
-                   "<tabs name='empty'/>\n"
-                   "<menubar name='mb'><menu name='none' text='Empty'/><menu text='X'>"
-                   "<iten text='typo'/><item text='ok' onSelect='nowhere'/></menu></menubar>\n");
     DiagnosticCollector collected;
-    std::vector<GuiElement*> more;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, more));
+    loadText("<tabs name='t9' selected='9'><tab title='a'/><tab title='b'/></tabs>\n"
+             "<tabs name='tn' selected='-2'><tab title='a'/></tabs>\n"
+             "<tabs name='empty'/>\n"
+             "<menubar name='mb'><menu name='none' text='Empty'/><menu text='X'>"
+             "<iten text='typo'/><item text='ok' onSelect='nowhere'/></menu></menubar>\n");
     EXPECT_EQ(static_cast<Tabs*>(elementRegistry.at("t9"))->current(), 1u);
     EXPECT_EQ(static_cast<Tabs*>(elementRegistry.at("tn"))->current(), 0u);
     EXPECT_TRUE(mentionsAll(collected, {"\"selected\"", "<iten>", "nowhere"}));

@@ -2,7 +2,6 @@
 // default, clipped to the element, cut with an ellipsis, or wrapped at words (labels), and odd
 // values reported.
 #include "support/RoutedScene.h"
-#include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/gui/Button.h"
@@ -57,12 +56,8 @@ TEST_F(RoutedScene, TextOverflowsAsItsElementSays) {
         // Inset a quarter of the size on each side: 50 px of room.
         {"button text='ABCDEFGH' overflow='ellipsis'", "AB...", {105, 110, 155, 130, 50 * 20}},
     };
-    TempFolder folder;
     for (const auto& c : cases) {
-        const std::string path =
-            folder.write("overflow.xml", "<" + std::string(c.element) + placed() + "/>");
-        std::vector<GuiElement*> built;
-        ASSERT_TRUE(loadDialogue(path.c_str(), root, built)) << c.element;
+        const auto built = loadText("<" + std::string(c.element) + placed() + "/>");
         ASSERT_EQ(built.size(), 1u);
         auto* element = static_cast<TextElement*>(built[0]);
         EXPECT_EQ(element->shownText(), c.shown) << c.element;
@@ -74,16 +69,13 @@ TEST_F(RoutedScene, TextOverflowsAsItsElementSays) {
 // A window's title is fitted before its close button; odd values are reported where they stand
 // and leave the text drawn whole.
 TEST_F(RoutedScene, TitlesTakeOverflowAndOddValuesAreReported) {
-    TempFolder folder;
-    const std::string path = folder.write(
-        "odd.xml",
-        "<window name='w' title='A long window title' overflow='ellipsis' width='" + units(120) +
-            "'/>\n<label name='l' text='ABCDEFGH' overflow='scroll' wrap='yes'" + placed() +
-            "/>\n<window name='v' overflow='clip'/>\n<textfield name='f' "
-            "overflow='ellipsis'/>\n");
     DiagnosticCollector collector;
-    std::vector<GuiElement*> built;
-    ASSERT_TRUE(loadDialogue(path.c_str(), root, built));
+    const auto built = loadText(
+        "<window name='w' title='A long window title' overflow='ellipsis' width='" + units(120) +
+        "'/>\n<label name='l' text='ABCDEFGH' overflow='scroll' wrap='yes'" + placed() +
+        "/>\n<window name='v' overflow='clip'/>\n<textfield name='f' "
+        "overflow='ellipsis'/>\n");
+    const std::string path = scratch.path("dialogue.xml");
     const TitleBar* title = static_cast<Window*>(built[0])->titleBar;
     ASSERT_TRUE(title && title->closeButton);
     EXPECT_EQ(title->overflow, TextOverflow::Ellipsis);

@@ -202,9 +202,7 @@ TEST_F(DeepestDialogue, LoadsAndDraws) {
         innermost = innermost->children.front();
     EXPECT_EQ(levels, kMaxXmlNesting);
     EXPECT_EQ(innermost->name, "innermost");
-    beginFrame();
-    rootElement->drawTree();
-    endFrame();
+    drawnTree(rootElement);
     EXPECT_EQ(pixel(100, 100), (Color{{0xff, 0x80, 0, 0xff}}));
     EXPECT_EQ(findElementAt(rootElement, px(100), px(100)), innermost);
 }
@@ -269,47 +267,13 @@ TEST(XmlShapeScan, SeesAtLeastWhatTinyXmlBuilds) {
             << text;
     }
     // Random texts from the pieces TinyXML reads differently by encoding and context.
-    const std::string pieces[] = {"<w",
-                                  "<a",
-                                  "<_",
-                                  "< b",
-                                  ">",
-                                  "/>",
-                                  "/",
-                                  "</w>",
-                                  "</a>",
-                                  " ",
-                                  "\n",
-                                  "x='",
-                                  "y=\"",
-                                  "'",
-                                  "\"",
-                                  "=",
-                                  "z=v",
-                                  "<!--",
-                                  "-->",
-                                  "<![CDATA[",
-                                  "]]>",
-                                  "<?xml",
-                                  "?>",
-                                  " encoding='UTF-8'",
-                                  " encoding='latin1'",
-                                  "\xef\xbb\xbf",
-                                  "\xef\xbf\xbe",
-                                  "\xc3",
-                                  "\xe2\x82",
-                                  "\xf0",
-                                  "\xff",
-                                  "&#x41;",
-                                  "&#65;",
-                                  "&#x",
-                                  "&#",
-                                  ";",
-                                  "x;",
-                                  std::string(1, '\0'),
-                                  "text",
-                                  "<!DOCTYPE",
-                                  "<1"};
+    // clang-format off
+    const std::string pieces[] = {
+        "<w", "<a", "<_", "< b", ">", "/>", "/", "</w>", "</a>", " ", "\n", "x='", "y=\"", "'",
+        "\"", "=", "z=v", "<!--", "-->", "<![CDATA[", "]]>", "<?xml", "?>", " encoding='UTF-8'",
+        " encoding='latin1'", "\xef\xbb\xbf", "\xef\xbf\xbe", "\xc3", "\xe2\x82", "\xf0", "\xff",
+        "&#x41;", "&#65;", "&#x", "&#", ";", "x;", std::string(1, '\0'), "text", "<!DOCTYPE", "<1"};
+    // clang-format on
     std::mt19937 random(7);
     for (int round = 0; round < 20000; ++round) {
         std::string text = round % 3 ? "" : "\xef\xbb\xbf";

@@ -121,6 +121,12 @@ close_demo() {
     DEMO_PID=
 }
 
+# Closes the demo as close_demo does, and fails unless it exited with 0.
+close_demo_cleanly() {
+    close_demo
+    [ "$DEMO_STATUS" = 0 ] || fail "exit code $DEMO_STATUS"
+}
+
 # Makes the demo show data/gallery.xml, with its picture, as its dialogue.
 use_gallery() {
     local data

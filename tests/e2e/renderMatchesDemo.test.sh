@@ -50,6 +50,5 @@ settle
 expect_same pressed --pointer "$apply_x,$apply_y" --press left
 xdotool mouseup 1
 
-close_demo
-[ "$DEMO_STATUS" = 0 ] || fail "exit code $DEMO_STATUS"
+close_demo_cleanly
 echo "trellis-render equals the demo window on the background, in hover and pressed"

@@ -1,6 +1,7 @@
 // The hidden-window GL fixture and screen units for tests.
 #include "support/GlTest.h"
 
+#include "trellis/gui/GuiElement.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/shell/WindowShell.h"
 
@@ -104,6 +105,21 @@ std::vector<unsigned char> GlTest::frame() const {
         std::copy_n(bottomUp.begin() + row * (kTestWindowHeight - 1 - y), row,
                     topDown.begin() + row * y);
     return topDown;
+}
+
+std::vector<unsigned char> GlTest::drawnTree(GuiElement* root) {
+    beginFrame();
+    root->drawTree();
+    endFrame();
+    return frame();
+}
+
+std::vector<unsigned char> GlTest::renderedBy(GuiElement* root, Renderer renderer) {
+    setRenderer(renderer);
+    beginFrame();
+    renderTree(root, false);
+    endFrame();
+    return frame();
 }
 
 void PrintTo(const Color& color, std::ostream* out) {

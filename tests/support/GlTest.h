@@ -2,6 +2,7 @@
 // read-back in top-down window coordinates, and screen units without a window.
 #pragma once
 
+#include "trellis/render/Renderer.h"
 #include "trellis/style/Color.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 struct GLFWwindow;
 
 namespace trellis {
+
+class GuiElement;
 
 constexpr int kTestWindowWidth = 1024;  // the demo's window size
 constexpr int kTestWindowHeight = 768;
@@ -41,6 +44,11 @@ protected:
     Color pixel(int x, int y) const;
     // The whole back buffer as RGBA rows from the top.
     std::vector<unsigned char> frame() const;
+    // The frame the tree under root draws by itself (drawTree), read back.
+    std::vector<unsigned char> drawnTree(GuiElement* root);
+    // The frame the tree under root draws, without the debug lines, by renderer (which stays
+    // chosen), read back.
+    std::vector<unsigned char> renderedBy(GuiElement* root, Renderer renderer);
 
     GLFWwindow* window = nullptr;
     bool coreProfile = false;  // set before SetUp: a forward-compatible 3.3 core context

@@ -1,10 +1,11 @@
 // Test support: a hidden GL window with the test font and a fresh root, driven through the
 // real input routing (pointer in pixels, buttons, keys, characters, the wheel) and drawn
-// without the debug lines.
+// without the debug lines; dialogues loaded from text.
 #pragma once
 
 #include "support/PixelBox.h"
 #include "support/TestFont.h"
+#include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
@@ -59,14 +60,18 @@ public:
             onCharEvent(c);
     }
     // The tree drawn on black, read back.
-    std::vector<unsigned char> drawn() {
-        beginFrame();
-        root->drawTree();
-        endFrame();
-        return frame();
+    std::vector<unsigned char> drawn() { return drawnTree(root); }
+
+    // Loads dialogue text, saved as dialogue.xml in the scratch folder, under the root; the
+    // top-level elements built (a failed load fails the test).
+    std::vector<GuiElement*> loadText(const std::string& text) {
+        std::vector<GuiElement*> built;
+        EXPECT_TRUE(loadDialogue(scratch.write("dialogue.xml", text).c_str(), root, built)) << text;
+        return built;
     }
 
     GuiRoot* root = nullptr;
+    TempFolder scratch;  // the test's own files
 };
 
 }  // namespace trellis
