@@ -117,4 +117,7 @@ private:
     void deleteDescendants();      // deletes the subtree below, deepest first, without recursion
 };
 
+// Whether element and all its ancestors are enabled: otherwise it takes no input.
+bool isEnabledInTree(const GuiElement* element);
+
 }  // namespace trellis

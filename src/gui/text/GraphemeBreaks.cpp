@@ -1,6 +1,6 @@
 // Extended grapheme cluster boundaries, from each character's general category (as HarfBuzz
 // knows it) and a few ranges of code points that the rules name on their own.
-#include "GraphemeBreaks.h"
+#include "gui/text/GraphemeBreaks.h"
 
 #include "trellis/gui/Utf8Text.h"
 

@@ -3,8 +3,8 @@
 
 #include "trellis/gui/Button.h"
 
-#include "gui/Picture.h"
-#include "gui/PictureLoad.h"
+#include "gui/look/Picture.h"
+#include "gui/look/PictureLoad.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/ImmediateRecorder.h"
 

@@ -1,5 +1,5 @@
 // The skin image atlas: reading pictures once, packing them in shelves, and its texture.
-#include "gui/SkinImageAtlas.h"
+#include "gui/look/SkinImageAtlas.h"
 
 #include "state/KeptVariable.h"
 

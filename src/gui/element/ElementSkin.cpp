@@ -1,7 +1,7 @@
 // Skin lookups for one element, and its state looks.
 #include "trellis/gui/ElementSkin.h"
 
-#include "gui/OwnStyles.h"
+#include "gui/element/OwnStyles.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/style/SkinValues.h"
 

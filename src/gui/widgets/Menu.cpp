@@ -1,6 +1,7 @@
 // Menus: their lines, opening over everything, and choosing by mouse and keys.
 #include "trellis/gui/Menu.h"
 
+#include "gui/element/ElementGoing.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
@@ -330,5 +331,13 @@ void Menu::describe(DrawRecorder& out) {
     if (!gaps.empty())
         out.lines(gaps.data(), int(gaps.size()));
 }
+
+namespace {
+
+// Every element's destructor closes the open menus it holds.
+[[maybe_unused]] const bool forgetsGoingHolders =
+    (hearElementsGoing([](GuiElement* holder) { forgetMenusHeldBy(holder); }), true);
+
+}  // namespace
 
 }  // namespace trellis

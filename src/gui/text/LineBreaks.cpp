@@ -1,5 +1,5 @@
 // The line breaks word wrap uses, by the rules the build has.
-#include "LineBreaks.h"
+#include "gui/text/LineBreaks.h"
 
 namespace trellis {
 

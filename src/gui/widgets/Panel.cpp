@@ -1,6 +1,7 @@
 // Panels: clipping, the scroll range, the scroll bar and its wheel and mouse handling.
 #include "trellis/gui/Panel.h"
 
+#include "gui/input/RoutingHooks.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ImmediateRecorder.h"
@@ -144,5 +145,12 @@ bool Panel::onScroll(float, float dy) {
     scrollTo(childrenScrollY() - dy * snapToPixel(kScrollStepUnits));
     return true;
 }
+
+namespace {
+
+// Moving the keyboard focus scrolls the panels the focus lies in to show it.
+[[maybe_unused]] const bool focusScrollsPanels = (scrollToShow = scrollIntoView, true);
+
+}  // namespace
 
 }  // namespace trellis

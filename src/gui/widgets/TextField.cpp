@@ -1,8 +1,8 @@
 // Text fields: editing keys, typing, the clipboard, mouse selection and clipped drawing.
 #include "trellis/gui/TextField.h"
 
-#include "GraphemeBreaks.h"
 #include "diagnostics/DiagnosticText.h"
+#include "gui/text/GraphemeBreaks.h"
 #include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"

@@ -3,7 +3,6 @@
 
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiElement.h"
-#include "trellis/gui/InputRouting.h"
 #include "trellis/gui/SkinClasses.h"
 
 #include <algorithm>

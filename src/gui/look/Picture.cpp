@@ -1,5 +1,5 @@
 // Pictures: one texture per GL context, made from the shared pixels.
-#include "gui/Picture.h"
+#include "gui/look/Picture.h"
 
 #include "state/KeptVariable.h"
 

@@ -1,8 +1,9 @@
 // The base element: construction, geometry, drawing, skinning, attributes and events.
 #include "trellis/gui/GuiElement.h"
 
-#include "gui/OwnStyles.h"
-#include "gui/Picture.h"
+#include "gui/element/ElementGoing.h"
+#include "gui/element/OwnStyles.h"
+#include "gui/look/Picture.h"
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
@@ -11,8 +12,6 @@
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/ImmediateRecorder.h"
-#include "trellis/gui/InputRouting.h"
-#include "trellis/gui/Menu.h"
 #include "trellis/gui/ScissorClip.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
@@ -69,8 +68,7 @@ GuiElement::GuiElement(const char* name, GuiElement* parent, float x, float y, f
 }
 
 GuiElement::~GuiElement() {
-    forgetRoutedElement(this);
-    forgetMenusHeldBy(this);
+    tellElementGoing(this);
     if (parent)
         parent->removeChild(this);
     unregisterElement(this);
@@ -368,5 +366,12 @@ float GuiElement::childrenScrollY() const {
 }
 
 void GuiElement::drawOverChildren() {}
+
+bool isEnabledInTree(const GuiElement* element) {
+    for (; element; element = element->parent)
+        if (!element->enabled)
+            return false;
+    return true;
+}
 
 }  // namespace trellis

@@ -1,13 +1,14 @@
 // Input routing: hover, drag, press, release, click, focus, keys, characters and the wheel.
 #include "trellis/gui/InputRouting.h"
 
+#include "gui/element/ElementGoing.h"
+#include "gui/input/RoutingHooks.h"
 #include "state/KeptVariable.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
 #include "trellis/gui/ScreenUnits.h"
-#include "trellis/gui/Window.h"
 
 #include <cstdio>
 
@@ -23,6 +24,8 @@ InputHook userKeyHandler = nullptr;
 CharHook userCharHandler = nullptr;
 ScrollHook userScrollHandler = nullptr;
 int heldModifiers = 0;
+bool (*keepsInputWithin)(const GuiElement* element) = nullptr;
+void (*raiseForPress)(GuiElement* element) = nullptr;
 
 namespace {
 
@@ -95,21 +98,12 @@ void refreshHover() {
     }
 }
 
-bool isEnabledInTree(const GuiElement* element) {
-    for (; element; element = element->parent)
-        if (!element->enabled)
-            return false;
-    return true;
-}
-
 GuiElement* activeModal() {
     if (!rootElement)
         return nullptr;
-    for (GuiElement* child : rootElement->children) {
-        const auto* window = dynamic_cast<const Window*>(child);
-        if (window && window->modal && child->visible)
+    for (GuiElement* child : rootElement->children)
+        if (keepsInputWithin && keepsInputWithin(child) && child->visible)
             return child;
-    }
     return nullptr;
 }
 
@@ -200,7 +194,8 @@ bool routeMouseButton(int button, bool pressed) {
         if (button == 0)
             focusElement = hoveredElement;
         pressedElements[button] = hoveredElement;
-        raiseMovableWindows(hoveredElement);
+        if (raiseForPress)
+            raiseForPress(hoveredElement);
         hoveredElement->onMouseDown(button);
         refreshHover();
         return true;
@@ -290,5 +285,12 @@ void forgetRoutedElement(GuiElement* element) {
     for (GuiElement*& pressed : pressedElements)
         forgetIfWithin(pressed, element);
 }
+
+namespace {
+
+// Every element's destructor lets go of the routing's references to it.
+[[maybe_unused]] const bool forgetsGoingElements = (hearElementsGoing(forgetRoutedElement), true);
+
+}  // namespace
 
 }  // namespace trellis

@@ -1,5 +1,5 @@
 // Line breaks by the Unicode rules, from libunibreak.
-#include "LineBreaks.h"
+#include "gui/text/LineBreaks.h"
 
 #include <linebreak.h>
 #include <mutex>

@@ -1,5 +1,5 @@
 // Line breaks by a few simple rules, for builds without libunibreak.
-#include "LineBreaks.h"
+#include "gui/text/LineBreaks.h"
 
 #include "trellis/font/Utf8Decode.h"
 

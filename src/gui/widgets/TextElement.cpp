@@ -1,7 +1,7 @@
 // Text elements: construction, skinning, attributes and aligned drawing.
 #include "trellis/gui/TextElement.h"
 
-#include "TextFitting.h"
+#include "gui/widgets/TextFitting.h"
 #include "style/StyleValueChecks.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/FontChain.h"

@@ -1,9 +1,9 @@
 // Word wrap at the line-break opportunities of the Unicode rules, and ellipses, measured line by
 // line.
-#include "TextFitting.h"
+#include "gui/widgets/TextFitting.h"
 
-#include "GraphemeBreaks.h"
-#include "LineBreaks.h"
+#include "gui/text/GraphemeBreaks.h"
+#include "gui/text/LineBreaks.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/TextField.h"
 

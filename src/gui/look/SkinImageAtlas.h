@@ -3,7 +3,7 @@
 #pragma once
 
 #include "files/PngFile.h"
-#include "gui/Picture.h"
+#include "gui/look/Picture.h"
 
 #include <memory>
 #include <string>

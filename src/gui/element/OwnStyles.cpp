@@ -1,5 +1,5 @@
 // Each element's own styles, and the styles waiting for the next element of a name.
-#include "gui/OwnStyles.h"
+#include "gui/element/OwnStyles.h"
 
 #include "state/KeptVariable.h"
 #include "trellis/gui/GuiElement.h"

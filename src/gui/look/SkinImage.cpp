@@ -1,7 +1,7 @@
 // Skin pictures: looked up in an element's sections, and recorded in nine slices.
 #include "trellis/gui/SkinImage.h"
 
-#include "gui/SkinImageAtlas.h"
+#include "gui/look/SkinImageAtlas.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 

@@ -1,7 +1,7 @@
 // The editing model of one line of text: filtering, the length limit, caret and selection.
 #include "trellis/gui/TextEditModel.h"
 
-#include "GraphemeBreaks.h"
+#include "gui/text/GraphemeBreaks.h"
 
 #include <algorithm>
 

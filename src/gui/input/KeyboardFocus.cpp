@@ -1,17 +1,29 @@
 // Keyboard focus: the Tab order over the tree, moving the focus, and the focus frame.
 #include "trellis/gui/KeyboardFocus.h"
 
+#include "gui/input/RoutingHooks.h"
 #include "trellis/gui/GuiElement.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
-#include "trellis/gui/Panel.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <algorithm>
 
 namespace trellis {
+
+void (*scrollToShow)(GuiElement* element) = nullptr;
+
+namespace {
+
+// The element the keys moved the focus to, scrolled into sight.
+void showFocus() {
+    if (scrollToShow)
+        scrollToShow(focusElement);
+}
+
+}  // namespace
 
 std::vector<GuiElement*> focusableElements(GuiElement* root) {
     // An explicit stack: trees may be deeper than the call stack allows.
@@ -41,12 +53,12 @@ bool moveKeyboardFocus(bool forward) {
     const size_t count = order.size();
     if (at == order.end()) {
         focusElement = forward ? order.front() : order.back();
-        scrollIntoView(focusElement);
+        showFocus();
         return true;
     }
     const size_t index = static_cast<size_t>(at - order.begin());
     focusElement = order[forward ? (index + 1) % count : (index + count - 1) % count];
-    scrollIntoView(focusElement);
+    showFocus();
     return true;
 }
 

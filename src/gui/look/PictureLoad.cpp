@@ -1,7 +1,7 @@
 // Loads of pictures: each file decoded once per load, within the load's limit on pixels.
-#include "gui/PictureLoad.h"
+#include "gui/look/PictureLoad.h"
 
-#include "gui/Picture.h"
+#include "gui/look/Picture.h"
 
 #include <atomic>
 

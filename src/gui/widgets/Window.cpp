@@ -1,6 +1,7 @@
 // Windows: frame, title bar and dialogue attributes.
 #include "trellis/gui/Window.h"
 
+#include "gui/input/RoutingHooks.h"
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/DrawRecorder.h"
@@ -162,5 +163,18 @@ void Window::removeChild(GuiElement* child) {
         titleBar = nullptr;
     GuiElement::removeChild(child);
 }
+
+namespace {
+
+bool isModalWindow(const GuiElement* element) {
+    const auto* window = dynamic_cast<const Window*>(element);
+    return window && window->modal;
+}
+
+// Input routing keeps input within a shown modal window, and raises windows that are pressed.
+[[maybe_unused]] const bool routesToWindows =
+    (keepsInputWithin = isModalWindow, raiseForPress = raiseMovableWindows, true);
+
+}  // namespace
 
 }  // namespace trellis
