@@ -5,7 +5,6 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -14,7 +13,6 @@
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -46,15 +44,11 @@ float CheckBox::boxSize() const {
 }
 
 void CheckBox::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&CheckBox::describe);
 }
 
 bool CheckBox::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(CheckBox))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<CheckBox>(out, &CheckBox::describe, false);
 }
 
 float CheckBox::captionLeft() const {

@@ -4,7 +4,6 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/DropdownList.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -13,7 +12,6 @@
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -129,15 +127,11 @@ bool Dropdown::onKeyDown(int key) {
 }
 
 void Dropdown::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Dropdown::describe);
 }
 
 bool Dropdown::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Dropdown))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<Dropdown>(out, &Dropdown::describe, false);
 }
 
 void Dropdown::describe(DrawRecorder& out) {

@@ -3,7 +3,6 @@
 
 #include "trellis/gui/Dropdown.h"
 #include "trellis/gui/GuiRoot.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
@@ -11,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -122,15 +120,11 @@ bool DropdownList::onScroll(float, float dy) {
 }
 
 void DropdownList::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&DropdownList::describe);
 }
 
 bool DropdownList::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(DropdownList))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<DropdownList>(out, &DropdownList::describe, false);
 }
 
 void DropdownList::describe(DrawRecorder& out) {

@@ -6,10 +6,8 @@
 #include "gui/look/Picture.h"
 #include "gui/look/PictureLoad.h"
 #include "trellis/gui/AttributeSource.h"
-#include "trellis/gui/ImmediateRecorder.h"
 
 #include <filesystem>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -58,15 +56,11 @@ void Image::loadPictureAttribute(const AttributeSource& element, const char* att
 }
 
 void Image::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Image::describe);
 }
 
 bool Image::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Image))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<Image>(out, &Image::describe, false);
 }
 
 void Image::describe(DrawRecorder& out) {

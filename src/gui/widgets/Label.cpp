@@ -3,12 +3,10 @@
 
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/AttributeSource.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/ScreenUnits.h"
 
 #include <cstring>
 #include <string>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -50,15 +48,11 @@ void Label::loadAttributes(const AttributeSource& element) {
 }
 
 void Label::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Label::describe);
 }
 
 bool Label::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Label))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<Label>(out, &Label::describe, false);
 }
 
 void Label::describe(DrawRecorder& out) {

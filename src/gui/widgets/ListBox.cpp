@@ -4,7 +4,6 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -18,7 +17,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -315,16 +313,11 @@ bool ListBox::isFocusable() const {
 
 void ListBox::draw() {
     GuiElement::draw();
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&ListBox::describe);
 }
 
 bool ListBox::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(ListBox))
-        return false;
-    recordQuad(out);
-    describe(out);
-    return true;
+    return recordDescribed<ListBox>(out, &ListBox::describe, true);
 }
 
 void ListBox::describe(DrawRecorder& out) {

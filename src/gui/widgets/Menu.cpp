@@ -7,7 +7,6 @@
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiRoot.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/MenuBar.h"
@@ -18,7 +17,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -294,16 +292,11 @@ bool Menu::isFocusable() const {
 
 void Menu::draw() {
     GuiElement::draw();
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Menu::describe);
 }
 
 bool Menu::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Menu))
-        return false;
-    recordQuad(out);
-    describe(out);
-    return true;
+    return recordDescribed<Menu>(out, &Menu::describe, true);
 }
 
 void Menu::describe(DrawRecorder& out) {

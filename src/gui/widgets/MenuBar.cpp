@@ -3,7 +3,6 @@
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -14,7 +13,6 @@
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -159,16 +157,11 @@ bool MenuBar::isFocusable() const {
 
 void MenuBar::draw() {
     GuiElement::draw();
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&MenuBar::describe);
 }
 
 bool MenuBar::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(MenuBar))
-        return false;
-    recordQuad(out);
-    describe(out);
-    return true;
+    return recordDescribed<MenuBar>(out, &MenuBar::describe, true);
 }
 
 void MenuBar::describe(DrawRecorder& out) {

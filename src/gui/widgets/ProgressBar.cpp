@@ -3,13 +3,11 @@
 
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -43,15 +41,11 @@ float ProgressBar::fillWidth() const {
 }
 
 void ProgressBar::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&ProgressBar::describe);
 }
 
 bool ProgressBar::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(ProgressBar))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<ProgressBar>(out, &ProgressBar::describe, false);
 }
 
 void ProgressBar::describe(DrawRecorder& out) {

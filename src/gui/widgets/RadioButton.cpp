@@ -9,7 +9,6 @@
 #include "trellis/gui/KeyboardFocus.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -120,10 +119,7 @@ int RadioButton::markVertices(float top, float s, RecordedVertex* out) const {
 }
 
 bool RadioButton::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(RadioButton))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<RadioButton>(out, &RadioButton::describe, false);
 }
 
 }  // namespace trellis

@@ -2,12 +2,9 @@
 #include "trellis/gui/Separator.h"
 
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
-
-#include <typeinfo>
 
 namespace trellis {
 
@@ -24,15 +21,11 @@ void Separator::applySkin(SkinStore& store) {
 }
 
 void Separator::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Separator::describe);
 }
 
 bool Separator::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Separator))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<Separator>(out, &Separator::describe, false);
 }
 
 void Separator::describe(DrawRecorder& out) {

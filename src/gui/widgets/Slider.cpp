@@ -4,7 +4,6 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -14,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -75,15 +73,11 @@ double Slider::valueAt(float localX) const {
 }
 
 void Slider::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Slider::describe);
 }
 
 bool Slider::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Slider))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<Slider>(out, &Slider::describe, false);
 }
 
 void Slider::describe(DrawRecorder& out) {

@@ -4,7 +4,6 @@
 #include "trellis/gui/AttributeSource.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -16,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -161,16 +159,11 @@ bool Tabs::isFocusable() const {
 
 void Tabs::draw() {
     GuiElement::draw();
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Tabs::describe);
 }
 
 bool Tabs::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Tabs))
-        return false;
-    recordQuad(out);
-    describe(out);
-    return true;
+    return recordDescribed<Tabs>(out, &Tabs::describe, true);
 }
 
 void Tabs::describe(DrawRecorder& out) {

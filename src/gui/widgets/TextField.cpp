@@ -9,7 +9,6 @@
 #include "trellis/gui/Clipboard.h"
 #include "trellis/gui/DisabledLook.h"
 #include "trellis/gui/ElementSkin.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
 #include "trellis/gui/KeyboardFocus.h"
@@ -21,7 +20,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -240,15 +238,11 @@ void TextField::keepCaretVisible() {
 // ============================================================================================
 
 void TextField::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&TextField::describe);
 }
 
 bool TextField::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(TextField))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<TextField>(out, &TextField::describe, false);
 }
 
 void TextField::describe(DrawRecorder& out) {

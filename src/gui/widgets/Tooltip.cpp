@@ -5,14 +5,12 @@
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/ElementSkin.h"
 #include "trellis/gui/GuiRoot.h"
-#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/RecordedShapes.h"
 #include "trellis/gui/ScreenUnits.h"
 #include "trellis/style/SkinValues.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 namespace trellis {
 
@@ -63,15 +61,11 @@ void Tooltip::applySkin(SkinStore& store) {
 }
 
 void Tooltip::draw() {
-    ImmediateRecorder now;
-    describe(now);
+    drawDescribed(&Tooltip::describe);
 }
 
 bool Tooltip::record(DrawRecorder& out) {
-    if (typeid(*this) != typeid(Tooltip))
-        return false;
-    describe(out);
-    return true;
+    return recordDescribed<Tooltip>(out, &Tooltip::describe, false);
 }
 
 void Tooltip::describe(DrawRecorder& out) {
