@@ -95,7 +95,8 @@ demo=
 
 # Every error and leak record is a block of lines. It is ours when the innermost frame of its
 # first stack, past valgrind's own replacements and the C and C++ runtimes, lies in trellis code.
-sources=$(ls "$TRELLIS_ROOT"/{app,gui,skin,dialogue,font}/*.cpp | xargs -n1 basename | paste -sd'|')
+sources=$(ls "$TRELLIS_ROOT"/app/*.cpp "$TRELLIS_ROOT"/src/{gui/*,skin,dialogue,font}/*.cpp |
+    xargs -n1 basename | paste -sd'|')
 export OURS="[(](${sources//./[.]}):[0-9]+[)]|trellis-demo[)]"
 export KINDS='Invalid (read|write|free)|uninitialised|Mismatched free|definitely lost in'
 export RUNTIME='vgpreload|libstdc[+][+]|libc[.]so|ld-linux'

@@ -4,7 +4,7 @@
 #include "trellis/font/FontChain.h"
 #include "files/PngFile.h"
 #include "font/GlyphAtlas.h"
-#include "gui/TextFitting.h"
+#include "gui/widgets/TextFitting.h"
 #include "support/GlTest.h"
 #include "support/PixelBox.h"
 #include "support/TempFolder.h"

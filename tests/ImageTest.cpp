@@ -2,7 +2,7 @@
 // missing or bad files reported and drawn as a plain quad, through the dialogue loader.
 #include "trellis/gui/Image.h"
 #include "files/PngFile.h"
-#include "gui/PictureLoad.h"
+#include "gui/look/PictureLoad.h"
 #include "support/RoutedScene.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/dialogue/DialogueLoader.h"

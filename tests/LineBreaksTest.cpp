@@ -1,6 +1,6 @@
 // Tests for where lines may end: the simple rules of builds without libunibreak, and that they
 // agree with the Unicode rules (libunibreak) on the texts they are meant for.
-#include "gui/LineBreaks.h"
+#include "gui/text/LineBreaks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Pictures named by many images, in real files: the pixels of a load's pictures capped, each
 // file read once per load, and trellis-lint short of memory reporting it instead of aborting.
-#include "gui/PictureLoad.h"
+#include "gui/look/PictureLoad.h"
 #include "support/CollectedMessages.h"
 #include "support/GlTest.h"
 #include "support/Sanitizers.h"

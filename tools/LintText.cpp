@@ -3,7 +3,7 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/RegularFile.h"
-#include "gui/TextFitting.h"
+#include "gui/widgets/TextFitting.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/FontChain.h"
 #include "trellis/font/TextureFont.h"

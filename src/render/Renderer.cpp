@@ -10,7 +10,7 @@
 #include "TreeRecorder.h"
 
 #include "font/GlContext.h"
-#include "gui/SkinImageAtlas.h"
+#include "gui/look/SkinImageAtlas.h"
 #include "state/KeptVariable.h"
 #include "trellis/diagnostics/DiagnosticSink.h"
 #include "trellis/font/TextureFont.h"

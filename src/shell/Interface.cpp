@@ -4,8 +4,8 @@
 
 #include "font/FontTexture.h"
 #include "font/GlyphAtlas.h"
-#include "gui/Picture.h"
-#include "gui/SkinImageAtlas.h"
+#include "gui/look/Picture.h"
+#include "gui/look/SkinImageAtlas.h"
 #include "render/RendererObjects.h"
 #include "state/ParkedValues.h"
 #include "trellis/gui/GuiRoot.h"

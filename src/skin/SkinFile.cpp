@@ -3,7 +3,7 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/XmlFile.h"
-#include "gui/SkinImageAtlas.h"
+#include "gui/look/SkinImageAtlas.h"
 #include "skin/SkinDocumentOutline.h"
 #include "skin/SkinFileChecks.h"
 #include "skin/SkinFonts.h"

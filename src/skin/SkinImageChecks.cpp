@@ -3,7 +3,7 @@
 
 #include "diagnostics/DiagnosticText.h"
 #include "files/XmlReport.h"
-#include "gui/SkinImageAtlas.h"
+#include "gui/look/SkinImageAtlas.h"
 #include "skin/SkinPaths.h"
 #include "trellis/style/SkinValues.h"
 

@@ -5,12 +5,14 @@
 #include "trellis/gui/Callback.h"
 #include "trellis/gui/CallbackSender.h"
 #include "trellis/gui/ChildList.h"
+#include "trellis/gui/ImmediateRecorder.h"
 #include "trellis/gui/Length.h"
 #include "trellis/gui/SkinImage.h"
 #include "trellis/style/Color.h"
 #include "trellis/style/SkinStore.h"
 
 #include <string>
+#include <typeinfo>
 
 namespace trellis {
 
@@ -110,11 +112,37 @@ protected:
     // The quad's corners with their texture coordinates, in the order draw() gives them.
     void quadVertices(RecordedVertex (&quad)[4]) const;
     void recordBorder(DrawRecorder& out, const Color& color, float borderWidth);  // drawBorder's
+    // draw() of a class whose look its describe gives: describe drawn at once.
+    template <class Self> void drawDescribed(void (Self::*describe)(DrawRecorder&));
+    // record() of such a class, describe after the quad when withQuad: only for an element whose
+    // class is exactly Self (DrawRecorder.h), else nothing and false. Callers name Self, which a
+    // base class's describe would not give.
+    template <class Self>
+    bool recordDescribed(DrawRecorder& out, void (Self::*describe)(DrawRecorder&), bool withQuad);
 
 private:
     void drawTreeAtDepth(int depth);
     void drawChildren(int depth);  // the visible children, clipped and scrolled as asked
     void deleteDescendants();      // deletes the subtree below, deepest first, without recursion
 };
+
+// Whether element and all its ancestors are enabled: otherwise it takes no input.
+bool isEnabledInTree(const GuiElement* element);
+
+template <class Self> void GuiElement::drawDescribed(void (Self::*describe)(DrawRecorder&)) {
+    ImmediateRecorder now;
+    (static_cast<Self*>(this)->*describe)(now);
+}
+
+template <class Self>
+bool GuiElement::recordDescribed(DrawRecorder& out, void (Self::*describe)(DrawRecorder&),
+                                 bool withQuad) {
+    if (typeid(*this) != typeid(Self))
+        return false;
+    if (withQuad)
+        recordQuad(out);
+    (static_cast<Self*>(this)->*describe)(out);
+    return true;
+}
 
 }  // namespace trellis

@@ -3,9 +3,9 @@
 // the current interface's (Interface.h).
 #pragma once
 
-namespace trellis {
+#include "trellis/gui/GuiElement.h"
 
-class GuiElement;
+namespace trellis {
 
 constexpr int kMouseButtonCount = 10;  // buttons 0..9 are routed
 
@@ -49,9 +49,6 @@ void refreshHover();
 
 // Whether element and all its ancestors are visible, up to the root.
 bool isShown(const GuiElement* element);
-
-// Whether element and all its ancestors are enabled: otherwise it takes no input.
-bool isEnabledInTree(const GuiElement* element);
 
 // The shown modal window (Window::modal) that blocks input to everything outside it and the
 // elements above it (popups opened from it): the root's newest such child; null when none.
