@@ -132,8 +132,12 @@ bool readShaderStart(RecordStart& start) {
     if (type != GL_NONE)
         glGetFramebufferAttachmentParameteriv(GL_DRAW_FRAMEBUFFER, attachment,
                                               GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE, &bits);
-    if (bits < 16)
+    if (bits < 16) {
+        // Nothing tests depth then, but each piece's depth must still lie inside the clip
+        // volume, or the pieces would be clipped away.
+        setDepthPieces(start, 24);
         return false;
+    }
     setDepthPieces(start, bits);
     return true;
 }

@@ -14,10 +14,10 @@ namespace trellis {
 
 // The immediate path's state where the frame starts, and the depth buffer's resolution.
 struct RecordStart {
-    float projection[16];  // the screen projection as GL holds it (model-view is identity)
-    int viewport[4];       // GL viewport: x, y, width, height
-    float depthStep;       // clip-space depth between two pieces of drawing
-    uint32_t depthPieces;  // pieces that fit between two clears of the depth buffer
+    float projection[16] = {};  // the screen projection as GL holds it (model-view is identity)
+    int viewport[4] = {};       // GL viewport: x, y, width, height
+    float depthStep = 0;        // clip-space depth between two pieces of drawing
+    uint32_t depthPieces = 0;   // pieces that fit between two clears of the depth buffer
 };
 
 // Records frames of an element tree and the debug lines.
