@@ -763,14 +763,16 @@ TEST_F(RendererIdentity, FontLevelsAreGlus) {
 
 // A window over part of a host's scene that changes every frame: while the window is unchanged,
 // its saved pixels are put back where nothing beneath shows through, and what its labels draw
-// beyond it (over the scene) is drawn again, each frame equal to the immediate path's.
+// beyond it (over the scene) is drawn again; a button changed in it is repaired in place. Each
+// frame equals the immediate path's.
 TEST_F(RendererIdentity, AWindowOverAChangingSceneIsPutBackOverIt) {
     auto* w = new Window("", rootElement, "Over a scene");
     w->setRect(20, 10, 36, 30);
+    std::vector<Button*> buttons;
     for (int i = 0; i < 100; ++i)
-        new Button("", w, i % 10 == 9 ? "Overflowing text" : "Button",
-                   i % 10 == 0 ? -2.0f : 0.5f + 3.5f * float(i % 10), 2.5f + 1.3f * float(i / 10),
-                   3, 1);
+        buttons.push_back(new Button(
+            "", w, i % 10 == 9 ? "Overflowing text" : "Button",
+            i % 10 == 0 ? -2.0f : 0.5f + 3.5f * float(i % 10), 2.5f + 1.3f * float(i / 10), 3, 1));
     new Label("", w, "Far beyond the window's bottom", 2, 29, 10, 3);
     // Host frame i: its own clear colour, and a triangle across the window's edge.
     const auto hostFrame = [](int i) {
@@ -787,7 +789,12 @@ TEST_F(RendererIdentity, AWindowOverAChangingSceneIsPutBackOverIt) {
     for (const Renderer renderer : {Renderer::Batched, Renderer::Shader}) {
         setRenderer(renderer);
         std::vector<Path> paths;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 7; ++i) {
+            // Frame 4 changes a button inside the window, frame 5 one at its edge.
+            if (i == 4)
+                buttons[13]->bgColor.rgba[0] ^= 0x80;
+            if (i == 5)
+                buttons[29]->fontColor.rgba[1] ^= 0x80;
             hostFrame(i);
             renderTree(rootElement, false);
             endFrame();
@@ -800,8 +807,9 @@ TEST_F(RendererIdentity, AWindowOverAChangingSceneIsPutBackOverIt) {
         }
         // The first frames are drawn (and the second may be, as the start state settles).
         EXPECT_EQ(paths.front(), Path::Drawn);
-        EXPECT_EQ(std::vector<Path>(paths.end() - 2, paths.end()),
-                  (std::vector<Path>{Path::Overlaid, Path::Overlaid}));
+        EXPECT_EQ(std::vector<Path>(paths.begin() + 2, paths.end()),
+                  (std::vector<Path>{Path::Overlaid, Path::Overlaid, Path::Repaired,
+                                     Path::Repaired, Path::Overlaid}));
     }
     glClearColor(0, 0, 0, 0);
 }

@@ -37,6 +37,9 @@ struct DrawVertex {
 struct PixelBox {
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool empty() const { return x0 >= x1 || y0 >= y1; }
+    bool operator==(const PixelBox& o) const {
+        return x0 == o.x0 && y0 == o.y0 && x1 == o.x1 && y1 == o.y1;
+    }
     bool overlaps(const PixelBox& o) const {
         return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1;
     }

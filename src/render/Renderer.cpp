@@ -212,40 +212,46 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     const PixelBox cover = covers ? viewportBox : list.opaqueBox(start.viewport);
     const bool copyable = frameReuse && FrameCopy::possible() && !cover.empty();
     const bool held = copyable && b.copy.holds(start.viewport);
-    if (!changes.any && held) {
-        if (covers) {
-            b.copy.restore();
-            b.batcher.leaveEndState(list.end, false);
-            stats.path = RenderStats::Path::Copied;
-            stats.drawCalls = 0;
-        } else {
-            // The copy puts back the cover; what the frame draws beyond it is drawn again over
-            // the host's pixels, strip by strip, under scissors that keep the cover out.
-            b.copy.restoreRegion(cover);
-            size_t drawCalls = 0;
-            for (const PixelBox& strip : stripsAround(cover, list.bounds().meet(viewportBox))) {
-                b.batcher.draw(list, &strip);
-                drawCalls += b.batcher.drawCalls;
-            }
-            stats.drawCalls = drawCalls;
-            stats.path = RenderStats::Path::Overlaid;
+    // Puts the cover back from the copy and, where it is not the whole viewport, draws again
+    // what the frame draws beyond it, over the host's pixels, strip by strip under scissors
+    // that keep the cover out. Returns whether anything was drawn.
+    stats.drawCalls = 0;
+    const auto putBack = [&] {
+        b.copy.restoreRegion(cover);
+        if (covers)
+            return false;
+        const std::vector<PixelBox> strips =
+            stripsAround(cover, list.bounds().meet(viewportBox));
+        for (const PixelBox& strip : strips) {
+            b.batcher.draw(list, &strip);
+            stats.drawCalls += b.batcher.drawCalls;
         }
+        return !strips.empty();
+    };
+    if (!changes.any && held) {
+        if (!putBack())
+            b.batcher.leaveEndState(list.end, false);
+        stats.path = covers ? RenderStats::Path::Copied : RenderStats::Path::Overlaid;
         currentTextSize = list.endTextSize;
         b.changingFrames = 0;
         return;
     }
-    if (changes.any && !changes.structure && held && covers && b.previous.coversViewport()) {
-        const PixelBox box = changedBox(changes, b.previous, list, viewportBox).meet(viewportBox);
-        if (box.area() * kRepairShareDivisor <= viewportBox.area()) {
-            b.copy.restore();
+    // A few changed places are repaired in the copy's pixels, if the copy's cover is this
+    // frame's too.
+    const bool sameCover = covers ? b.previous.coversViewport()
+                                  : b.previous.opaqueBox(start.viewport) == cover;
+    if (changes.any && !changes.structure && held && sameCover) {
+        const PixelBox box = changedBox(changes, b.previous, list, viewportBox).meet(cover);
+        if (box.area() * kRepairShareDivisor <= cover.area()) {
+            const bool drew = putBack();
             if (!box.empty()) {
                 b.batcher.draw(list, &box);
+                stats.drawCalls += b.batcher.drawCalls;
                 b.copy.saveRegion(box);
-            } else {
+            } else if (!drew) {
                 b.batcher.leaveEndState(list.end, false);
             }
             stats.path = RenderStats::Path::Repaired;
-            stats.drawCalls = b.batcher.drawCalls;
             stats.repairedArea = box.area();
             b.changingFrames = 0;
             return;
