@@ -220,8 +220,7 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
         b.copy.restoreRegion(cover);
         if (covers)
             return false;
-        const std::vector<PixelBox> strips =
-            stripsAround(cover, list.bounds().meet(viewportBox));
+        const std::vector<PixelBox> strips = stripsAround(cover, list.bounds().meet(viewportBox));
         for (const PixelBox& strip : strips) {
             b.batcher.draw(list, &strip);
             stats.drawCalls += b.batcher.drawCalls;
@@ -238,8 +237,8 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     }
     // A few changed places are repaired in the copy's pixels, if the copy's cover is this
     // frame's too.
-    const bool sameCover = covers ? b.previous.coversViewport()
-                                  : b.previous.opaqueBox(start.viewport) == cover;
+    const bool sameCover =
+        covers ? b.previous.coversViewport() : b.previous.opaqueBox(start.viewport) == cover;
     if (changes.any && !changes.structure && held && sameCover) {
         const PixelBox box = changedBox(changes, b.previous, list, viewportBox).meet(cover);
         if (box.area() * kRepairShareDivisor <= cover.area()) {
