@@ -69,18 +69,18 @@ TEST_F(CheckBoxScene, ClickAndSpaceToggle) {
 
 // The mark shows only when checked, inside the box; the focus frame only around the focused one.
 TEST_F(CheckBoxScene, MarkAndFocusFrameOnScreen) {
-    EXPECT_EQ(boxOf(drawn(), red), PixelBox{});
+    EXPECT_EQ(boxOf(drawn(), red), MatchedBox{});
     boxes[0]->setChecked(true);
-    const PixelBox mark = boxOf(drawn(), red);
+    const MatchedBox mark = boxOf(drawn(), red);
     EXPECT_GT(mark.count, 10);
     EXPECT_TRUE(mark.left >= 100 && mark.right <= 116 && mark.top >= 102 && mark.bottom <= 118)
         << mark;
     EXPECT_EQ(changes[0], 0) << "setChecked is quiet";
-    EXPECT_EQ(boxOf(drawn(), green), PixelBox{});
+    EXPECT_EQ(boxOf(drawn(), green), MatchedBox{});
     tap(kKeyTab);
     tap(kKeyTab, {kKeyRightShift});  // backwards from the first wraps to the second
     EXPECT_EQ(focusElement, boxes[1]);
-    EXPECT_EQ(boxOf(drawn(), green), (PixelBox{98, 138, 302, 162, 2 * 204 + 2 * 22}));
+    EXPECT_EQ(boxOf(drawn(), green), (MatchedBox{98, 138, 302, 162, 2 * 204 + 2 * 22}));
 }
 
 // Each line of a label is placed by its own width: flush left, centred or flush right; the
@@ -104,7 +104,7 @@ TEST_F(RoutedScene, LabelLinesFollowTheAlignment) {
         label->hAlign = align;
         const auto image = drawn();
         EXPECT_EQ(boxWhere(image, [](Color c) { return c != kBlack; }),
-                  (PixelBox{std::min(first, second), 110, std::max(first + 20, second + 40), 150,
+                  (MatchedBox{std::min(first, second), 110, std::max(first + 20, second + 40), 150,
                             20 * 20 + 40 * 20}))
             << int(align);
         EXPECT_EQ(pixel(first, 110), white);

@@ -207,14 +207,14 @@ TEST_F(ControlsScene, LooksOfPasswordPlaceholderDisabledAndProgress) {
     const Color dim{{128, 255, 128, 255}}, purple{{128, 0, 128, 255}}, blue{{0, 0, 255, 255}};
     std::vector<unsigned char> frame = drawn();
     const auto [phX, phY] = pixelAt("ph", 0, 0);
-    const PixelBox placeholder = boxOf(frame, dim);
+    const MatchedBox placeholder = boxOf(frame, dim);
     EXPECT_GT(placeholder.count, 0);
     EXPECT_GE(placeholder.left, phX);
     EXPECT_GE(placeholder.top, phY);
     EXPECT_GT(boxOf(frame, purple).count, 0) << "the disabled button's text, faded";
     EXPECT_EQ(boxOf(frame, blue).count, 0) << "nothing in the disabled button's own colour";
     auto* bar = named<ProgressBar>("pg");
-    const PixelBox fill = boxOf(frame, bar->fillColor);
+    const MatchedBox fill = boxOf(frame, bar->fillColor);
     EXPECT_NEAR(fill.right - fill.left, bar->width / pixelSize / 4, 1);
     click("ph");
     EXPECT_EQ(boxOf(drawn(), dim).count, 0) << "focused: no placeholder";
@@ -223,7 +223,7 @@ TEST_F(ControlsScene, LooksOfPasswordPlaceholderDisabledAndProgress) {
     spin->caretColor = Color{{255, 0, 255, 255}};
     click("sp", 0.2f);
     type("12345678901234567890");
-    const PixelBox caret = boxOf(drawn(), spin->caretColor);
+    const MatchedBox caret = boxOf(drawn(), spin->caretColor);
     EXPECT_GT(caret.count, 0) << "the caret hidden under the arrows";
     EXPECT_LE(caret.right, pixelAt("sp", 1, 0).first - int(spin->arrowWidth() / pixelSize));
 }

@@ -1,7 +1,7 @@
 // Tests for the dialogue loader: trees, attributes and skin sections built from files on disk
 // (files that build nothing are in HostApiTest).
 #include "trellis/dialogue/DialogueLoader.h"
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TempFolder.h"
 #include "trellis/gui/Button.h"
 #include "trellis/gui/CallbackTable.h"

@@ -1,6 +1,6 @@
 // Tests for text elements, title bars, buttons and windows: skins and geometry without GL, then
 // bevels, frames and aligned text read back from a hidden window.
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TestFont.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/Button.h"
@@ -64,7 +64,7 @@ TEST_F(ElementClassesDrawTest, BevelsAndFrames) {
         button.onMouseUp(up);
         const int d = button.pressed;
         auto at = [&](int x, int y) { return pixel(x + d, y + d).red(); };
-        EXPECT_EQ(litBox(drawnTree(&button)), (PixelBox{99 + d, 100 + d, 140 + d, 121 + d, 857}));
+        EXPECT_EQ(litBox(drawnTree(&button)), (MatchedBox{99 + d, 100 + d, 140 + d, 121 + d, 857}));
         EXPECT_EQ(
             (std::vector<int>{at(120, 110), at(120, 101), at(99, 110), at(120, 120), at(139, 110)}),
             (std::vector<int>{bg, light, light, dark, dark}));

@@ -1,5 +1,5 @@
 // Pixel tests for drawing the element tree: quads, textures, frames, order, hiding, deep trees.
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "trellis/gui/GuiRoot.h"
 
 #include <GL/gl.h>
@@ -23,7 +23,7 @@ protected:
 
 // Snapped and textured quads in painter's order, invisible subtrees skipped, the root unseen.
 TEST_F(ElementDraw, DrawsSnappedTexturedQuadsInPaintersOrder) {
-    EXPECT_EQ(litBox(drawnTree(&root)), PixelBox{});
+    EXPECT_EQ(litBox(drawnTree(&root)), MatchedBox{});
     const Color texels[] = {yellow, cyan, pink, yellow};  // rows from t = 0
     glBindTexture(GL_TEXTURE_2D, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -38,8 +38,8 @@ TEST_F(ElementDraw, DrawsSnappedTexturedQuadsInPaintersOrder) {
     add(&root, 220, 220, 40, 40, cyan);
     add(&add(&first, -5, 50, 10, 10, white), 0, 0, 5, 5, white).parent->visible = false;
     const auto image = drawnTree(&root);
-    EXPECT_EQ(boxOf(image, red), (PixelBox{200, 200, 240, 240, 40 * 40 - 15 * 15 - 20 * 20}));
-    EXPECT_EQ(boxOf(image, white), PixelBox{});
+    EXPECT_EQ(boxOf(image, red), (MatchedBox{200, 200, 240, 240, 40 * 40 - 15 * 15 - 20 * 20}));
+    EXPECT_EQ(boxOf(image, white), MatchedBox{});
     EXPECT_EQ(boxOf(image, grey), solidBox(560, 20, 580, 40));
     EXPECT_EQ((std::vector{pixel(517, 22), pixel(502, 37), pixel(532, 22), pixel(547, 37)}),
               (std::vector{cyan, pink, cyan, cyan}));
@@ -53,7 +53,7 @@ TEST_F(ElementDraw, BorderIsABevelledFrameOutsideTheRectangle) {
     box.draw();
     box.drawBorder({{150, 120, 90, 255}}, 0.4f);
     endFrame();
-    EXPECT_EQ(litBox(frame()), (PixelBox{97, 97, 143, 133, 46 * 36}));
+    EXPECT_EQ(litBox(frame()), (MatchedBox{97, 97, 143, 133, 46 * 36}));
     // Red above 150 on the light sides, below on the dark, either side of two mitres too.
     const int at[][3] = {{120, 97, 1},  {97, 115, 1},  {141, 97, 1}, {97, 131, 1},
                          {142, 115, 0}, {120, 132, 0}, {142, 98, 0}, {98, 132, 0}};

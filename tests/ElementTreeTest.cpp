@@ -1,6 +1,6 @@
 // Tests for the element tree without GL: snapping, hit tests, children, shading, clicks, names,
 // and the named callbacks files bind.
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "trellis/gui/CallbackTable.h"
 #include "trellis/gui/ElementRegistry.h"
 #include "trellis/gui/GuiRoot.h"

@@ -1,6 +1,6 @@
 // Tests for the routing of Tab focus, typed characters, the wheel and drags, through the real
 // handlers on small trees, and the focus frame's pixels.
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "trellis/gui/GuiRoot.h"
 #include "trellis/gui/InputRouting.h"
 #include "trellis/gui/KeyCodes.h"
@@ -169,7 +169,7 @@ TEST_F(FocusFrame, IsAOnePixelRingOnePixelOutside) {
     drawFocusFrame(px(40), px(20), amber);
     endFrame();
     const auto image = frame();
-    EXPECT_EQ(boxOf(image, amber), (PixelBox{98, 48, 142, 72, 2 * 44 + 2 * 22}));
+    EXPECT_EQ(boxOf(image, amber), (MatchedBox{98, 48, 142, 72, 2 * 44 + 2 * 22}));
     EXPECT_EQ(pixel(99, 49), kBlack);
     EXPECT_EQ(pixel(100, 50), kBlack);
 }

@@ -6,7 +6,7 @@
 #include "font/GlyphAtlas.h"
 #include "gui/widgets/TextFitting.h"
 #include "support/GlTest.h"
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/font/NamedFonts.h"
@@ -212,7 +212,7 @@ TEST_F(TrueTypeText, ReadsBackAsWritten) {
     };
     for (const auto& c : cases) {
         const auto frame = drawn(c.text, 20, 100, 40);
-        const PixelBox box = litBox(frame);
+        const MatchedBox box = litBox(frame);
         EXPECT_TRUE(box.top >= 100 && box.bottom <= 140 && box.left >= 20) << box;
         EXPECT_EQ(read(frame, 90, 60, c.language), c.text);
     }

@@ -3,7 +3,7 @@
 #include "trellis/shell/Host.h"
 
 #include "shell/HostState.h"
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/Sanitizers.h"
 #include "support/TestFont.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
@@ -588,11 +588,11 @@ TEST_F(HostApi, ResizeKeepsThePixelSizeOrTheHeight) {
     ASSERT_TRUE(loadFont(fontPath.c_str()));
     // 6 pixels a unit, then 7.68: the 60, 120, 180 and 60 pixels re-snap to 77, 154, 230 and 77
     // (drawn unsnapped, the bottom edge at 230.4 would lose a row).
-    const PixelBox kept = solidBox(60, 120, 60 + 180, 120 + 60);
-    const PixelBox rescaled = solidBox(77, 154, 77 + 230, 154 + 77);
+    const MatchedBox kept = solidBox(60, 120, 60 + 180, 120 + 60);
+    const MatchedBox rescaled = solidBox(77, 154, 77 + 230, 154 + 77);
     const struct {
         HostResize mode;
-        PixelBox probe, corner;
+        MatchedBox probe, corner;
     } cases[] = {
         {HostResize::KeepPixelSize, kept, solidBox(800 - 72, 600 - 30, 800 - 12, 600 - 12)},
         {HostResize::KeepHeight, rescaled, solidBox(932, 730, 932 + 77, 730 + 23)},
@@ -612,7 +612,7 @@ TEST_F(HostApi, ResizeKeepsThePixelSizeOrTheHeight) {
         const auto drawn = hostFrame(false);
         EXPECT_EQ(boxOf(drawn, red), c.probe);
         EXPECT_EQ(boxOf(drawn, green), c.corner);
-        for (const PixelBox& box : {c.probe, c.corner}) {
+        for (const MatchedBox& box : {c.probe, c.corner}) {
             const double middleX = (box.left + box.right) / 2.0;
             const double middleY = (box.top + box.bottom) / 2.0;
             EXPECT_EQ(clickAt({middleX, middleY}), std::make_pair(true, true)) << box;

@@ -152,7 +152,7 @@ TEST_F(ListBoxScene, OnlyRowsInViewAreDrawnWhateverTheLength) {
         ASSERT_EQ(last.texts.size(), 5u) << items;
         EXPECT_EQ(last.texts.back(), "Item " + std::to_string(items - 1));
         // The last row, selected, fills the bottom 20 px left of the scroll bar.
-        const PixelBox mark = boxOf(drawn(), list->selectionColor);
+        const MatchedBox mark = boxOf(drawn(), list->selectionColor);
         const int barLeft = 300 - int(std::lround(list->barWidth / pixelSize));
         EXPECT_EQ(std::vector<int>({mark.left, mark.top, mark.right, mark.bottom}),
                   std::vector<int>({100, 180, barLeft, 200}))

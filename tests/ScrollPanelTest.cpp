@@ -57,7 +57,7 @@ TEST_F(PanelScene, ClipsChildrenToThePanelAndAnEnclosingOne) {
     const auto pixels = drawn();
     EXPECT_EQ(boxOf(pixels, kRed), solidBox(100, 100, 290, 160));  // cut by the bar
     EXPECT_EQ(boxOf(pixels, kGreen), solidBox(100, 160, 250, 200));
-    EXPECT_EQ(boxOf(pixels, kBlue), PixelBox{});
+    EXPECT_EQ(boxOf(pixels, kBlue), MatchedBox{});
     EXPECT_EQ(boxOf(pixels, kYellow), solidBox(260, 180, 280, 200));  // both clips at once
     EXPECT_EQ(litBox(pixels), solidBox(100, 100, 300, 200));
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
@@ -70,7 +70,7 @@ TEST_F(PanelScene, DrawsTheBarOnlyWhenTheContentIsTaller) {
     c->visible = false;  // 120 pixels of content left in 100
     panel->setSize(px(200), px(130));
     pixels = drawn();
-    EXPECT_EQ(boxOf(pixels, kTrack), PixelBox{});
+    EXPECT_EQ(boxOf(pixels, kTrack), MatchedBox{});
     EXPECT_EQ(boxOf(pixels, kRed), solidBox(100, 100, 300, 160));  // the bar's column is free
     panel->scroll = false;  // a plain container clips nothing
     c->visible = true;

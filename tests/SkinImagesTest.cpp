@@ -3,7 +3,7 @@
 // and drawn plain, and every picture drawn from one texture, in a few calls however many there
 // are.
 #include "files/PngFile.h"
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TempFolder.h"
 #include "trellis/diagnostics/DiagnosticCollector.h"
 #include "trellis/gui/Button.h"

@@ -153,7 +153,7 @@ TEST_F(TabsAndMenus, MenusChooseByMouseAndKeysAndCloseAsAsked) {
     clickAt(titleX(barTitle, 0), 12);
     Menu* file = openMenu();
     ASSERT_TRUE(file);
-    const PixelBox lit = boxOf(drawn(), file->highlightColor);
+    const MatchedBox lit = boxOf(drawn(), file->highlightColor);
     EXPECT_EQ(std::pair(lit.left, lit.top),
               std::pair(int(std::lround(file->x / pixelSize)), lineY(file, 0) -
                         int(std::lround(file->lineHeight() / pixelSize / 2))));

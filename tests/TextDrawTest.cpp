@@ -1,6 +1,6 @@
 // Tests for text: measuring (line walk, tab stops, line feeds, missing glyphs, signed codes,
 // size), and drawing it in pixels (placement, colour, alignment, no font, the pointer line).
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TestFont.h"
 #include "trellis/font/TextureFont.h"
 #include "trellis/gui/InputRouting.h"
@@ -15,7 +15,7 @@ class TextDraw : public GlTest {
 protected:
     // Text at (x, y) and size in pixels fills the boxes in the current colour, and no more.
     void expectDrawn(const char* text, float x, float y, float size, bool alignRight,
-                     const std::vector<PixelBox>& boxes) {
+                     const std::vector<MatchedBox>& boxes) {
         beginFrame();
         glColor3ub(200, 100, 50);
         drawText(text, px(x), px(y), px(size), alignRight);
@@ -23,7 +23,7 @@ protected:
                      glIsEnabled(GL_BLEND));
         const auto drawn = frame();
         glClear(GL_COLOR_BUFFER_BIT);
-        for (const PixelBox& b : boxes)
+        for (const MatchedBox& b : boxes)
             glRectf(px(b.left), px(b.top), px(b.right), px(b.bottom));
         endFrame();
         EXPECT_TRUE(frame() == drawn) << '"' << text << '"';
@@ -49,7 +49,7 @@ TEST_F(TextDraw, DoesNothingWithoutAFont) {
     ASSERT_TRUE(initGui());
     EXPECT_TRUE(!fontLoaded && glyphTable.empty());
     drawFrame();
-    EXPECT_EQ(litBox(frame()), PixelBox{}) << "debug lines without a font";
+    EXPECT_EQ(litBox(frame()), MatchedBox{}) << "debug lines without a font";
     expectDrawn("AW\nA", 300, 100, 30, true, {});
     GLint state[2] = {};
     glGetIntegerv(GL_BLEND_SRC, &state[0]);
@@ -68,7 +68,7 @@ TEST_F(TextDraw, PointerLineEndsAtTheRightEdge) {
     ASSERT_TRUE(initGui() && fontLoaded);
     pointerX = pointerY = 0;
     drawFrame();
-    const PixelBox box = litBox(frame());
+    const MatchedBox box = litBox(frame());
     const float start = (132 - measureTextWidth("0.000 / 0.000")) / pixelSize;
     EXPECT_TRUE(box.right <= 1014 && box.right >= 1005 && box.left >= int(start) &&
                 box.left <= start + 4 && box.top >= 745 && box.bottom <= 760)

@@ -37,7 +37,7 @@ public:
         field->submitCallback = {count, &submits};
     }
     // What is drawn, but for the focus frame around the field.
-    PixelBox fieldBox(const std::vector<unsigned char>& pixels) {
+    MatchedBox fieldBox(const std::vector<unsigned char>& pixels) {
         return boxWhere(pixels, [&](Color c) { return c != kBlack && c != field->focusColor; });
     }
     TextField* field = nullptr;
@@ -143,7 +143,7 @@ TEST_F(TextFieldScene, ScrollsSidewaysInsideItsRectangle) {
     EXPECT_EQ(fieldBox(pixels), solidBox(100, 100, 300, 130));
     EXPECT_EQ(boxOf(pixels, kCaret), solidBox(294, 105, 295, 125));  // one pixel from the end
     EXPECT_EQ(field->scrollX, px(111));
-    const PixelBox ink = boxOf(pixels, kInk);  // cut at the frame, ending at the caret
+    const MatchedBox ink = boxOf(pixels, kInk);  // cut at the frame, ending at the caret
     EXPECT_EQ(std::make_pair(ink.left, ink.right), std::make_pair(101, 294));
     tap(kKeyHome);
     pixels = drawn();

@@ -32,7 +32,7 @@ TEST_F(RoutedScene, TextOverflowsAsItsElementSays) {
     const struct {
         const char* element;  // the tag and its own attributes
         std::string shown;    // the text as drawn
-        PixelBox ink;         // where the text's pixels are
+        MatchedBox ink;         // where the text's pixels are
     } cases[] = {
         // Drawn whole past the right edge, as without the attributes.
         {"label text='ABCDEFGH'", "ABCDEFGH", {100, 110, 180, 130, 80 * 20}},

@@ -4,7 +4,7 @@
 #include "files/RegularFile.h"
 #include "files/XmlFile.h"
 #include "files/XmlShape.h"
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TempFolder.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"

@@ -3,7 +3,7 @@
 // without the debug lines; dialogues loaded from text.
 #pragma once
 
-#include "support/PixelBox.h"
+#include "support/MatchedBox.h"
 #include "support/TestFont.h"
 #include "trellis/dialogue/DialogueLoader.h"
 #include "trellis/font/TextureFont.h"

@@ -24,30 +24,30 @@ inline float px(float pixels) {
 
 // A pixel rectangle, right and bottom excluded, and how many pixels in it matched; the
 // default value is the empty box of no match.
-struct PixelBox {
+struct MatchedBox {
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     int count = 0;
 
-    bool operator==(const PixelBox& o) const {
+    bool operator==(const MatchedBox& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom &&
                count == o.count;
     }
 };
 
-inline std::ostream& operator<<(std::ostream& out, const PixelBox& box) {
+inline std::ostream& operator<<(std::ostream& out, const MatchedBox& box) {
     return out << "[" << box.left << ", " << box.top << ") .. [" << box.right << ", " << box.bottom
                << ") with " << box.count << " px";
 }
 
 // The box of a rectangle whose every pixel matched.
-inline PixelBox solidBox(int left, int top, int right, int bottom) {
+inline MatchedBox solidBox(int left, int top, int right, int bottom) {
     return {left, top, right, bottom, (right - left) * (bottom - top)};
 }
 
 // The box of the pixels that match, in a top-down RGBA frame from GlTest::frame().
-inline PixelBox boxWhere(const std::vector<unsigned char>& frame,
+inline MatchedBox boxWhere(const std::vector<unsigned char>& frame,
                          const std::function<bool(Color)>& match) {
-    PixelBox box;
+    MatchedBox box;
     for (int y = 0; y < kTestWindowHeight; ++y) {
         for (int x = 0; x < kTestWindowWidth; ++x) {
             const unsigned char* p = &frame[(size_t(y) * kTestWindowWidth + x) * 4];
@@ -61,12 +61,12 @@ inline PixelBox boxWhere(const std::vector<unsigned char>& frame,
 }
 
 // The box of the pixels of exactly this colour.
-inline PixelBox boxOf(const std::vector<unsigned char>& frame, Color color) {
+inline MatchedBox boxOf(const std::vector<unsigned char>& frame, Color color) {
     return boxWhere(frame, [color](Color c) { return c == color; });
 }
 
 // The box of everything drawn over the black clear colour.
-inline PixelBox litBox(const std::vector<unsigned char>& frame) {
+inline MatchedBox litBox(const std::vector<unsigned char>& frame) {
     return boxWhere(frame, [](Color c) { return c != kBlack; });
 }
 
