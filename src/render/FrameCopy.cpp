@@ -93,10 +93,6 @@ void FrameCopy::saveRegion(const PixelBox& box) {
     blit(true, box);
 }
 
-void FrameCopy::restore() {
-    blit(false, {area[0], area[1], area[0] + area[2], area[1] + area[3]});
-}
-
 void FrameCopy::restoreRegion(const PixelBox& box) {
     blit(false, box);
 }

@@ -21,7 +21,6 @@ public:
     bool holds(const int (&viewport)[4]);
     void save(const int (&viewport)[4]);      // the framebuffer's viewport into the copy
     void saveRegion(const PixelBox& box);     // a part of it again, after a repair
-    void restore();                           // the copy into the framebuffer
     void restoreRegion(const PixelBox& box);  // a part of the copy into the framebuffer
     void forget() { valid = false; }          // the copy no longer matches anything
     // Deletes the names, when they are this copy's in the current context, and forgets them.

@@ -237,9 +237,10 @@ void renderBatched(GuiElement* root, bool debugLines, const GlContextInfo& conte
     }
     // A few changed places are repaired in the copy's pixels, if the copy's cover is this
     // frame's too.
-    const bool sameCover =
-        covers ? b.previous.coversViewport() : b.previous.opaqueBox(start.viewport) == cover;
-    if (changes.any && !changes.structure && held && sameCover) {
+    const auto sameCover = [&] {
+        return covers ? b.previous.coversViewport() : b.previous.opaqueBox(start.viewport) == cover;
+    };
+    if (changes.any && !changes.structure && held && sameCover()) {
         const PixelBox box = changedBox(changes, b.previous, list, viewportBox).meet(cover);
         if (box.area() * kRepairShareDivisor <= cover.area()) {
             const bool drew = putBack();
